@@ -1,0 +1,21 @@
+// The seven requests through which the game rules reach the screen and the highscore store.
+#pragma once
+
+namespace pairfinder {
+
+// The window implements this; the rules call it at fixed points, and the order of the calls is
+// part of the behaviour.
+class GameRequests {
+public:
+    virtual ~GameRequests() = default;
+
+    virtual void HideOutcome() = 0;
+    virtual void ShowAttempts(int n) = 0;
+    virtual void ShowBacks() = 0;
+    virtual void ShowFace(int p) = 0;
+    virtual void ShowOutcome(bool qualifies) = 0;
+    virtual void LoadHighscores() = 0;
+    virtual void ShowHighscoreMenu() = 0;
+};
+
+}  // namespace pairfinder

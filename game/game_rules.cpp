@@ -1,0 +1,86 @@
+// The rules of play: dealing a new game, applying a card click, and judging the end of a game.
+#include "game_rules.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace pairfinder {
+
+GameRules::GameRules(GameRequests& requests, SecondsClock clock) : Random(std::move(clock)), Requests(requests) {}
+
+void GameRules::NewGame() {
+    if (Board.IsReleased()) return;
+
+    Requests.HideOutcome();
+    std::fill(Board.Matched.begin(), Board.Matched.end(), std::uint8_t{0});
+    std::fill(Board.FaceUp.begin(), Board.FaceUp.end(), std::uint8_t{0});
+    ShuffleDeck();
+    Board.Attempts = 0;
+    Requests.ShowAttempts(0);
+    Requests.ShowBacks();
+    Board.CardOpen = false;
+    Requests.LoadHighscores();
+    Requests.ShowHighscoreMenu();
+}
+
+void GameRules::ShuffleDeck() {
+    // The second card of pair j lies half a board further on.
+    const std::int32_t half = Board.CardCount / 2;
+    for (std::int32_t j = 0; j < half; ++j) {
+        Board.PairOf[static_cast<std::size_t>(j)] = j;
+        Board.PairOf[static_cast<std::size_t>(j + half)] = j;
+    }
+
+    Random.SeedRandom();
+    // At least one step of exchanges: a deal left unmixed shows its pairs in two matching halves.
+    const std::int32_t steps = 1 + Random.RandomBelow(9);
+    for (std::int32_t i = 0; i < ExchangesPerStep * steps; ++i) {
+        const auto a = static_cast<std::size_t>(Random.RandomBelow(Board.CardCount));
+        const auto b = static_cast<std::size_t>(Random.RandomBelow(Board.CardCount));
+        std::swap(Board.PairOf[a], Board.PairOf[b]);
+    }
+}
+
+void GameRules::CardClicked(std::int32_t p) {
+    if (!Board.IsPosition(p)) return;
+    const auto at = static_cast<std::size_t>(p);
+    if (Board.FaceUp[at]) return;
+
+    if (Board.CardOpen) {
+        const auto first = static_cast<std::size_t>(Board.FirstCard);
+        if (Board.PairOf[first] == Board.PairOf[at]) {
+            Board.Matched[at] = 1;
+            Board.Matched[first] = 1;
+            Requests.ShowBacks();
+        }
+        Board.CardOpen = false;
+        Board.Attempts = Board.Attempts + 1;
+        Requests.ShowAttempts(Board.Attempts);
+        Board.FirstCard = -1;
+        CheckFinished();
+    } else {
+        Board.FirstCard = p;
+        Requests.ShowBacks();
+        Board.CardOpen = true;
+        std::fill(Board.FaceUp.begin(), Board.FaceUp.end(), std::uint8_t{0});
+    }
+
+    if (Board.Matched[at]) return;
+    Requests.ShowFace(p);
+    Board.FaceUp[at] = 1;
+}
+
+void GameRules::CheckFinished() {
+    if (!IsFinished()) return;
+    Requests.ShowOutcome(Highscores.Qualifies(Board.Attempts));
+}
+
+bool GameRules::IsFinished() const {
+    if (Board.IsReleased()) return false;
+    for (std::int32_t p = 0; p < Board.CardCount; ++p) {
+        if (!Board.Matched[static_cast<std::size_t>(p)]) return false;
+    }
+    return true;
+}
+
+}  // namespace pairfinder

@@ -1,0 +1,42 @@
+// The three best results, fewest attempts first, with the rules that rank a result and caption the menu.
+#include "highscore_table.h"
+
+#include <utility>
+
+namespace pairfinder {
+
+bool HighscoreTable::Qualifies(std::int32_t attempts) const {
+    return attempts < HighscoreTries[2] || HighscoreTries[2] < 1;
+}
+
+void HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attempts) {
+    int place = -1;
+    if (attempts <= HighscoreTries[0] || HighscoreTries[0] <= 0) {
+        place = 0;
+    } else if (attempts <= HighscoreTries[1] || HighscoreTries[1] <= 0) {
+        place = 1;
+    } else if (attempts <= HighscoreTries[2] || HighscoreTries[2] <= 0) {
+        place = 2;
+    }
+    if (place < 0) return;
+
+    for (int i = Places - 1; i > place; --i) {
+        HighscoreName[static_cast<std::size_t>(i)] = std::move(HighscoreName[static_cast<std::size_t>(i - 1)]);
+        HighscoreTries[static_cast<std::size_t>(i)] = HighscoreTries[static_cast<std::size_t>(i - 1)];
+    }
+    HighscoreName[static_cast<std::size_t>(place)] = name;
+    HighscoreTries[static_cast<std::size_t>(place)] = attempts;
+}
+
+std::array<std::string, HighscoreTable::Places> HighscoreTable::HighscoreCaptions() const {
+    const auto line = [this](std::size_t i) {
+        static constexpr const char* Numbers[] = {"1. ", "2. ", "3. "};
+        return Numbers[i] + HighscoreName[i] + " " + "mit " + std::to_string(HighscoreTries[i]) + " Versuchen";
+    };
+    if (HighscoreTries[0] <= 0) return {"", "Noch alles zu schaffen!", ""};
+    if (HighscoreTries[1] <= 0) return {"", line(0), ""};
+    if (HighscoreTries[2] <= 0) return {line(0), line(1), ""};
+    return {line(0), line(1), line(2)};
+}
+
+}  // namespace pairfinder

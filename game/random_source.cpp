@@ -1,0 +1,29 @@
+// Seedable pseudo-random numbers whose sequence is the same on every platform.
+#include "random_source.h"
+
+#include <chrono>
+
+namespace pairfinder {
+
+std::int64_t SystemSeconds() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+RandomSource::RandomSource(SecondsClock clock) : Clock(std::move(clock)) {}
+
+void RandomSource::SeedRandom() {
+    // Reduce to 32 bits first: uint_fast32_t is 64 bits wide on some platforms and 32 on others,
+    // and the engine reduces its seed modulo 2^31-1, so the same second must reach it as the same number.
+    const auto seconds = static_cast<std::uint64_t>(Clock());
+    Engine.seed(static_cast<std::uint_fast32_t>(static_cast<std::uint32_t>(seconds & 0xFFFFFFFFu)));
+}
+
+std::int32_t RandomSource::RandomBelow(std::int32_t n) {
+    const auto draw = static_cast<std::uint32_t>(Engine());
+    if (n <= 0) return 0;
+    return static_cast<std::int32_t>(draw % static_cast<std::uint32_t>(n));
+}
+
+}  // namespace pairfinder

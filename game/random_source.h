@@ -1,0 +1,31 @@
+// Seedable pseudo-random numbers whose sequence is the same on every platform.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <random>
+
+namespace pairfinder {
+
+// Whole seconds of calendar time; tests replace it to pin a deal.
+using SecondsClock = std::function<std::int64_t()>;
+
+std::int64_t SystemSeconds();
+
+class RandomSource {
+public:
+    explicit RandomSource(SecondsClock clock = SystemSeconds);
+
+    void SeedRandom();
+    // The next draw modulo n; 0 when n is 0 or negative.
+    std::int32_t RandomBelow(std::int32_t n);
+
+    void SetClock(SecondsClock clock) { Clock = std::move(clock); }
+
+private:
+    SecondsClock Clock;
+    // minstd_rand's output is fixed by the C++ standard: 31-bit draws, identical everywhere.
+    std::minstd_rand Engine;
+};
+
+}  // namespace pairfinder
