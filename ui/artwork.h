@@ -1,0 +1,26 @@
+// Where the compiled-in pictures live and how one is rendered to a pixmap for the screen.
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace pairfinder::artwork {
+
+inline constexpr int FaceSetCount = 4;
+inline constexpr int PictureSize = 60;
+inline constexpr QSize LogoSize{96, 69};
+
+// Resource paths of face set 0..3, in picture order ("face00.svg" is picture 0); empty for another set.
+QStringList FaceSetPaths(int set);
+// Resource paths of the four back pictures, in menu order.
+QStringList BackPaths();
+QString LogoPath();
+QString IconPath();
+
+// Renders an SVG at `size` device-independent pixels, crisp at the given device pixel ratio, on a
+// transparent background. A path that does not load gives a null pixmap.
+QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio);
+
+}  // namespace pairfinder::artwork
