@@ -1,4 +1,5 @@
-// The state of one game of pairs: the deal, removed and open cards, the attempt counter and the picture choices.
+// The state of one game of pairs: the deal, removed and open cards, the attempt counter and the picture
+// choices.
 #pragma once
 
 #include <cstdint>
@@ -29,9 +30,7 @@ struct GameBoard {
     std::vector<std::int32_t> PairOf = std::vector<std::int32_t>(DefaultCardCount);
 
     bool IsReleased() const { return PairOf.empty(); }
-    bool IsPosition(std::int32_t p) const {
-        return !IsReleased() && p >= 0 && p < CardCount;
-    }
+    bool IsPosition(std::int32_t p) const { return !IsReleased() && p >= 0 && p < CardCount; }
 
     void Release() {
         Matched = {};

@@ -6,7 +6,8 @@
 
 namespace pairfinder {
 
-GameRules::GameRules(GameRequests& requests, SecondsClock clock) : Random(std::move(clock)), Requests(requests) {}
+GameRules::GameRules(GameRequests& requests, SecondsClock clock)
+    : Random(std::move(clock)), Requests(requests) {}
 
 void GameRules::NewGame() {
     if (Board.IsReleased()) return;

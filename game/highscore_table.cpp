@@ -21,7 +21,8 @@ void HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attem
     if (place < 0) return;
 
     for (int i = Places - 1; i > place; --i) {
-        HighscoreName[static_cast<std::size_t>(i)] = std::move(HighscoreName[static_cast<std::size_t>(i - 1)]);
+        HighscoreName[static_cast<std::size_t>(i)] =
+            std::move(HighscoreName[static_cast<std::size_t>(i - 1)]);
         HighscoreTries[static_cast<std::size_t>(i)] = HighscoreTries[static_cast<std::size_t>(i - 1)];
     }
     HighscoreName[static_cast<std::size_t>(place)] = name;
@@ -31,7 +32,8 @@ void HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attem
 std::array<std::string, HighscoreTable::Places> HighscoreTable::HighscoreCaptions() const {
     const auto line = [this](std::size_t i) {
         static constexpr const char* Numbers[] = {"1. ", "2. ", "3. "};
-        return Numbers[i] + HighscoreName[i] + " " + "mit " + std::to_string(HighscoreTries[i]) + " Versuchen";
+        return Numbers[i] + HighscoreName[i] + " " + "mit " + std::to_string(HighscoreTries[i]) +
+               " Versuchen";
     };
     if (HighscoreTries[0] <= 0) return {"", "Noch alles zu schaffen!", ""};
     if (HighscoreTries[1] <= 0) return {"", line(0), ""};
