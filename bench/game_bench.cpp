@@ -1,0 +1,96 @@
+// What the game rules cost per deal and per click, with a window that does nothing.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "game_rules.h"
+
+namespace pairfinder {
+namespace {
+
+class NullRequests : public GameRequests {
+public:
+    void HideOutcome() override {}
+    void ShowAttempts(int) override {}
+    void ShowBacks() override {}
+    void ShowFace(int) override {}
+    void ShowOutcome(bool) override {}
+    void LoadHighscores() override {}
+    void ShowHighscoreMenu() override {}
+};
+
+// A second whose deal takes the largest mix: nine rounds of exchanges.
+std::int64_t SecondWithLargestMix() {
+    for (std::int64_t second = 1;; ++second) {
+        RandomSource probe([second] { return second; });
+        probe.SeedRandom();
+        if (probe.RandomBelow(9) == 8) return second;
+    }
+}
+
+std::int32_t PartnerOf(const GameBoard& board, std::int32_t p) {
+    for (std::int32_t q = 0; q < board.CardCount; ++q) {
+        if (q != p && board.PairOf[static_cast<std::size_t>(q)] == board.PairOf[static_cast<std::size_t>(p)])
+            return q;
+    }
+    return -1;
+}
+
+void BM_NewGameLargestMix(benchmark::State& state) {
+    NullRequests window;
+    GameRules game(window, [second = SecondWithLargestMix()] { return second; });
+    for (auto _ : state) {
+        game.NewGame();
+        benchmark::DoNotOptimize(game.Board.PairOf.data());
+    }
+}
+BENCHMARK(BM_NewGameLargestMix);
+
+void BM_FirstClick(benchmark::State& state) {
+    NullRequests window;
+    GameRules game(window);
+    game.NewGame();
+    for (auto _ : state) {
+        game.Board.CardOpen = false;
+        game.Board.FaceUp[5] = 0;
+        game.CardClicked(5);
+    }
+}
+BENCHMARK(BM_FirstClick);
+
+void BM_TurnWithAMiss(benchmark::State& state) {
+    NullRequests window;
+    GameRules game(window);
+    game.NewGame();
+    const std::int32_t other = PartnerOf(game.Board, 5) == 6 ? 7 : 6;
+    for (auto _ : state) {
+        game.CardClicked(5);
+        game.CardClicked(other);
+        // Both faces stay open after a miss; close them so the next turn can open 5 again.
+        game.Board.FaceUp[5] = 0;
+        game.Board.FaceUp[static_cast<std::size_t>(other)] = 0;
+    }
+}
+BENCHMARK(BM_TurnWithAMiss);
+
+void BM_WholeGameOfClicks(benchmark::State& state) {
+    NullRequests window;
+    GameRules game(window);
+    for (auto _ : state) {
+        state.PauseTiming();
+        game.NewGame();
+        state.ResumeTiming();
+        for (std::int32_t p = 0; p < game.Board.CardCount; ++p) {
+            if (game.Board.Matched[static_cast<std::size_t>(p)]) continue;
+            game.CardClicked(p);
+            game.CardClicked(PartnerOf(game.Board, p));
+        }
+        benchmark::DoNotOptimize(game.Board.Attempts);
+    }
+}
+BENCHMARK(BM_WholeGameOfClicks);
+
+}  // namespace
+}  // namespace pairfinder
+
+BENCHMARK_MAIN();
