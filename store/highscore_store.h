@@ -1,0 +1,21 @@
+// Reading and writing the highscore table in the current user's registry.
+#pragma once
+
+#include "highscore_table.h"
+
+namespace pairfinder {
+
+class RegistryBackend;
+
+inline constexpr const char* HighscoreKey = "\\Software\\Pairfinder";
+
+// Fills the table from the registry when the highscore key exists; otherwise the table stays as it is.
+// Raises RegistryError; the values read before the error stay in the table.
+void LoadHighscores(HighscoreTable& table);
+void LoadHighscores(HighscoreTable& table, RegistryBackend& backend);
+
+// Writes all six values, names first. Raises RegistryError; values written before the error stay stored.
+void StoreHighscores(const HighscoreTable& table);
+void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend);
+
+}  // namespace pairfinder

@@ -1,0 +1,389 @@
+// The text of Windows registry export files, read and written, for the file that stands in for the registry.
+#include "reg_file_format.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+#include "registry_error.h"
+#include "text_encoding.h"
+
+namespace pairfinder {
+
+namespace {
+
+constexpr std::string_view HeaderV5 = "Windows Registry Editor Version 5.00";
+constexpr std::string_view HeaderV4 = "REGEDIT4";
+constexpr std::string_view RootName = "HKEY_CURRENT_USER";
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Accepts only what an encoder could have produced, so a stray Latin-1 byte is reported, not replaced:
+// the decoder turns every malformed sequence into U+FFFD, which no longer matches the original bytes.
+bool IsValidUtf8(std::string_view text) { return Utf16ToUtf8(Utf8ToUtf16(text)) == text; }
+
+class Parser {
+public:
+    Parser(std::string_view bytes, const std::string& fileName) : FileName(fileName) { Decode(bytes); }
+
+    RegFileDocument Run() {
+        if (Lines.empty() || (Lines[0] != HeaderV5 && Lines[0] != HeaderV4)) {
+            Fail(1, "the first line is not \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"");
+        }
+        AnsiStrings = Lines[0] == HeaderV4 && !WasUtf16;
+        for (LineIndex = 1; LineIndex < Lines.size(); ++LineIndex) {
+            if (AnsiStrings) Lines[LineIndex] = Cp1252ToUtf8(Lines[LineIndex]);
+            if (!AnsiStrings && !IsValidUtf8(Lines[LineIndex])) Fail("the text is not UTF-8");
+            const std::string_view line = TrimBlanks(Lines[LineIndex]);
+            if (line.empty() || line.front() == ';') continue;
+            if (line.front() == '[') {
+                ParseSection(line);
+            } else if (line.front() == '"' || line.front() == '@') {
+                ParseValue(line);
+            } else {
+                Fail("expected a [key] or a \"name\"=value line");
+            }
+        }
+        return std::move(Document);
+    }
+
+private:
+    [[noreturn]] void Fail(std::size_t line, const std::string& reason) const {
+        throw RegistryFileError(FileName, static_cast<int>(line), reason);
+    }
+    [[noreturn]] void Fail(const std::string& reason) const { Fail(LineIndex + 1, reason); }
+
+    void Decode(std::string_view bytes) {
+        if (bytes.size() > MaxRegFileBytes) {
+            Fail(static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + MaxRegFileBytes, '\n')) + 1,
+                 "the file is larger than " + std::to_string(MaxRegFileBytes >> 20) + " MiB");
+        }
+        std::string text;
+        if (bytes.starts_with("\xFF\xFE")) {
+            WasUtf16 = true;
+            bytes.remove_prefix(2);
+            std::u16string wide;
+            for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+                wide += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                              static_cast<unsigned char>(bytes[i + 1]) << 8);
+            }
+            text = Utf16ToUtf8(wide);
+            if (bytes.size() % 2 != 0) {
+                SplitLines(text);
+                Fail(Lines.size(), "the file ends in the middle of a UTF-16 character");
+            }
+        } else if (bytes.starts_with("\xFE\xFF")) {
+            Fail(1, "UTF-16 big-endian files are not read; save it as UTF-16LE or UTF-8");
+        } else {
+            if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+            text = bytes;
+        }
+        SplitLines(text);
+    }
+
+    void SplitLines(const std::string& text) {
+        Lines.clear();
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos) end = text.size();
+            std::string line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            Lines.push_back(std::move(line));
+            start = end + 1;
+        }
+    }
+
+    void ParseSection(std::string_view line) {
+        const std::size_t close = line.rfind(']');
+        if (close == std::string_view::npos || close != line.size() - 1) Fail("a key line must end with ']'");
+        const std::string_view name = line.substr(1, close - 1);
+        if (name.starts_with('-')) Fail("deleting a key is not something this file can hold");
+        if (!StartsWithNoCase(name, RootName) ||
+            (name.size() > RootName.size() && name[RootName.size()] != '\\')) {
+            Fail("only keys under HKEY_CURRENT_USER belong in this file");
+        }
+        std::string_view path = name.substr(RootName.size());
+        if (!path.empty()) path.remove_prefix(1);
+        if (name.size() > RootName.size() &&
+            (path.empty() || path.starts_with('\\') || path.ends_with('\\') || path.find("\\\\") != path.npos)) {
+            Fail("a key name has an empty part");
+        }
+        CurrentKey = &Document.FindOrAddKey(path);
+    }
+
+    // Reads a quoted text starting at pos (on the opening quote) and moves pos past the closing quote.
+    std::string QuotedText(std::string_view line, std::size_t& pos) const {
+        std::string text;
+        for (++pos; pos < line.size(); ++pos) {
+            const char c = line[pos];
+            if (c == '"') {
+                ++pos;
+                return text;
+            }
+            if (c != '\\') {
+                text += c;
+                continue;
+            }
+            if (++pos >= line.size()) break;
+            switch (line[pos]) {
+                case '\\': text += '\\'; break;
+                case '"': text += '"'; break;
+                case 'n': text += '\n'; break;
+                case 'r': text += '\r'; break;
+                default: Fail(std::string("unknown escape \\") + line[pos] + " in a quoted text");
+            }
+        }
+        Fail("a quoted text has no closing quote");
+    }
+
+    void ParseValue(std::string_view line) {
+        if (CurrentKey == nullptr) Fail("a value before the first [key] line");
+        std::size_t pos = 0;
+        std::string name;
+        if (line.front() == '@') {
+            pos = 1;
+        } else {
+            name = QuotedText(line, pos);
+        }
+        while (pos < line.size() && IsBlank(line[pos])) ++pos;
+        if (pos >= line.size() || line[pos] != '=') Fail("expected '=' after the value name");
+        const std::string_view data = TrimBlanks(line.substr(pos + 1));
+        CurrentKey->SetValue(name, ParseData(data));
+    }
+
+    RegistryValue ParseData(std::string_view data) {
+        if (data.starts_with('"')) {
+            std::size_t pos = 0;
+            const std::string text = QuotedText(data, pos);
+            if (pos != data.size()) Fail("text after the closing quote");
+            std::u16string wide = Utf8ToUtf16(text);
+            wide += u'\0';
+            return {RegSz, Utf16ToBytes(wide)};
+        }
+        if (data.starts_with('-')) Fail("deleting a value is not something this file can hold");
+        if (StartsWithNoCase(data, "dword:")) return {RegDword, DwordBytes(data.substr(6))};
+        if (StartsWithNoCase(data, "hex:")) return {RegBinary, HexBytes(data.substr(4))};
+        if (StartsWithNoCase(data, "hex(")) {
+            const std::size_t close = data.find("):");
+            if (close == std::string_view::npos) Fail("expected \"):\" after the type of a hex(...) value");
+            const std::uint32_t type = HexNumber(data.substr(4, close - 4), "the type of a hex(...) value");
+            RegistryValue value{type, HexBytes(data.substr(close + 2))};
+            if (AnsiStrings && (type == RegSz || type == RegExpandSz || type == RegMultiSz)) {
+                const std::string ansi(value.Data.begin(), value.Data.end());
+                value.Data = Utf16ToBytes(Utf8ToUtf16(Cp1252ToUtf8(ansi)));
+            }
+            return value;
+        }
+        Fail("unknown kind of value; expected \"text\", dword: or hex");
+    }
+
+    std::uint32_t HexNumber(std::string_view digits, const std::string& what) const {
+        if (digits.empty() || digits.size() > 8) Fail(what + " must be 1 to 8 hex digits");
+        std::uint32_t number = 0;
+        for (const char c : digits) {
+            const int d = HexDigit(c);
+            if (d < 0) Fail(what + " must be 1 to 8 hex digits");
+            number = number << 4 | static_cast<std::uint32_t>(d);
+        }
+        return number;
+    }
+
+    std::vector<std::uint8_t> DwordBytes(std::string_view digits) const {
+        const std::uint32_t n = HexNumber(digits, "a dword");
+        return {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
+                static_cast<std::uint8_t>(n >> 24)};
+    }
+
+    // Byte lists continue on the next line after a trailing "\"; LineIndex moves along with them.
+    std::vector<std::uint8_t> HexBytes(std::string_view first) {
+        std::vector<std::uint8_t> bytes;
+        std::string_view part = first;
+        while (true) {
+            part = TrimBlanks(part);
+            const bool continued = part.ends_with('\\');
+            if (continued) part.remove_suffix(1);
+            std::size_t pos = 0;
+            while (pos < part.size()) {
+                while (pos < part.size() && IsBlank(part[pos])) ++pos;
+                if (pos >= part.size()) break;
+                if (pos + 1 >= part.size() || HexDigit(part[pos]) < 0 || HexDigit(part[pos + 1]) < 0) {
+                    Fail("a hex byte must be two hex digits");
+                }
+                bytes.push_back(static_cast<std::uint8_t>(HexDigit(part[pos]) << 4 | HexDigit(part[pos + 1])));
+                if (bytes.size() > MaxRegValueBytes) {
+                    Fail("a value is larger than " + std::to_string(MaxRegValueBytes >> 20) + " MiB");
+                }
+                pos += 2;
+                while (pos < part.size() && IsBlank(part[pos])) ++pos;
+                if (pos < part.size()) {
+                    if (part[pos] != ',') Fail("hex bytes must be separated by commas");
+                    ++pos;
+                    if (TrimBlanks(part.substr(pos)).empty() && !continued) Fail("a hex list ends in a comma");
+                }
+            }
+            if (!continued) return bytes;
+            if (++LineIndex >= Lines.size()) Fail(Lines.size(), "the file ends inside a continued hex list");
+            if (AnsiStrings) Lines[LineIndex] = Cp1252ToUtf8(Lines[LineIndex]);
+            part = Lines[LineIndex];
+        }
+    }
+
+    const std::string& FileName;
+    std::vector<std::string> Lines;
+    std::size_t LineIndex = 0;
+    bool WasUtf16 = false;
+    bool AnsiStrings = false;
+    RegFileDocument Document;
+    RegFileKey* CurrentKey = nullptr;
+};
+
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '"': out += "\\\""; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            default: out += c;
+        }
+    }
+    return out + '"';
+}
+
+// The quoted form only when reading it back gives the same bytes and Windows' regedit reads it the same way.
+std::optional<std::string> AsQuotedText(const RegistryValue& value) {
+    if (value.Type != RegSz || value.Data.size() % 2 != 0) return std::nullopt;
+    const std::u16string wide = BytesToUtf16(value.Data);
+    if (wide.empty() || wide.back() != u'\0' || !IsWellFormedUtf16(wide)) return std::nullopt;
+    const std::u16string_view text(wide.data(), wide.size() - 1);
+    if (text.find_first_of(u"\0\n\r", 0, 3) != std::u16string_view::npos) return std::nullopt;
+    return Quoted(Utf16ToUtf8(text));
+}
+
+void AppendHex(std::string& out, std::string prefix, const std::vector<std::uint8_t>& bytes) {
+    static constexpr char Digits[] = "0123456789abcdef";
+    // Wrapped as regedit wraps, so long values stay readable.
+    std::size_t column = prefix.size();
+    out += prefix;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (column > 76) {
+            out += "\\\n  ";
+            column = 2;
+        }
+        out += Digits[bytes[i] >> 4];
+        out += Digits[bytes[i] & 0xF];
+        column += 2;
+        if (i + 1 < bytes.size()) {
+            out += ',';
+            ++column;
+        }
+    }
+}
+
+}  // namespace
+
+const RegistryValue* RegFileKey::FindValue(std::string_view name) const {
+    for (const auto& [valueName, value] : Values) {
+        if (EqualNoCase(valueName, name)) return &value;
+    }
+    return nullptr;
+}
+
+void RegFileKey::SetValue(const std::string& name, const RegistryValue& value) {
+    for (auto& [valueName, stored] : Values) {
+        if (EqualNoCase(valueName, name)) {
+            stored = value;
+            return;
+        }
+    }
+    Values.emplace_back(name, value);
+}
+
+RegFileKey* RegFileDocument::FindKey(std::string_view path) {
+    for (auto& key : Keys) {
+        if (EqualNoCase(key.Path, path)) return &key;
+    }
+    return nullptr;
+}
+
+const RegFileKey* RegFileDocument::FindKey(std::string_view path) const {
+    return const_cast<RegFileDocument*>(this)->FindKey(path);
+}
+
+bool RegFileDocument::HasKey(std::string_view path) const {
+    return std::any_of(Keys.begin(), Keys.end(), [path](const RegFileKey& key) {
+        return EqualNoCase(key.Path, path) || path.empty() ||
+               (StartsWithNoCase(key.Path, path) && key.Path.size() > path.size() && key.Path[path.size()] == '\\');
+    });
+}
+
+RegFileKey& RegFileDocument::FindOrAddKey(std::string_view path) {
+    if (RegFileKey* key = FindKey(path)) return *key;
+    Keys.push_back(RegFileKey{std::string(path), {}});
+    return Keys.back();
+}
+
+RegFileDocument ParseRegFile(std::string_view bytes, const std::string& fileName) {
+    return Parser(bytes, fileName).Run();
+}
+
+std::string FormatRegFile(const RegFileDocument& document) {
+    std::string out(HeaderV5);
+    out += '\n';
+    for (const RegFileKey& key : document.Keys) {
+        out += "\n[";
+        out += RootName;
+        if (!key.Path.empty()) out += '\\' + key.Path;
+        out += "]\n";
+        for (const auto& [name, value] : key.Values) {
+            const std::string prefix = (name.empty() ? std::string("@") : Quoted(name)) + "=";
+            if (const auto text = AsQuotedText(value)) {
+                out += prefix + *text;
+            } else if (value.Type == RegDword && value.Data.size() == 4) {
+                static constexpr char Digits[] = "0123456789abcdef";
+                out += prefix + "dword:";
+                for (int i = 3; i >= 0; --i) {
+                    out += Digits[value.Data[static_cast<std::size_t>(i)] >> 4];
+                    out += Digits[value.Data[static_cast<std::size_t>(i)] & 0xF];
+                }
+            } else if (value.Type == RegBinary) {
+                AppendHex(out, prefix + "hex:", value.Data);
+            } else {
+                char type[16];
+                std::snprintf(type, sizeof type, "%x", value.Type);
+                AppendHex(out, prefix + "hex(" + type + "):", value.Data);
+            }
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+}  // namespace pairfinder

@@ -1,0 +1,49 @@
+// The text of Windows registry export files, read and written, for the file that stands in for the registry.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "registry_backend.h"
+
+namespace pairfinder {
+
+struct RegFileKey {
+    // Relative to HKEY_CURRENT_USER; empty for the root itself.
+    std::string Path;
+    std::vector<std::pair<std::string, RegistryValue>> Values;
+
+    // Names compare without regard to ASCII case, as the registry does.
+    const RegistryValue* FindValue(std::string_view name) const;
+    void SetValue(const std::string& name, const RegistryValue& value);
+
+    bool operator==(const RegFileKey&) const = default;
+};
+
+struct RegFileDocument {
+    std::vector<RegFileKey> Keys;
+
+    RegFileKey* FindKey(std::string_view path);
+    const RegFileKey* FindKey(std::string_view path) const;
+    // A key also exists when only one of its subkeys has a section of its own.
+    bool HasKey(std::string_view path) const;
+    RegFileKey& FindOrAddKey(std::string_view path);
+
+    bool operator==(const RegFileDocument&) const = default;
+};
+
+// Past these sizes a file or a value is taken for damage rather than data.
+inline constexpr std::size_t MaxRegFileBytes = 8u << 20;
+inline constexpr std::size_t MaxRegValueBytes = 1u << 20;
+
+// Takes "Windows Registry Editor Version 5.00" and "REGEDIT4", in UTF-8 or in UTF-16LE with a byte order mark.
+// Raises RegistryFileError naming fileName and the line for anything else.
+RegFileDocument ParseRegFile(std::string_view bytes, const std::string& fileName);
+
+// Version 5.00 text in UTF-8; every value keeps its type and bytes.
+std::string FormatRegFile(const RegFileDocument& document);
+
+}  // namespace pairfinder

@@ -1,0 +1,42 @@
+// The short-lived registry access object: one key of HKEY_CURRENT_USER at a time, typed reads and writes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "registry_backend.h"
+
+namespace pairfinder {
+
+class RegistryAccess {
+public:
+    // The root is HKEY_CURRENT_USER of the backend; destroying the object closes any open key.
+    explicit RegistryAccess(RegistryBackend& backend);
+    ~RegistryAccess();
+    RegistryAccess(const RegistryAccess&) = delete;
+    RegistryAccess& operator=(const RegistryAccess&) = delete;
+
+    // A leading "\" makes the path absolute from the root; there is no other current key to be relative to.
+    bool KeyExists(const std::string& keyPath);
+    // Makes the key current, creating it when missing.
+    bool OpenKey(const std::string& keyPath);
+    void CloseKey();
+
+    // A missing or empty value reads as empty text; the text ends at its first zero character.
+    std::string ReadString(const std::string& name);
+    // The value must be exactly four bytes of REG_DWORD.
+    std::int32_t ReadInteger(const std::string& name);
+    void WriteString(const std::string& name, const std::string& value);
+    void WriteInteger(const std::string& name, std::int32_t value);
+
+private:
+    std::optional<RegistryValue> Query(const std::string& name);
+    void Set(const std::string& name, const RegistryValue& value);
+
+    RegistryBackend& Backend;
+    std::unique_ptr<RegistryKeyHandle> CurrentKey;
+};
+
+}  // namespace pairfinder

@@ -1,0 +1,56 @@
+// The raw key and value access that the file-backed and the Windows registry both offer to the store.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pairfinder {
+
+// Value types as the Windows registry numbers them; the file keeps any other number as it found it.
+enum RegistryType : std::uint32_t {
+    RegNone = 0,
+    RegSz = 1,
+    RegExpandSz = 2,
+    RegBinary = 3,
+    RegDword = 4,
+    RegDwordBigEndian = 5,
+    RegLink = 6,
+    RegMultiSz = 7,
+    RegQword = 11,
+};
+
+// A value exactly as the registry holds it: string types carry UTF-16LE bytes, as the wide API returns them.
+struct RegistryValue {
+    std::uint32_t Type = RegNone;
+    std::vector<std::uint8_t> Data;
+
+    bool operator==(const RegistryValue&) const = default;
+};
+
+// One open key; closing it is destroying it.
+class RegistryKeyHandle {
+public:
+    virtual ~RegistryKeyHandle() = default;
+    // Empty when the value is missing or cannot be read.
+    virtual std::optional<RegistryValue> QueryValue(const std::string& name) = 0;
+    // False when the value could not be stored.
+    virtual bool SetValue(const std::string& name, const RegistryValue& value) = 0;
+};
+
+// The HKEY_CURRENT_USER root of one backend. Key paths are relative to it, parts separated by "\".
+class RegistryBackend {
+public:
+    virtual ~RegistryBackend() = default;
+    // True when the key is there and this user may change it.
+    virtual bool KeyExistsWithFullAccess(const std::string& keyPath) = 0;
+    // Null when the key can be neither opened with full access nor created.
+    virtual std::unique_ptr<RegistryKeyHandle> CreateOrOpenKey(const std::string& keyPath) = 0;
+};
+
+// The registry of the platform: Windows' own, or the file under the user's configuration folder elsewhere.
+std::unique_ptr<RegistryBackend> MakeDefaultRegistryBackend();
+
+}  // namespace pairfinder
