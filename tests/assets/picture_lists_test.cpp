@@ -1,0 +1,154 @@
+// The compiled-in picture lists: how many pictures each holds, in which order, and how each file renders.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSet>
+#include <QSvgRenderer>
+
+#include "artwork.h"
+#include "picture_signature.h"
+
+namespace pairfinder::artwork {
+namespace {
+
+QStringList AllCardPictures() {
+    QStringList paths;
+    for (int set = 0; set < FaceSetCount; ++set) paths << FaceSetPaths(set);
+    return paths << BackPaths();
+}
+
+// Share of pixels a picture covers at all; the rounded tile alone covers nearly all of a card.
+double CoveredShare(const QImage& image) {
+    int covered = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) covered += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    }
+    return static_cast<double>(covered) / (image.width() * image.height());
+}
+
+int DistinctColours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    }
+    return static_cast<int>(colours.size());
+}
+
+TEST(PictureLists, ThreeFaceSetsHoldThirtyTwoPicturesAndTheFourthThirtyThree) {
+    EXPECT_EQ(FaceSetPaths(0).size(), 32);
+    EXPECT_EQ(FaceSetPaths(1).size(), 32);
+    EXPECT_EQ(FaceSetPaths(2).size(), 32);
+    EXPECT_EQ(FaceSetPaths(3).size(), 33);
+}
+
+TEST(PictureLists, ThereIsNoFifthFaceSet) {
+    EXPECT_TRUE(FaceSetPaths(4).isEmpty());
+    EXPECT_TRUE(FaceSetPaths(-1).isEmpty());
+}
+
+TEST(PictureLists, PictureNumberNIsFileNumberN) {
+    // The pair number picks the picture by index, so the list order must follow the file numbers.
+    for (int set = 0; set < FaceSetCount; ++set) {
+        const QStringList paths = FaceSetPaths(set);
+        for (int i = 0; i < paths.size(); ++i) {
+            EXPECT_EQ(QFileInfo(paths[i]).fileName(), QStringLiteral("face%1.svg").arg(i, 2, 10, QChar('0')))
+                << "set " << set + 1;
+        }
+    }
+}
+
+TEST(PictureLists, FourBacksInMenuOrder) {
+    const QStringList backs = BackPaths();
+    ASSERT_EQ(backs.size(), 4);
+    for (int i = 0; i < backs.size(); ++i) {
+        EXPECT_EQ(QFileInfo(backs[i]).fileName(), QStringLiteral("back%1.svg").arg(i + 1));
+    }
+}
+
+TEST(PictureFiles, EveryCardPictureIsDrawnForSixtyBySixty) {
+    for (const QString& path : AllCardPictures()) {
+        const QSvgRenderer renderer(path);
+        ASSERT_TRUE(renderer.isValid()) << qPrintable(path);
+        EXPECT_EQ(renderer.defaultSize(), QSize(PictureSize, PictureSize)) << qPrintable(path);
+        EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, PictureSize, PictureSize)) << qPrintable(path);
+    }
+}
+
+TEST(PictureFiles, TheLogoIsDrawnForItsPanelAndTheIconIsSquare) {
+    EXPECT_EQ(QSvgRenderer(LogoPath()).defaultSize(), LogoSize);
+    const QSize icon = QSvgRenderer(IconPath()).defaultSize();
+    EXPECT_FALSE(icon.isEmpty());
+    EXPECT_EQ(icon.width(), icon.height());
+}
+
+TEST(PictureFiles, UseOnlyPlainShapesAndStayCheapToRender) {
+    // Text would draw with whatever font a machine has; filters, clipping and masks are slow or
+    // unsupported in Qt's renderer; outside references would leave the picture behind.
+    const QStringList forbidden{"<text",  "<image",      "<filter",     "<clipPath",   "<mask",
+                                "<style", "font-family", "href=\"http", "href=\"file", "href=\"data"};
+    QStringList paths = AllCardPictures();
+    paths << LogoPath() << IconPath();
+    for (const QString& path : paths) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QString& word : forbidden) {
+            EXPECT_FALSE(text.contains(word, Qt::CaseInsensitive))
+                << qPrintable(path) << " uses " << qPrintable(word);
+        }
+        EXPECT_LT(text.size(), 4096) << qPrintable(path) << " is too heavy for a small picture";
+    }
+}
+
+TEST(Rendering, EveryCardPictureRendersAFilledTileWithAMotif) {
+    for (const QString& path : AllCardPictures()) {
+        const QPixmap pixmap = Render(path, QSize(PictureSize, PictureSize), 1.0);
+        ASSERT_FALSE(pixmap.isNull()) << qPrintable(path);
+        const QImage image = pixmap.toImage();
+        ASSERT_EQ(image.size(), QSize(PictureSize, PictureSize)) << qPrintable(path);
+        EXPECT_GT(CoveredShare(image), 0.9) << qPrintable(path);
+        // A bare tile has its fill, its outline and their blend; a motif brings many more.
+        EXPECT_GT(DistinctColours(image), 12) << qPrintable(path);
+    }
+}
+
+TEST(Rendering, TheWindowShowsThroughTheCornersOfEveryCard) {
+    for (const QString& path : AllCardPictures()) {
+        const QImage image = Render(path, QSize(PictureSize, PictureSize), 1.0).toImage();
+        const int last = PictureSize - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)}) {
+            EXPECT_EQ(qAlpha(image.pixel(corner)), 0)
+                << qPrintable(path) << " at " << corner.x() << ',' << corner.y();
+        }
+    }
+}
+
+TEST(Rendering, OnAHighDensityScreenAPictureHasTwiceThePixelsAndLooksTheSame) {
+    for (const QString& path : AllCardPictures()) {
+        const QPixmap sharp = Render(path, QSize(PictureSize, PictureSize), 2.0);
+        ASSERT_EQ(sharp.size(), QSize(2 * PictureSize, 2 * PictureSize)) << qPrintable(path);
+        EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+        const Signature plain = SignatureOf(RenderedOnButtonFace(path), Channels::Colour);
+        const Signature doubled = SignatureOf(OnButtonFace(sharp.toImage()), Channels::Colour);
+        // Hairlines blend differently at the two densities, but far less than two pictures differ.
+        EXPECT_LT(SignatureDistance(plain, doubled), NearDuplicateThreshold / 2) << qPrintable(path);
+    }
+}
+
+TEST(Rendering, TheLogoFillsItsPanelPlaceAndTheIconReadsAtTaskBarSizes) {
+    const QImage logo = Render(LogoPath(), LogoSize, 1.0).toImage();
+    ASSERT_EQ(logo.size(), LogoSize);
+    EXPECT_GT(CoveredShare(logo), 0.4);
+    EXPECT_GT(DistinctColours(logo), 12);
+    for (const int side : {16, 32, 48}) {
+        const QImage icon = Render(IconPath(), QSize(side, side), 1.0).toImage();
+        ASSERT_EQ(icon.size(), QSize(side, side));
+        EXPECT_GT(CoveredShare(icon), 0.4) << side;
+        EXPECT_GT(DistinctColours(icon), 6) << side;
+    }
+}
+
+}  // namespace
+}  // namespace pairfinder::artwork

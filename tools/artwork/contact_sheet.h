@@ -1,0 +1,16 @@
+// One picture of all the artwork side by side, as the window would show it, for looking at the sets whole.
+#pragma once
+
+#include <QImage>
+
+namespace pairfinder::artwork {
+
+// Face sets 1 and 2 side by side over sets 3 and 4, each in rows of eight at the board's 72-pixel pitch,
+// then the four backs, the logo and the icon at 64, 32 and 16 pixels; all on the button-face grey,
+// rendered at `scale` device pixels per pixel.
+QImage ContactSheet(qreal scale);
+
+// The same sheet with every pixel reduced to its brightness, to check the sets without colour.
+QImage GreyScale(const QImage& sheet);
+
+}  // namespace pairfinder::artwork
