@@ -224,30 +224,33 @@ private:
     std::vector<std::uint8_t> HexBytes(std::string_view first) {
         std::vector<std::uint8_t> bytes;
         std::string_view part = first;
+        bool afterComma = false;
         while (true) {
             part = TrimBlanks(part);
             const bool continued = part.ends_with('\\');
             if (continued) part.remove_suffix(1);
-            std::size_t pos = 0;
-            while (pos < part.size()) {
-                while (pos < part.size() && IsBlank(part[pos])) ++pos;
-                if (pos >= part.size()) break;
-                if (pos + 1 >= part.size() || HexDigit(part[pos]) < 0 || HexDigit(part[pos + 1]) < 0) {
-                    Fail("a hex byte must be two hex digits");
-                }
-                bytes.push_back(static_cast<std::uint8_t>(HexDigit(part[pos]) << 4 | HexDigit(part[pos + 1])));
-                if (bytes.size() > MaxRegValueBytes) {
-                    Fail("a value is larger than " + std::to_string(MaxRegValueBytes >> 20) + " MiB");
-                }
-                pos += 2;
-                while (pos < part.size() && IsBlank(part[pos])) ++pos;
-                if (pos < part.size()) {
-                    if (part[pos] != ',') Fail("hex bytes must be separated by commas");
+            for (std::size_t pos = 0; pos < part.size();) {
+                if (IsBlank(part[pos])) {
                     ++pos;
-                    if (TrimBlanks(part.substr(pos)).empty() && !continued) Fail("a hex list ends in a comma");
+                } else if (part[pos] == ',' && !afterComma && !bytes.empty()) {
+                    afterComma = true;
+                    ++pos;
+                } else if ((afterComma || bytes.empty()) && pos + 1 < part.size() && HexDigit(part[pos]) >= 0 &&
+                           HexDigit(part[pos + 1]) >= 0) {
+                    bytes.push_back(static_cast<std::uint8_t>(HexDigit(part[pos]) << 4 | HexDigit(part[pos + 1])));
+                    if (bytes.size() > MaxRegValueBytes) {
+                        Fail("a value is larger than " + std::to_string(MaxRegValueBytes >> 20) + " MiB");
+                    }
+                    afterComma = false;
+                    pos += 2;
+                } else {
+                    Fail("expected hex bytes of two digits each, separated by commas");
                 }
             }
-            if (!continued) return bytes;
+            if (!continued) {
+                if (afterComma) Fail("a hex list ends in a comma");
+                return bytes;
+            }
             if (++LineIndex >= Lines.size()) Fail(Lines.size(), "the file ends inside a continued hex list");
             if (AnsiStrings) Lines[LineIndex] = Cp1252ToUtf8(Lines[LineIndex]);
             part = Lines[LineIndex];

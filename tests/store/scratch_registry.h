@@ -1,0 +1,76 @@
+// A private HKEY_CURRENT_USER for one test on the platform's own backend, looked at from outside the store.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "highscore_table.h"
+#include "registry_backend.h"
+
+namespace pairfinder::testing {
+
+inline constexpr const char* HighscoreKeyPath = "Software\\Pairfinder";
+
+// A string value as the registry's writers store it: the text and its terminating zero.
+RegistryValue Sz(std::u16string_view text, std::uint32_t type = RegSz);
+// Exactly these UTF-16 characters, with no terminator added.
+RegistryValue Utf16Raw(std::uint32_t type, std::u16string_view characters);
+RegistryValue Dword(std::uint32_t number);
+RegistryValue Raw(std::uint32_t type, std::vector<std::uint8_t> bytes);
+
+// A table as a test writes it down: names and counts of places 1 to 3.
+HighscoreTable Table(std::array<std::string, 3> names, std::array<std::int32_t, 3> tries);
+
+// The message of the RegistryError that action raises, or "no error".
+std::string RegistryErrorOf(const std::function<void()>& action);
+
+class ScratchRegistry {
+public:
+    ScratchRegistry();
+    ~ScratchRegistry();
+    ScratchRegistry(const ScratchRegistry&) = delete;
+    ScratchRegistry& operator=(const ScratchRegistry&) = delete;
+
+    RegistryBackend& Backend();
+
+    // Writes straight into the highscore key, as another program or a hand edit would.
+    void Plant(const std::string& name, const RegistryValue& value);
+    // What the highscore key holds, read without the store's help; empty when key or value is missing.
+    std::optional<RegistryValue> Stored(const std::string& name) const;
+    bool HighscoreKeyPresent() const;
+    // Leaves the key readable but not writable for this user.
+    void MakeHighscoreKeyReadOnly();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> Self;
+};
+
+#ifndef _WIN32
+// A folder that is removed with everything in it when the test ends.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return Root; }
+
+private:
+    std::filesystem::path Root;
+};
+
+std::string ReadBytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
+// Every entry of the folder, by name, so a forgotten temp file shows up in a failure message.
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+#endif
+
+}  // namespace pairfinder::testing
