@@ -1,0 +1,33 @@
+// The application frame's two text rules: the title of the program and the wording of an error message.
+#include "frame_rules.h"
+
+#include <algorithm>
+
+namespace pairfinder {
+
+namespace {
+
+// The program file name comes from a buffer of this many characters.
+constexpr qsizetype ProgramNameLimit = 255;
+
+}  // namespace
+
+QString ApplicationTitle(const QString& programFile) {
+    QString name = programFile.left(ProgramNameLimit);
+    const qsizetype separator = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
+    name = name.mid(separator + 1);
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot >= 0) name.truncate(dot);
+    if (name.size() > 1) name = name.left(1) + name.mid(1).toLower();
+    return name;
+}
+
+std::string WithFullStop(std::string message) {
+    // Compared as unsigned bytes, so the trailing byte of any UTF-8 character above 127 counts as high.
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
+        message += '.';
+    }
+    return message;
+}
+
+}  // namespace pairfinder

@@ -1,0 +1,120 @@
+// A real TForm1 on screen for each test, with its own highscore store and a display that records errors.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "card_cell.h"
+#include "error_guard.h"
+#include "main_window.h"
+#include "picture_list.h"
+
+// Failures print texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace pairfinder::testing {
+
+class WindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir ConfigHome;
+    std::vector<std::string> Errors;
+    std::unique_ptr<TForm1> Form;
+
+    void SetUp() override {
+        ASSERT_TRUE(ConfigHome.isValid());
+        // The store reads this at every access, so each test starts with a first run of the game.
+        qputenv("XDG_CONFIG_HOME", ConfigHome.path().toLocal8Bit());
+        PreviousDisplay = SetErrorDisplay([this](const std::string& message) { Errors.push_back(message); });
+    }
+
+    void TearDown() override {
+        Form.reset();
+        SetErrorDisplay(PreviousDisplay);
+    }
+
+    void Open(HighscoreStorage storage = HighscoreStorage::Registry()) {
+        Form = std::make_unique<TForm1>(std::move(storage));
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    }
+
+    template <typename Widget>
+    Widget* Find(const QString& name) const {
+        auto* found = Form->findChild<Widget*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    CardCell* Cell(int p) const { return Find<CardCell>(QStringLiteral("Image%1").arg(p + 1)); }
+    QLabel* Label(const char* name) const { return Find<QLabel>(QLatin1String(name)); }
+    QPushButton* Button(const char* name) const { return Find<QPushButton>(QLatin1String(name)); }
+    PictureList* List(const char* name) const { return Find<PictureList>(QLatin1String(name)); }
+
+    void ClickCell(int p) { QTest::mouseClick(Cell(p), Qt::LeftButton); }
+    void Press(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+
+    int PairAt(int p) const { return Form->Board().PairOf.at(static_cast<std::size_t>(p)); }
+    bool IsMatched(int p) const { return Form->Board().Matched.at(static_cast<std::size_t>(p)) != 0; }
+
+    int PartnerOf(int p) const {
+        for (int q = 0; q < TForm1::CellCount; ++q) {
+            if (q != p && PairAt(q) == PairAt(p)) return q;
+        }
+        ADD_FAILURE() << "position " << p << " has no partner";
+        return p;
+    }
+
+    // A hidden card that does not pair with p.
+    int StrangerTo(int p) const {
+        for (int q = 0; q < TForm1::CellCount; ++q) {
+            if (q != p && PairAt(q) != PairAt(p) && !IsMatched(q)) return q;
+        }
+        ADD_FAILURE() << "no stranger to " << p;
+        return p;
+    }
+
+    void FindPairAt(int p) {
+        ClickCell(p);
+        ClickCell(PartnerOf(p));
+    }
+
+    // Clears the board pair by pair, after `misses` failed turns, so the game ends after 32 + misses
+    // attempts.
+    void PlayToTheEnd(int misses = 0) {
+        for (int i = 0; i < misses; ++i) {
+            ClickCell(0);
+            ClickCell(StrangerTo(0));
+        }
+        for (int p = 0; p < TForm1::CellCount; ++p) {
+            if (!IsMatched(p)) FindPairAt(p);
+        }
+    }
+
+    bool Shows(int p, const QPixmap& picture) const {
+        return !picture.isNull() && Cell(p)->Picture().cacheKey() == picture.cacheKey();
+    }
+    QPixmap Face(int pair) const { return List("FakeList")->Picture(pair); }
+    QPixmap Back(int index) const { return List("DeckblattList")->Picture(index); }
+    bool ShowsFace(int p) const { return Shows(p, Face(PairAt(p))); }
+
+    bool Visible(const char* name) const {
+        auto* widget = Find<QWidget>(QLatin1String(name));
+        return widget != nullptr && widget->isVisible();
+    }
+
+private:
+    ErrorDisplay PreviousDisplay;
+};
+
+}  // namespace pairfinder::testing

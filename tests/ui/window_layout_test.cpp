@@ -1,0 +1,284 @@
+// The window as it first appears: every control in its place, the menu, the keyboard and the scrolling client
+// area.
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "window_fixture.h"
+
+namespace pairfinder::testing {
+namespace {
+
+struct Placement {
+    const char* Name;
+    const char* Parent;
+    QRect Geometry;
+    const char* Text;
+};
+
+QStringList TextsOf(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions) texts << action->text();
+    return texts;
+}
+
+class WindowLayoutTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Open();
+    }
+
+    QMenu* Menu(const char* name) const { return Find<QMenu>(QLatin1String(name)); }
+    QAction* Item(const char* name) const { return Find<QAction>(QLatin1String(name)); }
+    QWidget* Canvas() const { return Find<QWidget>(QStringLiteral("Canvas")); }
+};
+
+TEST_F(WindowLayoutTest, TheWindowIsCalledPairfinderAndOpensAtItsPlaceAndSize) {
+    EXPECT_EQ(Form->objectName(), "Form1");
+    EXPECT_EQ(Form->windowTitle(), "Pairfinder");
+    EXPECT_EQ(Form->frameGeometry(), QRect(188, 70, 739, 645));
+}
+
+TEST_F(WindowLayoutTest, SixtyFourCardCellsLieInAnEightByEightGridWithTwelvePixelGaps) {
+    EXPECT_EQ(Cell(0)->geometry(), QRect(8, 8, 60, 60));
+    EXPECT_EQ(Cell(7)->geometry(), QRect(512, 8, 60, 60));
+    EXPECT_EQ(Cell(8)->geometry(), QRect(8, 80, 60, 60));
+    EXPECT_EQ(Cell(63)->geometry(), QRect(512, 512, 60, 60));
+    for (int p = 0; p < TForm1::CellCount; ++p) {
+        EXPECT_EQ(Cell(p)->geometry(), QRect(8 + 72 * (p % 8), 8 + 72 * (p / 8), 60, 60)) << "Image" << p + 1;
+        EXPECT_EQ(Cell(p)->parentWidget(), Canvas());
+        EXPECT_EQ(Cell(p)->focusPolicy(), Qt::NoFocus) << "cards are chosen with the mouse only";
+    }
+}
+
+TEST_F(WindowLayoutTest, ButtonsEditBoxAndPanelsSitExactlyWhereTheLayoutPutsThem) {
+    const Placement placements[] = {
+        {"edt_Name", "Canvas", {184, 232, 233, 21}, ""},
+        {"btn_Save", "Canvas", {248, 272, 113, 25}, "&Save"},
+        {"Panel1", "Canvas", {592, 328, 129, 241}, nullptr},
+        {"btn_Mix", "Panel1", {16, 24, 97, 33}, "&MIX IT"},
+        {"Image65", "Panel1", {16, 88, 96, 69}, nullptr},
+        {"btn_End", "Panel1", {16, 184, 97, 33}, "&END IT"},
+        {"Panel2", "Canvas", {592, 152, 129, 81}, nullptr},
+    };
+    for (const Placement& placement : placements) {
+        auto* widget = Find<QWidget>(QLatin1String(placement.Name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), placement.Geometry) << placement.Name;
+        EXPECT_EQ(widget->parentWidget()->objectName(), placement.Parent) << placement.Name;
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_EQ(button->text(), placement.Text);
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_EQ(edit->text(), placement.Text);
+        }
+    }
+    EXPECT_FALSE(Label("Image65")->pixmap().isNull()) << "the logo";
+    for (const char* panel : {"Panel1", "Panel2"}) {
+        EXPECT_EQ(Find<QFrame>(QLatin1String(panel))->frameShadow(), QFrame::Raised) << panel;
+    }
+}
+
+TEST_F(WindowLayoutTest, LabelsStartAtTheirPlaceAndAreAtLeastAsLargeAsTheirText) {
+    const Placement placements[] = {
+        {"lbl_ferdisch", "Canvas", {136, 104, 289, 73}, "FERTIG!!"},
+        {"lbl_Name", "Canvas", {184, 216, 230, 13}, "Namen für die Highsorce noch schnell eingeben:"},
+        {"lbl_Looser", "Canvas", {120, 248, 382, 27}, "Leider reicht es für die Highscore nicht."},
+        {"Label1", "Panel2", {16, 8, 84, 23}, "Versuche:"},
+        {"lbl_Count", "Panel2", {72, 40, 11, 23}, "0"},
+    };
+    for (const Placement& placement : placements) {
+        QLabel* label = Label(placement.Name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(placement.Text)) << placement.Name;
+        EXPECT_EQ(label->pos(), placement.Geometry.topLeft()) << placement.Name;
+        EXPECT_EQ(label->parentWidget()->objectName(), placement.Parent) << placement.Name;
+        // A face that runs wider than the named one makes the label grow, never cuts the text.
+        EXPECT_TRUE(label->width() >= placement.Geometry.width() &&
+                    label->width() >= label->sizeHint().width())
+            << placement.Name << " is " << label->width() << " wide";
+        EXPECT_TRUE(label->height() >= placement.Geometry.height() &&
+                    label->height() >= label->sizeHint().height())
+            << placement.Name << " is " << label->height() << " high";
+        EXPECT_TRUE(label->autoFillBackground()) << placement.Name << " must hide the cards beneath it";
+    }
+}
+
+TEST_F(WindowLayoutTest, FontsAreAskedForByNameAndPixelHeight) {
+    const QFont banner = Label("lbl_ferdisch")->font();
+    EXPECT_EQ(banner.family(), "Times New Roman");
+    EXPECT_EQ(banner.pixelSize(), 64);
+    EXPECT_TRUE(banner.bold());
+    EXPECT_EQ(Label("lbl_ferdisch")->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+
+    EXPECT_EQ(Label("lbl_Looser")->font().family(), "Times New Roman");
+    EXPECT_EQ(Label("lbl_Looser")->font().pixelSize(), 24);
+    EXPECT_FALSE(Label("lbl_Looser")->font().bold());
+    EXPECT_EQ(Label("lbl_Looser")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+
+    for (const char* name : {"Label1", "lbl_Count"}) {
+        EXPECT_EQ(Label(name)->font().family(), "Times New Roman") << name;
+        EXPECT_EQ(Label(name)->font().pixelSize(), 21) << name;
+        // Panel2 writes in navy, but its labels keep the ordinary text colour.
+        EXPECT_EQ(Label(name)->palette().color(QPalette::WindowText),
+                  Form->palette().color(QPalette::WindowText))
+            << name;
+    }
+    EXPECT_EQ(Find<QWidget>("Panel2")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+
+    for (QWidget* widget :
+         {static_cast<QWidget*>(Label("lbl_Name")), static_cast<QWidget*>(Button("btn_Mix")),
+          static_cast<QWidget*>(Find<QLineEdit>("edt_Name"))}) {
+        EXPECT_EQ(widget->font().family(), "MS Sans Serif") << widget->objectName().toStdString();
+        EXPECT_EQ(widget->font().pixelSize(), 11) << widget->objectName().toStdString();
+    }
+}
+
+TEST_F(WindowLayoutTest, TheFirstGameHidesTheOutcomeControlsThatTheLayoutShows) {
+    Form.reset();
+    // Hiding a control that is already hidden sends no event, so the events prove the layout showed them.
+    struct HideRecorder : QObject {
+        QStringList Hidden;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            const QStringList outcome{"lbl_ferdisch", "lbl_Name", "edt_Name", "btn_Save", "lbl_Looser"};
+            if (event->type() == QEvent::HideToParent && outcome.contains(watched->objectName())) {
+                Hidden << watched->objectName();
+            }
+            return false;
+        }
+    } recorder;
+    qApp->installEventFilter(&recorder);
+    Open();
+    qApp->removeEventFilter(&recorder);
+
+    EXPECT_EQ(recorder.Hidden,
+              QStringList({"lbl_ferdisch", "lbl_Name", "edt_Name", "btn_Save", "lbl_Looser"}));
+    for (const char* name : {"lbl_ferdisch", "lbl_Name", "edt_Name", "btn_Save", "lbl_Looser"}) {
+        EXPECT_FALSE(Visible(name)) << name;
+    }
+}
+
+TEST_F(WindowLayoutTest, ShownLabelsCoverTheCardsAndTheNameEntryLiesAboveEverything) {
+    Form->ShowOutcome(true);
+    Form->ShowOutcome(false);
+    // Qt delivers a click to the topmost child under the pointer.
+    EXPECT_EQ(Canvas()->childAt(170, 120), Label("lbl_ferdisch")) << "over Image11";
+    EXPECT_EQ(Canvas()->childAt(200, 250), Find<QLineEdit>("edt_Name")) << "over lbl_Looser";
+    EXPECT_EQ(Canvas()->childAt(300, 274), Button("btn_Save")) << "over lbl_Looser";
+    EXPECT_EQ(Canvas()->childAt(130, 260), Label("lbl_Looser")) << "over Image26";
+}
+
+TEST_F(WindowLayoutTest, TheClientAreaScrollsWhenTheWindowIsSmallerThanTheLayout) {
+    auto* scroller = Find<QScrollArea>("ClientArea");
+    EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(scroller->verticalScrollBar()->isVisible());
+
+    Form->resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(scroller->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
+    EXPECT_EQ(Canvas()->size(), QSize(721, 572)) << "nothing is scaled or moved";
+    EXPECT_EQ(Cell(63)->geometry(), QRect(512, 512, 60, 60));
+}
+
+TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
+    EXPECT_EQ(Form->menuBar()->objectName(), "MainMenu1");
+    EXPECT_EQ(TextsOf(Form->menuBar()->actions()), QStringList({"&Game", "&Ansicht", "&Highscore"}));
+    EXPECT_EQ(Form->menuBar()->actions().at(0)->menu(), Menu("Game1"));
+    EXPECT_EQ(Form->menuBar()->actions().at(1)->menu(), Menu("Ansicht1"));
+    EXPECT_EQ(Form->menuBar()->actions().at(2)->menu(), Menu("Highscore1"));
+
+    EXPECT_EQ(TextsOf(Menu("Game1")->actions()), QStringList({"&Mix it", "&Ferdisch"}));
+    EXPECT_EQ(Menu("Game1")->actions().at(0), Item("Mixitnew1"));
+    EXPECT_EQ(Menu("Game1")->actions().at(1), Item("Ferdisch1"));
+
+    EXPECT_EQ(TextsOf(Menu("Ansicht1")->actions()), QStringList({"Deckblatt", "Spieldeck"}));
+    EXPECT_EQ(Menu("Ansicht1")->actions().at(0)->menu(), Menu("Deckblatt"));
+    EXPECT_EQ(Menu("Ansicht1")->actions().at(1)->menu(), Menu("Spieldeck"));
+    EXPECT_EQ(TextsOf(Menu("Deckblatt")->actions()),
+              QStringList({"Deckblatt 1", "Deckblatt 2", "Deckblatt 3", "Deckblatt 4"}));
+    EXPECT_EQ(TextsOf(Menu("Spieldeck")->actions()), QStringList({"Deck 1", "Deck 2", "Deck 3", "Deck 4"}));
+    for (int k = 1; k <= 4; ++k) {
+        QAction* blatt = Item(QStringLiteral("Blatt%1").arg(k).toLatin1().constData());
+        QAction* deck = Item(QStringLiteral("Deck%1").arg(k).toLatin1().constData());
+        EXPECT_EQ(Menu("Deckblatt")->actions().at(k - 1), blatt);
+        EXPECT_EQ(Menu("Spieldeck")->actions().at(k - 1), deck);
+        EXPECT_TRUE(blatt->isCheckable() && deck->isCheckable());
+        EXPECT_EQ(blatt->isChecked(), k == 1) << "Blatt" << k;
+        EXPECT_EQ(deck->isChecked(), k == 1) << "Deck" << k;
+    }
+
+    EXPECT_EQ(Menu("Highscore1")->actions(),
+              QList<QAction*>({Item("Erster"), Item("Zweiter"), Item("Dritter")}));
+    EXPECT_EQ(TextsOf(Menu("Highscore1")->actions()), QStringList({"", "Noch alles zu schaffen!", ""}));
+    EXPECT_FALSE(Item("Erster")->isCheckable());
+}
+
+TEST_F(WindowLayoutTest, TabGoesFromTheButtonsToTheNameEntry) {
+    Form->ShowOutcome(true);
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    Button("btn_Mix")->setFocus();
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"btn_End", "edt_Name", "btn_Save", "btn_Mix"}));
+}
+
+class ButtonKeysTest : public WindowLayoutTest {
+protected:
+    void SetUp() override {
+        WindowLayoutTest::SetUp();
+        Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        // One turn played, so a new game shows itself by the counter returning to "0".
+        ClickCell(0);
+        ClickCell(StrangerTo(0));
+        ASSERT_EQ(Label("lbl_Count")->text(), "1");
+    }
+};
+
+TEST_F(ButtonKeysTest, AltAndTheLetterPressTheButton) {
+    QTest::keyClick(Form.get(), Qt::Key_M, Qt::AltModifier);
+    // A mnemonic presses the button visibly, so the click comes a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Label("lbl_Count")->text() == "0"; }, 2000));
+}
+
+TEST_F(ButtonKeysTest, TheLetterAlonePressesTheButtonOutsideTheEditBox) {
+    QTest::keyClick(Form.get(), Qt::Key_M);
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+}
+
+TEST_F(ButtonKeysTest, TheLetterAloneIsTypedWhenTheEditBoxHasTheFocus) {
+    Form->ShowOutcome(true);
+    auto* edit = Find<QLineEdit>("edt_Name");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_M);
+    EXPECT_EQ(edit->text(), "m");
+    EXPECT_EQ(Label("lbl_Count")->text(), "1");
+}
+
+TEST_F(ButtonKeysTest, AHiddenButtonDoesNotAnswerItsLetter) {
+    ASSERT_FALSE(Visible("btn_Save"));
+    QTest::keyClick(Form.get(), Qt::Key_S);
+    QTest::keyClick(Form.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(Form->Highscores(), HighscoreTable{}) << "nothing was saved";
+    EXPECT_EQ(Label("lbl_Count")->text(), "1");
+}
+
+TEST_F(ButtonKeysTest, AltAndTheLetterOpenTheMenu) {
+    QTest::keyClick(Form.get(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(Menu("Game1")->isVisible());
+    Menu("Game1")->close();
+}
+
+}  // namespace
+}  // namespace pairfinder::testing

@@ -1,0 +1,31 @@
+// The one edge where an error escaping a window handler is caught and handed to the error display.
+#include "error_guard.h"
+
+#include <QtGlobal>
+#include <utility>
+
+namespace pairfinder {
+
+namespace {
+
+ErrorDisplay& CurrentDisplay() {
+    static ErrorDisplay display;
+    return display;
+}
+
+}  // namespace
+
+ErrorDisplay SetErrorDisplay(ErrorDisplay display) {
+    return std::exchange(CurrentDisplay(), std::move(display));
+}
+
+void ShowError(const std::string& message) {
+    if (CurrentDisplay()) {
+        CurrentDisplay()(message);
+    } else {
+        // Without a frame (a window used on its own) the message must still go somewhere.
+        qWarning("%s", message.c_str());
+    }
+}
+
+}  // namespace pairfinder

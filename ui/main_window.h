@@ -1,0 +1,132 @@
+// The game's one window, TForm1: its controls, menu and picture lists, and the handlers that bind them to the
+// rules.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "game_requests.h"
+#include "game_rules.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollArea;
+
+namespace pairfinder {
+
+class CardCell;
+class PictureList;
+
+// Where the highscore table is read from and written to; the window uses the registry store unless a
+// test hands it another.
+struct HighscoreStorage {
+    std::function<void(HighscoreTable&)> Load;
+    std::function<void(const HighscoreTable&)> Store;
+
+    static HighscoreStorage Registry();
+};
+
+class TForm1 : public QMainWindow, public GameRequests {
+    Q_OBJECT
+
+public:
+    static constexpr int CellCount = 64;
+
+    explicit TForm1(HighscoreStorage storage = HighscoreStorage::Registry(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const GameBoard& Board() const { return Game.Board; }
+    const HighscoreTable& Highscores() const { return Game.Highscores; }
+
+    // Requests of the game rules.
+    void HideOutcome() override;
+    void ShowAttempts(int n) override;
+    void ShowBacks() override;
+    void ShowFace(int p) override;
+    void ShowOutcome(bool qualifies) override;
+    void LoadHighscores() override;
+    void ShowHighscoreMenu() override;
+
+    // Drawing of the cards.
+    void ShowBack(CardCell& cell);
+    void LoadFaceSet();
+
+    // Handlers.
+    void OnCreate();
+    void OnClick(CardCell* sender);
+    void btn_MixClick();
+    void Mixitnew1Click();
+    void btn_EndClick();
+    void Ferdisch1Click();
+    void Blatt1Click() { BlattClick(1); }
+    void Blatt2Click() { BlattClick(2); }
+    void Blatt3Click() { BlattClick(3); }
+    void Blatt4Click() { BlattClick(4); }
+    void Deck1Click() { DeckClick(1); }
+    void Deck2Click() { DeckClick(2); }
+    void Deck3Click() { DeckClick(3); }
+    void Deck4Click() { DeckClick(4); }
+    void btn_SaveClick();
+    void OnClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildMenu();
+    void BuildPictureLists();
+    void ConnectHandlers();
+    // Back or face set k = 1..4 chosen from the menu.
+    void BlattClick(int k);
+    void DeckClick(int k);
+    // Runs a handler inside the error guard; once the window has closed, queued events are dropped.
+    void Handle(const std::function<void()>& handler);
+
+    // Controls, in the layout's declaration order.
+    QScrollArea* Scroller = nullptr;
+    QWidget* Canvas = nullptr;
+    std::array<CardCell*, CellCount> Images{};
+    QLabel* lbl_ferdisch = nullptr;
+    QLabel* lbl_Name = nullptr;
+    QLineEdit* edt_Name = nullptr;
+    QPushButton* btn_Save = nullptr;
+    QLabel* lbl_Looser = nullptr;
+    QFrame* Panel1 = nullptr;
+    QPushButton* btn_Mix = nullptr;
+    QLabel* Image65 = nullptr;
+    QPushButton* btn_End = nullptr;
+    QFrame* Panel2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lbl_Count = nullptr;
+
+    QMenuBar* MainMenu1 = nullptr;
+    QAction* Mixitnew1 = nullptr;
+    QAction* Ferdisch1 = nullptr;
+    std::array<QAction*, 4> Blatt{};
+    std::array<QAction*, 4> Deck{};
+    QAction* Erster = nullptr;
+    QAction* Zweiter = nullptr;
+    QAction* Dritter = nullptr;
+
+    std::array<PictureList*, 4> MasterList{};
+    PictureList* FakeList = nullptr;
+    PictureList* DeckblattList = nullptr;
+
+    std::vector<CardCell*> CellList;
+    GameRules Game;
+    HighscoreStorage Storage;
+    bool Closed = false;
+    bool FrameFitted = false;
+};
+
+}  // namespace pairfinder

@@ -1,0 +1,155 @@
+// TForm1's event handlers and the requests of the game rules, as the window carries them out.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <exception>
+#include <initializer_list>
+
+#include "card_cell.h"
+#include "main_window.h"
+#include "picture_list.h"
+
+namespace pairfinder {
+
+void TForm1::OnCreate() {
+    Blatt[0]->setChecked(true);
+    Deck[0]->setChecked(true);
+    CellList.assign(Images.begin(), Images.end());
+    for (CardCell* cell : CellList) {
+        connect(cell, &CardCell::Clicked, this,
+                [this](CardCell* sender) { Handle([this, sender] { OnClick(sender); }); });
+        cell->setEnabled(false);
+    }
+    // The first game needs no store: should reading the highscores fail, the face set is still loaded so
+    // that the cards can be played, and only then is the error passed on to be shown.
+    std::exception_ptr failure;
+    try {
+        Game.NewGame();
+    } catch (const std::exception&) {
+        failure = std::current_exception();
+    }
+    LoadFaceSet();
+    if (failure) std::rethrow_exception(failure);
+}
+
+void TForm1::OnClick(CardCell* sender) {
+    const auto found = std::find(CellList.begin(), CellList.end(), sender);
+    const auto p = found == CellList.end() ? -1 : static_cast<std::int32_t>(found - CellList.begin());
+    Game.CardClicked(p);
+}
+
+void TForm1::btn_MixClick() {
+    Game.NewGame();
+}
+
+void TForm1::Mixitnew1Click() {
+    Game.NewGame();
+}
+
+void TForm1::btn_EndClick() {
+    close();
+}
+
+void TForm1::Ferdisch1Click() {
+    close();
+}
+
+void TForm1::BlattClick(int k) {
+    for (int i = 1; i <= 4; ++i) Blatt[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
+    Game.Board.SelectBack(k - 1);
+    ShowBacks();
+    Game.NewGame();
+}
+
+void TForm1::DeckClick(int k) {
+    for (int i = 1; i <= 4; ++i) Deck[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
+    Game.Board.SelectFaceSet(k - 1);
+    LoadFaceSet();
+    Game.NewGame();
+}
+
+void TForm1::btn_SaveClick() {
+    const std::string name = edt_Name->text().toStdString();
+    Game.Highscores.InsertHighscore(name, Game.Board.Attempts);
+    if (Storage.Store) Storage.Store(Game.Highscores);
+    Game.NewGame();
+}
+
+void TForm1::OnClose() {
+    Game.Release();
+    Closed = true;
+}
+
+void TForm1::HideOutcome() {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lbl_ferdisch, lbl_Name, edt_Name, btn_Save, lbl_Looser}) {
+        control->hide();
+    }
+}
+
+void TForm1::ShowAttempts(int n) {
+    lbl_Count->setText(QString::number(n));
+    // The count label grows with its number, as every label here sizes itself to its text.
+    lbl_Count->resize(lbl_Count->size().expandedTo(lbl_Count->sizeHint()));
+}
+
+void TForm1::ShowBack(CardCell& cell) {
+    cell.Discard();
+    const int back = Game.Board.BackIndex();
+    if (back < 0) return;
+    DeckblattList->Draw(back, cell);
+}
+
+void TForm1::ShowBacks() {
+    if (Game.Board.IsReleased()) return;
+    for (std::size_t p = 0; p < CellList.size(); ++p) {
+        CardCell& cell = *CellList[p];
+        ShowBack(cell);
+        if (Game.Board.Matched[p]) {
+            cell.Discard();
+            cell.setEnabled(false);
+        } else {
+            cell.setEnabled(true);
+        }
+    }
+}
+
+void TForm1::ShowFace(int p) {
+    if (!Game.Board.IsPosition(p) || static_cast<std::size_t>(p) >= CellList.size()) return;
+    CardCell& cell = *CellList[static_cast<std::size_t>(p)];
+    cell.Discard();
+    FakeList->Draw(Game.Board.PairOf[static_cast<std::size_t>(p)], cell);
+}
+
+void TForm1::LoadFaceSet() {
+    FakeList->Clear();
+    const int set = Game.Board.FaceSetIndex();
+    if (set < 0) return;
+    FakeList->AddCopiesOf(*MasterList[static_cast<std::size_t>(set)]);
+}
+
+void TForm1::ShowOutcome(bool qualifies) {
+    lbl_ferdisch->show();
+    if (qualifies) {
+        lbl_Name->show();
+        edt_Name->show();
+        btn_Save->show();
+    } else {
+        lbl_Looser->show();
+    }
+}
+
+void TForm1::LoadHighscores() {
+    if (Storage.Load) Storage.Load(Game.Highscores);
+}
+
+void TForm1::ShowHighscoreMenu() {
+    const auto captions = Game.Highscores.HighscoreCaptions();
+    Erster->setText(QString::fromStdString(captions[0]));
+    Zweiter->setText(QString::fromStdString(captions[1]));
+    Dritter->setText(QString::fromStdString(captions[2]));
+}
+
+}  // namespace pairfinder

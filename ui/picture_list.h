@@ -1,0 +1,49 @@
+// A list of equally sized card pictures, addressed by a 0-based index, that draws them into card cells.
+#pragma once
+
+#include <QObject>
+#include <QPixmap>
+#include <QStringList>
+#include <vector>
+
+namespace pairfinder {
+
+class CardCell;
+
+class PictureList : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int PictureSize = 60;
+
+    // An empty list; `AddCopiesOf` fills it.
+    explicit PictureList(QObject* parent = nullptr);
+    // A list of the SVG pictures at `paths`, rendered at `devicePixelRatio` the first time any of
+    // them is needed, so that only the sets in use cost start-up time.
+    PictureList(QStringList paths, qreal devicePixelRatio, QObject* parent = nullptr);
+
+    int Count() const;
+    // Null for an index outside the list.
+    QPixmap Picture(int index) const;
+    // True once the list has held at least one picture, even if it was cleared since.
+    bool HasEverHeld() const { return EverHeld; }
+
+    void Clear();
+    // Appends the pictures of `source` in order; the pixmaps are shared, not rendered again.
+    void AddCopiesOf(const PictureList& source);
+
+    // Replaces the cell's picture with picture `index`. A list that never held a picture leaves the
+    // cell blank; otherwise the cell gets a full-size picture, empty where the index has none.
+    void Draw(int index, CardCell& cell) const;
+
+private:
+    void RenderPending() const;
+
+    mutable QStringList PendingPaths;
+    qreal DevicePixelRatio = 1.0;
+    mutable std::vector<QPixmap> Pictures;
+    mutable bool EverHeld = false;
+    mutable QPixmap Blank;
+};
+
+}  // namespace pairfinder
