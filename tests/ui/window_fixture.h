@@ -84,17 +84,30 @@ protected:
         return p;
     }
 
+    // A card still in play whose face is not open.
+    int HiddenCard() const {
+        for (int p = 0; p < TForm1::CellCount; ++p) {
+            if (!IsMatched(p) && Form->Board().FaceUp.at(static_cast<std::size_t>(p)) == 0) return p;
+        }
+        ADD_FAILURE() << "no hidden card";
+        return 0;
+    }
+
+    // A face left open by a failed turn takes no click, so the turn then starts with the partner.
     void FindPairAt(int p) {
-        ClickCell(p);
-        ClickCell(PartnerOf(p));
+        const int partner = PartnerOf(p);
+        const bool open = Form->Board().FaceUp.at(static_cast<std::size_t>(p)) != 0;
+        ClickCell(open ? partner : p);
+        ClickCell(open ? p : partner);
     }
 
     // Clears the board pair by pair, after `misses` failed turns, so the game ends after 32 + misses
     // attempts.
     void PlayToTheEnd(int misses = 0) {
         for (int i = 0; i < misses; ++i) {
-            ClickCell(0);
-            ClickCell(StrangerTo(0));
+            const int first = HiddenCard();
+            ClickCell(first);
+            ClickCell(StrangerTo(first));
         }
         for (int p = 0; p < TForm1::CellCount; ++p) {
             if (!IsMatched(p)) FindPairAt(p);

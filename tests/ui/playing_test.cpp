@@ -1,0 +1,277 @@
+// Whole games in the real window, clicked card by card, with the highscore store in a scratch registry file.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+#include "highscore_store.h"
+#include "window_fixture.h"
+
+namespace pairfinder::testing {
+namespace {
+
+class PlayingTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Open();
+    }
+
+    QString RegistryFile() const { return ConfigHome.filePath(QStringLiteral("pairfinder/registry.reg")); }
+
+    // The registry file as a new run of the game would read it.
+    HighscoreTable Stored() const {
+        HighscoreTable table;
+        LoadHighscores(table);
+        return table;
+    }
+
+    QLineEdit* NameEntry() const { return Find<QLineEdit>("edt_Name"); }
+    QAction* Item(const char* name) const { return Find<QAction>(QLatin1String(name)); }
+    QString Caption(const char* name) const { return Item(name)->text(); }
+
+    void SaveAs(const QString& name) {
+        NameEntry()->clear();
+        QTest::keyClicks(NameEntry(), name);
+        Press("btn_Save");
+    }
+
+    bool AllCellsDisabled() const {
+        for (int p = 0; p < TForm1::CellCount; ++p) {
+            if (Cell(p)->isEnabled()) return false;
+        }
+        return true;
+    }
+};
+
+TEST_F(PlayingTest, AGameClearedPairByPairEndsWithTheBannerAndIsSavedUnderTheNameTyped) {
+    PlayToTheEnd(3);
+    EXPECT_EQ(Label("lbl_Count")->text(), "35");
+    EXPECT_TRUE(Visible("lbl_ferdisch"));
+    EXPECT_TRUE(Visible("lbl_Name"));
+    EXPECT_TRUE(Visible("edt_Name"));
+    EXPECT_TRUE(Visible("btn_Save"));
+    EXPECT_FALSE(Visible("lbl_Looser"));
+    EXPECT_TRUE(AllCellsDisabled()) << "a finished board takes no clicks";
+    EXPECT_FALSE(NameEntry()->hasFocus()) << "the player clicks into the entry before typing";
+    EXPECT_FALSE(QFile::exists(RegistryFile())) << "nothing is written before the first save";
+
+    SaveAs("Anna");
+
+    HighscoreTable expected;
+    expected.HighscoreName = {"Anna", " ", " "};
+    expected.HighscoreTries = {35, -1, -1};
+    EXPECT_EQ(Stored(), expected);
+    QFile file(RegistryFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    for (const char* value :
+         {"\"sErster\"", "\"sZweiter\"", "\"sDritter\"", "\"iErster\"", "\"iZweiter\"", "\"iDritter\""}) {
+        EXPECT_TRUE(text.contains(value)) << value << " in\n" << text.toStdString();
+    }
+
+    EXPECT_EQ(Caption("Erster"), "");
+    EXPECT_EQ(Caption("Zweiter"), "1. Anna mit 35 Versuchen");
+    EXPECT_EQ(Caption("Dritter"), "");
+    EXPECT_FALSE(Visible("lbl_ferdisch")) << "saving deals the next game";
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    EXPECT_TRUE(Shows(0, Back(0)));
+}
+
+TEST_F(PlayingTest, AResultThatMissesTheTableShowsTheConsolationInsteadOfTheNameEntry) {
+    HighscoreTable full;
+    full.HighscoreName = {"Anna", "Ben", "Cleo"};
+    full.HighscoreTries = {32, 33, 34};
+    StoreHighscores(full);
+    Press("btn_Mix");
+    ASSERT_EQ(Caption("Dritter"), "3. Cleo mit 34 Versuchen");
+
+    PlayToTheEnd(2);
+    EXPECT_EQ(Label("lbl_Count")->text(), "34") << "as many as the third place is not enough";
+    EXPECT_TRUE(Visible("lbl_ferdisch"));
+    EXPECT_TRUE(Visible("lbl_Looser"));
+    EXPECT_EQ(Label("lbl_Looser")->text(), "Leider reicht es für die Highscore nicht.");
+    EXPECT_FALSE(Visible("lbl_Name"));
+    EXPECT_FALSE(Visible("edt_Name"));
+    EXPECT_FALSE(Visible("btn_Save"));
+}
+
+TEST_F(PlayingTest, ASecondGameThatDoesWorseThanAFullTableIsNotOfferedTheEntry) {
+    for (const char* name : {"Anna", "Ben", "Cleo"}) {
+        PlayToTheEnd();
+        SaveAs(name);
+    }
+    ASSERT_EQ(Caption("Erster"), "1. Cleo mit 32 Versuchen") << "an equal count ranks ahead";
+    PlayToTheEnd(1);
+    EXPECT_TRUE(Visible("lbl_Looser"));
+    EXPECT_FALSE(Visible("edt_Name"));
+}
+
+TEST_F(PlayingTest, TheNameEntryKeepsTheLastName) {
+    PlayToTheEnd();
+    SaveAs("Anna");
+    PlayToTheEnd(4);
+    ASSERT_TRUE(Visible("edt_Name"));
+    EXPECT_EQ(NameEntry()->text(), "Anna");
+    Press("btn_Save");
+    EXPECT_EQ(Caption("Erster"), "1. Anna mit 32 Versuchen");
+    EXPECT_EQ(Caption("Zweiter"), "2. Anna mit 36 Versuchen");
+}
+
+TEST_F(PlayingTest, AnEmptyNameIsSavedAsEmptyText) {
+    PlayToTheEnd();
+    Press("btn_Save");
+    EXPECT_EQ(Stored().HighscoreName[0], "");
+    EXPECT_EQ(Caption("Zweiter"), "1.  mit 32 Versuchen");
+}
+
+TEST_F(PlayingTest, AFailedPairStaysOpenUntilTheNextHiddenCardIsClicked) {
+    const int first = 0;
+    const int second = StrangerTo(first);
+    ClickCell(first);
+    ClickCell(second);
+    EXPECT_TRUE(ShowsFace(first));
+    EXPECT_TRUE(ShowsFace(second));
+    EXPECT_EQ(Label("lbl_Count")->text(), "1");
+
+    ClickCell(first);
+    ClickCell(second);
+    EXPECT_TRUE(ShowsFace(first) && ShowsFace(second)) << "clicks on the open faces change nothing";
+    EXPECT_EQ(Label("lbl_Count")->text(), "1");
+
+    int third = 1;
+    while (third == first || third == second) ++third;
+    ClickCell(third);
+    EXPECT_TRUE(Shows(first, Back(0)));
+    EXPECT_TRUE(Shows(second, Back(0)));
+    EXPECT_TRUE(ShowsFace(third));
+}
+
+TEST_F(PlayingTest, TheCardThatOpenedTheTurnCountsNothingWhenClickedAgain) {
+    ClickCell(4);
+    ClickCell(4);
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    EXPECT_TRUE(ShowsFace(4));
+    EXPECT_TRUE(Form->Board().CardOpen);
+}
+
+TEST_F(PlayingTest, ChangingTheBackMidGameDealsAnewAndShowsZero) {
+    FindPairAt(0);
+    ClickCell(StrangerTo(0));
+    ASSERT_EQ(Label("lbl_Count")->text(), "1");
+
+    Item("Blatt2")->trigger();
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    for (int p = 0; p < TForm1::CellCount; ++p) {
+        EXPECT_TRUE(Shows(p, Back(1)) && Cell(p)->isEnabled()) << "Image" << p + 1;
+    }
+    EXPECT_FALSE(Form->Board().CardOpen);
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(Item(QStringLiteral("Blatt%1").arg(k).toLatin1().constData())->isChecked(), k == 2);
+    }
+}
+
+TEST_F(PlayingTest, ChangingTheFaceSetMidGameDealsAnewWithTheNewFaces) {
+    ClickCell(0);
+    ClickCell(StrangerTo(0));
+    Item("Deck3")->trigger();
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(Item(QStringLiteral("Deck%1").arg(k).toLatin1().constData())->isChecked(), k == 3);
+    }
+    ClickCell(0);
+    EXPECT_TRUE(Shows(0, List("MasterList3")->Picture(PairAt(0))));
+}
+
+TEST_F(PlayingTest, ChoosingTheCheckedItemAgainStillStartsANewGame) {
+    ClickCell(0);
+    ClickCell(StrangerTo(0));
+    Item("Deck1")->trigger();
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    EXPECT_TRUE(Item("Deck1")->isChecked());
+}
+
+TEST_F(PlayingTest, MixItFromButtonOrMenuStartsANewGame) {
+    FindPairAt(0);
+    Press("btn_Mix");
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    EXPECT_TRUE(Cell(0)->isEnabled());
+    FindPairAt(0);
+    Item("Mixitnew1")->trigger();
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    EXPECT_TRUE(Cell(0)->isEnabled());
+}
+
+TEST_F(PlayingTest, EndItClosesTheWindowAndLaterEventsAreIgnored) {
+    Press("btn_End");
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(Form->Board().IsReleased());
+
+    // Events already queued when the window closed find nothing to work on.
+    Cell(0)->Clicked(Cell(0));
+    Button("btn_Mix")->click();
+    Item("Deck2")->trigger();
+    Form->close();
+    EXPECT_TRUE(Form->Board().IsReleased());
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(PlayingTest, FerdischClosesTheWindow) {
+    Item("Ferdisch1")->trigger();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(Form->Board().IsReleased());
+}
+
+class DamagedStoreTest : public WindowTest {
+protected:
+    void WriteRegistry(const QByteArray& text) {
+        ASSERT_TRUE(QDir(ConfigHome.path()).mkpath(QStringLiteral("pairfinder")));
+        QFile file(ConfigHome.filePath(QStringLiteral("pairfinder/registry.reg")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+};
+
+TEST_F(DamagedStoreTest, AStoreWithoutTheFirstCountReportsItAndTheGameStaysPlayable) {
+    WriteRegistry(
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n"
+        "\"sErster\"=\"Anna\"\r\n\"sZweiter\"=\"Ben\"\r\n\"sDritter\"=\"Cleo\"\r\n"
+        "\"iZweiter\"=dword:00000028\r\n\"iDritter\"=dword:0000002a\r\n");
+    Open();
+    EXPECT_EQ(Errors, std::vector<std::string>{"Failed to get data for 'iErster'"});
+    EXPECT_EQ(Form->Highscores().HighscoreName[0], "Anna") << "the names are read before the failure";
+    EXPECT_EQ(Form->Highscores().HighscoreTries[0], -1);
+
+    ClickCell(0);
+    EXPECT_TRUE(ShowsFace(0));
+    FindPairAt(1);
+    EXPECT_EQ(Label("lbl_Count")->text(), "1");
+
+    Press("btn_Mix");
+    EXPECT_EQ(Errors.size(), 2u) << "every new game stops at the same value";
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+}
+
+TEST_F(DamagedStoreTest, ASaveThatCannotBeWrittenKeepsTheBannerAndTheNameEntry) {
+    Open();
+    PlayToTheEnd();
+    Press("btn_Save");
+    ASSERT_TRUE(Errors.empty());
+    const QString file = ConfigHome.filePath(QStringLiteral("pairfinder/registry.reg"));
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner));
+
+    PlayToTheEnd(5);
+    QTest::keyClicks(Find<QLineEdit>("edt_Name"), "Ben");
+    Press("btn_Save");
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_TRUE(Visible("lbl_ferdisch"));
+    EXPECT_TRUE(Visible("edt_Name"));
+    EXPECT_TRUE(Visible("btn_Save"));
+    EXPECT_EQ(Label("lbl_Count")->text(), "37") << "no new game was dealt";
+    EXPECT_EQ(Form->Highscores().HighscoreName[1], "Ben") << "the result is ranked in memory all the same";
+    EXPECT_EQ(Form->Highscores().HighscoreTries[1], 37);
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+}  // namespace
+}  // namespace pairfinder::testing
