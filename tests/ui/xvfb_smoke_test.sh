@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs the real program on its own Xvfb: the window appears, MIX IT keeps it running and END IT ends it with 0.
+set -euo pipefail
+
+program=$(realpath "$1")
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+
+cleanup() {
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then kill "$game_pid"; fi
+    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        kill "$xvfb_pid"
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display itself and reports it, so parallel runs never collide.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+mkdir -p "$work/config"
+XDG_CONFIG_HOME="$work/config" "$program" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
+    fail "no window called Pairfinder within 20 s: $(cat "$work/game.log")"
+echo "window $window on $DISPLAY"
+
+# Layout coordinates are in the client area, which starts below the menu bar (18 pixels with the fonts the
+# install script brings; every target below is at least 30 pixels high, so a few pixels more do no harm).
+menu=18
+click() {
+    xdotool mousemove --window "$window" "$1" $(($2 + menu)) click 1
+    sleep 0.5
+}
+# The picture shown by the first card, as a checksum of its pixels.
+first_card() {
+    import -window "$window" "$work/shot.png"
+    convert "$work/shot.png" -crop "60x60+8+$((8 + menu))" +repage -format '%#' info:
+}
+
+back=$(first_card)
+click 38 38
+[ "$(first_card)" != "$back" ] || fail "clicking the first card did not turn it over"
+
+click 656 368
+kill -0 "$game_pid" 2>/dev/null || fail "the program ended after MIX IT: $(cat "$work/game.log")"
+[ "$(first_card)" = "$back" ] || fail "MIX IT did not deal a new game"
+
+click 656 528
+status=0
+timeout 10 tail --pid="$game_pid" -f /dev/null || fail "END IT did not end the program within 10 s"
+wait "$game_pid" || status=$?
+game_pid=
+[ "$status" -eq 0 ] || fail "the program ended with exit code $status: $(cat "$work/game.log")"
+echo "window appeared, MIX IT dealt anew, END IT ended the program with 0"
