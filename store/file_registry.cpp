@@ -74,6 +74,30 @@ RegFileDocument LoadDocument(const fs::path& file) {
     return bytes ? ParseRegFile(*bytes, file.string()) : RegFileDocument{};
 }
 
+// The registry takes doubled and trailing separators as one; the file must not grow a key with an empty
+// part, which its own reader would refuse.
+std::string NormalizedKeyPath(const std::string& keyPath) {
+    std::string normalized;
+    std::size_t start = 0;
+    while (start <= keyPath.size()) {
+        std::size_t end = keyPath.find('\\', start);
+        if (end == std::string::npos) end = keyPath.size();
+        if (end > start) {
+            if (!normalized.empty()) normalized += '\\';
+            normalized.append(keyPath, start, end - start);
+        }
+        start = end + 1;
+    }
+    return normalized;
+}
+
+// Whatever is written must be readable again: the reader takes a file that is too big for damage.
+std::optional<std::string> FormatWithinLimits(const RegFileDocument& document) {
+    std::string text = FormatRegFile(document);
+    if (text.size() > MaxRegFileBytes) return std::nullopt;
+    return text;
+}
+
 bool WriteAll(int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {
@@ -140,10 +164,12 @@ public:
 
     // Reads the file again first, so values someone else added since the key was opened are kept.
     bool SetValue(const std::string& name, const RegistryValue& value) override {
+        if (value.Data.size() > MaxRegValueBytes) return false;
         RegFileDocument document = LoadDocument(FilePath);
         if (fs::exists(FilePath) && !IsWritable(FilePath)) return false;
         document.FindOrAddKey(KeyPath).SetValue(name, value);
-        return ReplaceFile(FilePath, FormatRegFile(document));
+        const auto text = FormatWithinLimits(document);
+        return text && ReplaceFile(FilePath, *text);
     }
 
 private:
@@ -175,10 +201,11 @@ FileRegistryBackend::FileRegistryBackend(fs::path file) : FilePath(std::move(fil
 
 bool FileRegistryBackend::KeyExistsWithFullAccess(const std::string& keyPath) {
     if (!IsWritable(FilePath)) return false;
-    return LoadDocument(FilePath).HasKey(keyPath);
+    return LoadDocument(FilePath).HasKey(NormalizedKeyPath(keyPath));
 }
 
-std::unique_ptr<RegistryKeyHandle> FileRegistryBackend::CreateOrOpenKey(const std::string& keyPath) {
+std::unique_ptr<RegistryKeyHandle> FileRegistryBackend::CreateOrOpenKey(const std::string& rawKeyPath) {
+    const std::string keyPath = NormalizedKeyPath(rawKeyPath);
     const fs::path folder = FilePath.parent_path();
     std::error_code error;
     fs::create_directories(folder, error);
@@ -192,7 +219,8 @@ std::unique_ptr<RegistryKeyHandle> FileRegistryBackend::CreateOrOpenKey(const st
     if (!document.HasKey(keyPath)) {
         if (!IsWritable(folder)) return nullptr;
         document.FindOrAddKey(keyPath);
-        if (!ReplaceFile(FilePath, FormatRegFile(document))) return nullptr;
+        const auto text = FormatWithinLimits(document);
+        if (!text || !ReplaceFile(FilePath, *text)) return nullptr;
     }
     return std::make_unique<FileKeyHandle>(FilePath, keyPath, std::move(lock));
 }

@@ -15,6 +15,7 @@
 
 #include "highscore_store.h"
 #include "reg_file_format.h"
+#include "registry_access.h"
 #include "registry_error.h"
 #include "scratch_registry.h"
 
@@ -200,6 +201,28 @@ TEST_F(FileRegistry, AWriteThatRunsOutOfSpaceLeavesThePreviousFileAndNoTempFile)
     EXPECT_EQ(error, "Failed to set data for 'sErster'");
     EXPECT_EQ(ReadBytes(File()), before);
     EXPECT_EQ(FolderEntries(Folder()), (std::vector<std::string>{"registry.reg"}));
+}
+
+TEST_F(FileRegistry, AValueTooLargeToReadBackIsRefusedAndTheFileKept) {
+    StoreHighscores(Table({"Anna", " ", " "}, {31, -1, -1}), Backend);
+    const std::string before = ReadBytes(File());
+    RegistryAccess registry(Backend);
+    ASSERT_TRUE(registry.OpenKey(HighscoreKey));
+    EXPECT_EQ(RegistryErrorOf([&] { registry.WriteString("sErster", std::string(MaxRegValueBytes / 2, 'x')); }),
+              "Failed to set data for 'sErster'");
+    EXPECT_EQ(ReadBytes(File()), before);
+}
+
+TEST_F(FileRegistry, AWriteThatWouldMakeTheFileTooLargeToReadBackIsRefused) {
+    auto key = Backend.CreateOrOpenKey("Software\\Other");
+    ASSERT_NE(key, nullptr);
+    const RegistryValue large{RegBinary, std::vector<std::uint8_t>(MaxRegValueBytes, 0xAB)};
+    // Each byte takes three characters of text, so two such values fit and a third does not.
+    EXPECT_TRUE(key->SetValue("one", large));
+    EXPECT_TRUE(key->SetValue("two", large));
+    EXPECT_FALSE(key->SetValue("three", large));
+    const RegFileDocument document = ParseRegFile(ReadBytes(File()), File().string());
+    EXPECT_EQ(document.FindKey("Software\\Other")->Values.size(), 2u);
 }
 
 // --- A damaged file is reported and left alone ---

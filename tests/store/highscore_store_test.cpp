@@ -290,6 +290,16 @@ TEST_F(HighscoreStore, TheAccessObjectTakesTheKeyPathWithOrWithoutLeadingBacksla
     EXPECT_EQ(registry.ReadInteger("iZweiter"), 40);
 }
 
+TEST_F(HighscoreStore, DoubledAndTrailingSeparatorsInAKeyPathNameTheSameKey) {
+    PlantEarlierRun();
+    RegistryAccess registry(Registry.Backend());
+    EXPECT_TRUE(registry.KeyExists("\\Software\\\\Pairfinder\\"));
+    ASSERT_TRUE(registry.OpenKey("\\Software\\\\Pairfinder\\"));
+    registry.WriteInteger("iDritter", 50);
+    EXPECT_EQ(registry.ReadString("sErster"), "Anna");
+    EXPECT_EQ(Registry.Stored("iDritter"), Dword(50));
+}
+
 TEST_F(HighscoreStore, AfterTheKeyIsClosedReadsFindNothingAndWritesFail) {
     PlantEarlierRun();
     RegistryAccess registry(Registry.Backend());
