@@ -13,18 +13,6 @@
 
 namespace pairfinder {
 
-namespace {
-
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(artwork::Render(artwork::IconPath(), QSize(size, size), 1.0));
-    }
-    return icon;
-}
-
-}  // namespace
-
 void ShowErrorBox(const std::string& message) {
     // A drag or press still holding the mouse would keep input away from the box.
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
@@ -39,7 +27,8 @@ void ShowErrorBox(const std::string& message) {
 
 int RunApplication(int& argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(ApplicationIcon());
+    // Qt's SVG icon engine renders the icon only at the sizes the desktop asks for, not at start-up.
+    QApplication::setWindowIcon(QIcon(artwork::IconPath()));
     SetErrorDisplay(ShowErrorBox);
     Guarded([] {
         TForm1 form1;
