@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <optional>
 #include <utility>
 
 #include "artwork.h"
@@ -64,10 +65,15 @@ void FitToText(QLabel* label, QSize layoutSize) {
     label->resize(layoutSize.expandedTo(label->sizeHint()));
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+// A label in the window's font unless the layout names another; a colour that is not valid keeps the
+// parent's.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                  const std::optional<QFont>& font = std::nullopt, const QColor& colour = QColor()) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (font) label->setFont(*font);
+    if (colour.isValid()) SetTextColour(label, colour);
     // A shown label hides the cards beneath it and takes their clicks.
     label->setAutoFillBackground(true);
     label->move(geometry.topLeft());
@@ -155,10 +161,8 @@ void TForm1::BuildLayout() {
         Images[static_cast<std::size_t>(k - 1)] = cell;
     }
 
-    lbl_ferdisch = MakeLabel(Canvas, "lbl_ferdisch", QStringLiteral("FERTIG!!"), {136, 104, 289, 73});
-    lbl_ferdisch->setFont(TimesFont(64, true));
-    SetTextColour(lbl_ferdisch, Purple);
-    FitToText(lbl_ferdisch, {289, 73});
+    lbl_ferdisch = MakeLabel(Canvas, "lbl_ferdisch", QStringLiteral("FERTIG!!"), {136, 104, 289, 73},
+                             TimesFont(64, true), Purple);
 
     lbl_Name = MakeLabel(Canvas, "lbl_Name", QStringLiteral("Namen für die Highsorce noch schnell eingeben:"),
                          {184, 216, 230, 13});
@@ -170,10 +174,7 @@ void TForm1::BuildLayout() {
     btn_Save = MakeButton(Canvas, "btn_Save", QStringLiteral("&Save"), {248, 272, 113, 25});
 
     lbl_Looser = MakeLabel(Canvas, "lbl_Looser", QStringLiteral("Leider reicht es für die Highscore nicht."),
-                           {120, 248, 382, 27});
-    lbl_Looser->setFont(TimesFont(24));
-    SetTextColour(lbl_Looser, Navy);
-    FitToText(lbl_Looser, {382, 27});
+                           {120, 248, 382, 27}, TimesFont(24), Navy);
 
     // The name entry must stay reachable over every card and label.
     edt_Name->raise();
@@ -191,16 +192,13 @@ void TForm1::BuildLayout() {
     Panel2 = MakePanel(Canvas, "Panel2", {592, 152, 129, 81});
     Panel2->setFont(WindowFont());
     SetTextColour(Panel2, Navy);
+    // Panel2 writes in navy, but its labels ask for the ordinary text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
-    Label1 = MakeLabel(Panel2, "Label1", QStringLiteral("Versuche:"), {16, 8, 84, 23});
-    lbl_Count = MakeLabel(Panel2, "lbl_Count", QStringLiteral("0"), {72, 40, 11, 23});
+    Label1 =
+        MakeLabel(Panel2, "Label1", QStringLiteral("Versuche:"), {16, 8, 84, 23}, TimesFont(21), windowText);
+    lbl_Count = MakeLabel(Panel2, "lbl_Count", QStringLiteral("0"), QRect(QPoint(72, 40), CountLabelSize),
+                          TimesFont(21), windowText);
     lbl_Count->setLayoutDirection(Qt::LeftToRight);
-    for (QLabel* label : {Label1, lbl_Count}) {
-        label->setFont(TimesFont(21));
-        SetTextColour(label, windowText);
-    }
-    FitToText(Label1, {84, 23});
-    FitToText(lbl_Count, {11, 23});
 
     setTabOrder(btn_Mix, btn_End);
     setTabOrder(btn_End, edt_Name);
@@ -263,6 +261,10 @@ void TForm1::ConnectHandlers() {
         on(Blatt[i], &QAction::triggered, blattClicks[i]);
         on(Deck[i], &QAction::triggered, deckClicks[i]);
     }
+}
+
+void TForm1::FitCountLabel() {
+    FitToText(lbl_Count, CountLabelSize);
 }
 
 void TForm1::Handle(const std::function<void()>& handler) {

@@ -82,7 +82,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The attempt label's size in the layout, for "0"; it grows and shrinks with its number.
+    static constexpr QSize CountLabelSize{11, 23};
+
     void BuildLayout();
+    void FitCountLabel();
     void BuildMenu();
     void BuildPictureLists();
     void ConnectHandlers();

@@ -91,8 +91,7 @@ void TForm1::HideOutcome() {
 
 void TForm1::ShowAttempts(int n) {
     lbl_Count->setText(QString::number(n));
-    // The count label grows with its number, as every label here sizes itself to its text.
-    lbl_Count->resize(lbl_Count->size().expandedTo(lbl_Count->sizeHint()));
+    FitCountLabel();
 }
 
 void TForm1::ShowBack(CardCell& cell) {

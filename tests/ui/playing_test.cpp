@@ -47,6 +47,8 @@ protected:
 TEST_F(PlayingTest, AGameClearedPairByPairEndsWithTheBannerAndIsSavedUnderTheNameTyped) {
     PlayToTheEnd(3);
     EXPECT_EQ(Label("lbl_Count")->text(), "35");
+    EXPECT_GE(Label("lbl_Count")->width(), Label("lbl_Count")->sizeHint().width())
+        << "the label grows with its number";
     EXPECT_TRUE(Visible("lbl_ferdisch"));
     EXPECT_TRUE(Visible("lbl_Name"));
     EXPECT_TRUE(Visible("edt_Name"));
