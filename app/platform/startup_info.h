@@ -1,0 +1,21 @@
+// What the operating system says about how the program was started: its show state and its program file.
+#pragma once
+
+#include <string>
+
+namespace pairfinder {
+
+enum class StartShowState { Normal, Maximised, Minimised };
+
+// Windows' show commands: SW_SHOWMAXIMIZED (3) starts the window maximised, SW_SHOWMINNOACTIVE (7)
+// minimised to the task bar, every other command normally.
+StartShowState ShowStateFor(int showCommand);
+
+// The show command the process was started with, or -1 where the platform passes none.
+int StartupShowCommand();
+
+// The program file's path as the title is read from it, in UTF-8; empty where the platform has no
+// such rule, and the caller then asks the toolkit.
+std::string ProgramFilePath();
+
+}  // namespace pairfinder
