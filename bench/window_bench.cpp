@@ -1,0 +1,122 @@
+// What the window's drawing costs offscreen: redrawing the board, one face, a face-set choice, a click.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "card_cell.h"
+#include "main_window.h"
+
+namespace pairfinder {
+namespace {
+
+// No highscore store: the drawing is what is measured.
+HighscoreStorage NoStorage() {
+    return {[](HighscoreTable&) {}, [](const HighscoreTable&) {}};
+}
+
+std::unique_ptr<TForm1> OpenWindow() {
+    auto form = std::make_unique<TForm1>(NoStorage());
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) qFatal("the window was never exposed");
+    QApplication::processEvents();
+    return form;
+}
+
+CardCell* Cell(TForm1& form, int p) {
+    return form.findChild<CardCell*>(QStringLiteral("Image%1").arg(p + 1));
+}
+
+// Three positions of which no two are a pair, so clicking them in turn is always a legal click.
+std::vector<int> ThreeStrangers(const TForm1& form) {
+    std::vector<int> chosen;
+    for (int p = 0; p < TForm1::CellCount && chosen.size() < 3; ++p) {
+        bool pairs = false;
+        for (int q : chosen) pairs = pairs || form.Board().PairOf[static_cast<std::size_t>(p)] ==
+                                                   form.Board().PairOf[static_cast<std::size_t>(q)];
+        if (!pairs) chosen.push_back(p);
+    }
+    return chosen;
+}
+
+void BM_StartWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        auto form = std::make_unique<TForm1>(NoStorage());
+        benchmark::DoNotOptimize(form.get());
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartWindow)->Unit(benchmark::kMillisecond);
+
+void BM_ShowBacks(benchmark::State& state) {
+    auto form = OpenWindow();
+    for (auto _ : state) form->ShowBacks();
+}
+BENCHMARK(BM_ShowBacks)->Unit(benchmark::kMicrosecond);
+
+void BM_ShowFace(benchmark::State& state) {
+    auto form = OpenWindow();
+    int p = 0;
+    for (auto _ : state) {
+        form->ShowFace(p);
+        p = (p + 1) % TForm1::CellCount;
+    }
+}
+BENCHMARK(BM_ShowFace)->Unit(benchmark::kMicrosecond);
+
+// Choosing face set k: the first time renders it, later times reuse the rendered set.
+template <void (TForm1::*Choose)()>
+void BM_ChooseFaceSetFirstTime(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = OpenWindow();
+        state.ResumeTiming();
+        ((*form).*Choose)();
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ChooseFaceSetFirstTime<&TForm1::Deck2Click>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooseFaceSetFirstTime<&TForm1::Deck3Click>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooseFaceSetFirstTime<&TForm1::Deck4Click>)->Unit(benchmark::kMillisecond);
+
+template <void (TForm1::*Choose)()>
+void BM_ChooseFaceSetAgain(benchmark::State& state) {
+    auto form = OpenWindow();
+    ((*form).*Choose)();
+    for (auto _ : state) ((*form).*Choose)();
+}
+BENCHMARK(BM_ChooseFaceSetAgain<&TForm1::Deck1Click>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChooseFaceSetAgain<&TForm1::Deck4Click>)->Unit(benchmark::kMicrosecond);
+
+// A mouse click on a cell, through the event system, until the window has repainted.
+void BM_ClickToRepaint(benchmark::State& state) {
+    auto form = OpenWindow();
+    const auto cells = ThreeStrangers(*form);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        QTest::mouseClick(Cell(*form, cells[next]), Qt::LeftButton);
+        QApplication::processEvents();
+        next = (next + 1) % cells.size();
+    }
+}
+BENCHMARK(BM_ClickToRepaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace pairfinder
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform warns on every window it shows; the numbers are what matter here.
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
