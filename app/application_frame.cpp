@@ -52,8 +52,7 @@ void ShowErrorBox(const std::string& message) {
 
 int RunApplication(int& argc, char** argv) {
     QApplication application(argc, argv);
-    // Qt's SVG icon engine renders the icon only at the sizes the desktop asks for, not at start-up.
-    QApplication::setWindowIcon(QIcon(artwork::IconPath()));
+    QApplication::setWindowIcon(artwork::ApplicationIcon());
     SetErrorDisplay(ShowErrorBox);
     Guarded([] {
         TForm1 form1;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Times one program from process start to its first window being mapped, and its peak resident memory.
-# Usage: startup.sh DISPLAY PROGRAM -> prints "<milliseconds> <peak KiB>".
+# Usage: startup.sh DISPLAY PROGRAM [ARGUMENTS...] -> prints "<milliseconds> <peak KiB>".
 set -euo pipefail
 display=$1
 program=$2
+shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -16,7 +17,7 @@ reader=$!
 sleep 0.3
 
 start=$EPOCHREALTIME
-DISPLAY=$display XDG_CONFIG_HOME=$work /usr/bin/time -f %M -o "$work/rss" "$program" >/dev/null 2>&1 &
+DISPLAY=$display XDG_CONFIG_HOME=$work /usr/bin/time -f %M -o "$work/rss" "$program" "$@" >/dev/null 2>&1 &
 runner=$!
 
 for _ in $(seq 1 1000); do

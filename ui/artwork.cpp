@@ -32,6 +32,11 @@ QString LogoPath() { return QStringLiteral(":/logo.svg"); }
 
 QString IconPath() { return QStringLiteral(":/icon.svg"); }
 
+QIcon ApplicationIcon() {
+    // One rendering: Qt scales it down for the smaller sizes, and parsing the SVG is most of the cost.
+    return QIcon(Render(IconPath(), QSize(64, 64), 1.0));
+}
+
 QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio) {
     QSvgRenderer renderer(path);
     if (!renderer.isValid()) return {};

@@ -1,6 +1,7 @@
 // Where the compiled-in pictures live and how one is rendered to a pixmap for the screen.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -18,6 +19,10 @@ QStringList FaceSetPaths(int set);
 QStringList BackPaths();
 QString LogoPath();
 QString IconPath();
+
+// The application icon as one 64-pixel picture: the window system would render an SVG icon at every size
+// it knows, which costs more at start-up than the rest of the window's pictures together.
+QIcon ApplicationIcon();
 
 // Renders an SVG at `size` device-independent pixels, crisp at the given device pixel ratio, on a
 // transparent background. A path that does not load gives a null pixmap.

@@ -47,6 +47,14 @@ QFont LayoutFont(const QString& family, int pixels, bool bold = false) {
 }
 
 QFont WindowFont() {
+    // Where MS Sans Serif is missing, the Arial-metric Liberation Sans stands in for it: it keeps the
+    // layout's text widths better than the generic fallback, and naming it spares a fallback search at
+    // start-up. Where the font exists, Qt takes it and never asks for the substitute.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substituted;
     return LayoutFont(QStringLiteral("MS Sans Serif"), 11);
 }
 QFont TimesFont(int pixels, bool bold = false) {

@@ -1,8 +1,6 @@
 // A list of equally sized card pictures, addressed by a 0-based index, that draws them into card cells.
 #include "picture_list.h"
 
-#include <utility>
-
 #include "artwork.h"
 #include "card_cell.h"
 
@@ -10,45 +8,31 @@ namespace pairfinder {
 
 PictureList::PictureList(QObject* parent) : QObject(parent) {}
 
-PictureList::PictureList(QStringList paths, qreal devicePixelRatio, QObject* parent)
-    : QObject(parent), PendingPaths(std::move(paths)), DevicePixelRatio(devicePixelRatio) {}
-
-void PictureList::RenderPending() const {
-    if (PendingPaths.isEmpty()) return;
-    Pictures.reserve(Pictures.size() + static_cast<std::size_t>(PendingPaths.size()));
-    for (const QString& path : PendingPaths) {
-        Pictures.push_back(artwork::Render(path, QSize(PictureSize, PictureSize), DevicePixelRatio));
+PictureList::PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent)
+    : QObject(parent), EverHeld(!paths.isEmpty()) {
+    Pictures.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths) {
+        Pictures.push_back(std::make_shared<Entry>(Entry{path, devicePixelRatio, QPixmap()}));
     }
-    PendingPaths.clear();
-    EverHeld = EverHeld || !Pictures.empty();
-}
-
-int PictureList::Count() const {
-    RenderPending();
-    return static_cast<int>(Pictures.size());
 }
 
 QPixmap PictureList::Picture(int index) const {
-    RenderPending();
-    if (index < 0 || index >= static_cast<int>(Pictures.size())) return {};
-    return Pictures[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= Count()) return {};
+    Entry& entry = *Pictures[static_cast<std::size_t>(index)];
+    if (entry.Rendered.isNull()) {
+        entry.Rendered = artwork::Render(entry.Path, QSize(PictureSize, PictureSize), entry.DevicePixelRatio);
+    }
+    return entry.Rendered;
 }
 
-void PictureList::Clear() {
-    // Pictures not yet rendered are dropped unseen; the list still counts as having held them.
-    EverHeld = EverHeld || !PendingPaths.isEmpty() || !Pictures.empty();
-    PendingPaths.clear();
-    Pictures.clear();
-}
+void PictureList::Clear() { Pictures.clear(); }
 
 void PictureList::AddCopiesOf(const PictureList& source) {
-    source.RenderPending();
     Pictures.insert(Pictures.end(), source.Pictures.begin(), source.Pictures.end());
     EverHeld = EverHeld || !source.Pictures.empty();
 }
 
 void PictureList::Draw(int index, CardCell& cell) const {
-    RenderPending();
     if (!EverHeld) {
         cell.Discard();
         return;

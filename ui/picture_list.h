@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace pairfinder {
@@ -18,18 +19,18 @@ public:
 
     // An empty list; `AddCopiesOf` fills it.
     explicit PictureList(QObject* parent = nullptr);
-    // A list of the SVG pictures at `paths`, rendered at `devicePixelRatio` the first time any of
-    // them is needed, so that only the sets in use cost start-up time.
-    PictureList(QStringList paths, qreal devicePixelRatio, QObject* parent = nullptr);
+    // A list of the SVG pictures at `paths`, each rendered at `devicePixelRatio` the first time it is
+    // drawn, so start-up pays only for the pictures it shows.
+    PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent = nullptr);
 
-    int Count() const;
+    int Count() const { return static_cast<int>(Pictures.size()); }
     // Null for an index outside the list.
     QPixmap Picture(int index) const;
     // True once the list has held at least one picture, even if it was cleared since.
     bool HasEverHeld() const { return EverHeld; }
 
     void Clear();
-    // Appends the pictures of `source` in order; the pixmaps are shared, not rendered again.
+    // Appends the pictures of `source` in order. Copies share the source's pictures, rendered once for both.
     void AddCopiesOf(const PictureList& source);
 
     // Replaces the cell's picture with picture `index`. A list that never held a picture leaves the
@@ -37,12 +38,15 @@ public:
     void Draw(int index, CardCell& cell) const;
 
 private:
-    void RenderPending() const;
+    // One picture, rendered on first use.
+    struct Entry {
+        QString Path;
+        qreal DevicePixelRatio = 1.0;
+        QPixmap Rendered;
+    };
 
-    mutable QStringList PendingPaths;
-    qreal DevicePixelRatio = 1.0;
-    mutable std::vector<QPixmap> Pictures;
-    mutable bool EverHeld = false;
+    std::vector<std::shared_ptr<Entry>> Pictures;
+    bool EverHeld = false;
     mutable QPixmap Blank;
 };
 
