@@ -1,7 +1,7 @@
 // Where the compiled-in pictures live and how one is rendered to a pixmap for the screen.
 #include "artwork.h"
+#include "artwork_manifest.h"
 
-#include <QDir>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
@@ -10,23 +10,32 @@ namespace pairfinder::artwork {
 
 namespace {
 
-QStringList SvgFilesIn(const QString& folder) {
-    const QDir dir(folder);
-    QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name)) {
-        paths << dir.filePath(name);
-    }
-    return paths;
+template <std::size_t N>
+QStringList PathsOf(const char* const (&paths)[N]) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(N));
+    for (const char* path : paths) list << QString::fromLatin1(path);
+    return list;
 }
 
 }  // namespace
 
 QStringList FaceSetPaths(int set) {
-    if (set < 0 || set >= FaceSetCount) return {};
-    return SvgFilesIn(QStringLiteral(":/faces%1").arg(set + 1));
+    switch (set) {
+        case 0:
+            return PathsOf(manifest::faces1);
+        case 1:
+            return PathsOf(manifest::faces2);
+        case 2:
+            return PathsOf(manifest::faces3);
+        case 3:
+            return PathsOf(manifest::faces4);
+        default:
+            return {};
+    }
 }
 
-QStringList BackPaths() { return SvgFilesIn(QStringLiteral(":/backs")); }
+QStringList BackPaths() { return PathsOf(manifest::backs); }
 
 QString LogoPath() { return QStringLiteral(":/logo.svg"); }
 
