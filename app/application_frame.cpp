@@ -42,8 +42,8 @@ void ShowErrorBox(const std::string& message) {
     // A drag or press still holding the mouse would keep input away from the box.
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
     const QPointer<QWidget> previous = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Critical, ThisProgramsTitle(),
-                    QString::fromStdString(WithFullStop(message)), QMessageBox::Ok, previous.data());
+    QMessageBox box(QMessageBox::Critical, ThisProgramsTitle(), QString::fromStdString(WithFullStop(message)),
+                    QMessageBox::Ok, previous.data());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

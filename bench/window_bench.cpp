@@ -34,8 +34,9 @@ std::vector<int> ThreeStrangers(const TForm1& form) {
     std::vector<int> chosen;
     for (int p = 0; p < TForm1::CellCount && chosen.size() < 3; ++p) {
         bool pairs = false;
-        for (int q : chosen) pairs = pairs || form.Board().PairOf[static_cast<std::size_t>(p)] ==
-                                                   form.Board().PairOf[static_cast<std::size_t>(q)];
+        for (int q : chosen)
+            pairs = pairs || form.Board().PairOf[static_cast<std::size_t>(p)] ==
+                                 form.Board().PairOf[static_cast<std::size_t>(q)];
         if (!pairs) chosen.push_back(p);
     }
     return chosen;

@@ -61,7 +61,8 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
         const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            throw RegistryError("Cannot read the registry file '" + file.string() + "': " + std::strerror(errno));
+            throw RegistryError("Cannot read the registry file '" + file.string() +
+                                "': " + std::strerror(errno));
         }
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
@@ -133,7 +134,8 @@ bool ReplaceFile(const fs::path& file, const std::string& text) {
 // on a file that has been renamed over protects nothing.
 class FolderLock {
 public:
-    explicit FolderLock(const fs::path& folder) : Fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    explicit FolderLock(const fs::path& folder)
+        : Fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
         while (Fd.Valid() && !Locked) {
             if (::flock(Fd.Get(), LOCK_EX) == 0) {
                 Locked = true;
@@ -183,7 +185,8 @@ private:
 fs::path DefaultRegistryFilePath() {
     fs::path config;
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    // A relative XDG_CONFIG_HOME is invalid and must be ignored, so the file never depends on the working folder.
+    // A relative XDG_CONFIG_HOME is invalid and must be ignored, so the file never depends on the working
+    // folder.
     if (xdg != nullptr && *xdg != '\0' && fs::path(xdg).is_absolute()) {
         config = xdg;
     } else {

@@ -21,7 +21,8 @@ void LoadHighscores(HighscoreTable& table, RegistryBackend& backend) {
     if (!registry.KeyExists(HighscoreKey)) return;
     // Whether the open worked is not asked: without a key the reads find nothing and say so themselves.
     registry.OpenKey(HighscoreKey);
-    for (std::size_t i = 0; i < NameValues.size(); ++i) table.HighscoreName[i] = registry.ReadString(NameValues[i]);
+    for (std::size_t i = 0; i < NameValues.size(); ++i)
+        table.HighscoreName[i] = registry.ReadString(NameValues[i]);
     for (std::size_t i = 0; i < TriesValues.size(); ++i) {
         table.HighscoreTries[i] = registry.ReadInteger(TriesValues[i]);
     }
@@ -32,14 +33,19 @@ void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend) {
     // Dropping the save here would let the player believe the result was kept until the next start;
     // reporting the first value that could not be written keeps the name entry up for another try.
     if (!registry.OpenKey(HighscoreKey)) throw RegistryError::SetDataFailed(NameValues[0]);
-    for (std::size_t i = 0; i < NameValues.size(); ++i) registry.WriteString(NameValues[i], table.HighscoreName[i]);
+    for (std::size_t i = 0; i < NameValues.size(); ++i)
+        registry.WriteString(NameValues[i], table.HighscoreName[i]);
     for (std::size_t i = 0; i < TriesValues.size(); ++i) {
         registry.WriteInteger(TriesValues[i], table.HighscoreTries[i]);
     }
 }
 
-void LoadHighscores(HighscoreTable& table) { LoadHighscores(table, *MakeDefaultRegistryBackend()); }
+void LoadHighscores(HighscoreTable& table) {
+    LoadHighscores(table, *MakeDefaultRegistryBackend());
+}
 
-void StoreHighscores(const HighscoreTable& table) { StoreHighscores(table, *MakeDefaultRegistryBackend()); }
+void StoreHighscores(const HighscoreTable& table) {
+    StoreHighscores(table, *MakeDefaultRegistryBackend());
+}
 
 }  // namespace pairfinder

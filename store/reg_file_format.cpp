@@ -17,18 +17,22 @@ constexpr std::string_view HeaderV5 = "Windows Registry Editor Version 5.00";
 constexpr std::string_view HeaderV4 = "REGEDIT4";
 constexpr std::string_view RootName = "HKEY_CURRENT_USER";
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -45,7 +49,9 @@ int HexDigit(char c) {
 
 // Accepts only what an encoder could have produced, so a stray Latin-1 byte is reported, not replaced:
 // the decoder turns every malformed sequence into U+FFFD, which no longer matches the original bytes.
-bool IsValidUtf8(std::string_view text) { return Utf16ToUtf8(Utf8ToUtf16(text)) == text; }
+bool IsValidUtf8(std::string_view text) {
+    return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+}
 
 class Parser {
 public:
@@ -80,7 +86,8 @@ private:
 
     void Decode(std::string_view bytes) {
         if (bytes.size() > MaxRegFileBytes) {
-            Fail(static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + MaxRegFileBytes, '\n')) + 1,
+            Fail(static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + MaxRegFileBytes, '\n')) +
+                     1,
                  "the file is larger than " + std::to_string(MaxRegFileBytes >> 20) + " MiB");
         }
         std::string text;
@@ -130,8 +137,8 @@ private:
         }
         std::string_view path = name.substr(RootName.size());
         if (!path.empty()) path.remove_prefix(1);
-        if (name.size() > RootName.size() &&
-            (path.empty() || path.starts_with('\\') || path.ends_with('\\') || path.find("\\\\") != path.npos)) {
+        if (name.size() > RootName.size() && (path.empty() || path.starts_with('\\') ||
+                                              path.ends_with('\\') || path.find("\\\\") != path.npos)) {
             Fail("a key name has an empty part");
         }
         CurrentKey = &Document.FindOrAddKey(path);
@@ -152,11 +159,20 @@ private:
             }
             if (++pos >= line.size()) break;
             switch (line[pos]) {
-                case '\\': text += '\\'; break;
-                case '"': text += '"'; break;
-                case 'n': text += '\n'; break;
-                case 'r': text += '\r'; break;
-                default: Fail(std::string("unknown escape \\") + line[pos] + " in a quoted text");
+                case '\\':
+                    text += '\\';
+                    break;
+                case '"':
+                    text += '"';
+                    break;
+                case 'n':
+                    text += '\n';
+                    break;
+                case 'r':
+                    text += '\r';
+                    break;
+                default:
+                    Fail(std::string("unknown escape \\") + line[pos] + " in a quoted text");
             }
         }
         Fail("a quoted text has no closing quote");
@@ -216,8 +232,8 @@ private:
 
     std::vector<std::uint8_t> DwordBytes(std::string_view digits) const {
         const std::uint32_t n = HexNumber(digits, "a dword");
-        return {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
-                static_cast<std::uint8_t>(n >> 24)};
+        return {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
     }
 
     // Byte lists continue on the next line after a trailing "\"; LineIndex moves along with them.
@@ -235,9 +251,10 @@ private:
                 } else if (part[pos] == ',' && !afterComma && !bytes.empty()) {
                     afterComma = true;
                     ++pos;
-                } else if ((afterComma || bytes.empty()) && pos + 1 < part.size() && HexDigit(part[pos]) >= 0 &&
-                           HexDigit(part[pos + 1]) >= 0) {
-                    bytes.push_back(static_cast<std::uint8_t>(HexDigit(part[pos]) << 4 | HexDigit(part[pos + 1])));
+                } else if ((afterComma || bytes.empty()) && pos + 1 < part.size() &&
+                           HexDigit(part[pos]) >= 0 && HexDigit(part[pos + 1]) >= 0) {
+                    bytes.push_back(
+                        static_cast<std::uint8_t>(HexDigit(part[pos]) << 4 | HexDigit(part[pos + 1])));
                     if (bytes.size() > MaxRegValueBytes) {
                         Fail("a value is larger than " + std::to_string(MaxRegValueBytes >> 20) + " MiB");
                     }
@@ -270,11 +287,20 @@ std::string Quoted(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '"': out += "\\\""; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
         }
     }
     return out + '"';
@@ -343,7 +369,8 @@ const RegFileKey* RegFileDocument::FindKey(std::string_view path) const {
 bool RegFileDocument::HasKey(std::string_view path) const {
     return std::any_of(Keys.begin(), Keys.end(), [path](const RegFileKey& key) {
         return EqualNoCase(key.Path, path) || path.empty() ||
-               (StartsWithNoCase(key.Path, path) && key.Path.size() > path.size() && key.Path[path.size()] == '\\');
+               (StartsWithNoCase(key.Path, path) && key.Path.size() > path.size() &&
+                key.Path[path.size()] == '\\');
     });
 }
 

@@ -39,8 +39,8 @@ struct RegFileDocument {
 inline constexpr std::size_t MaxRegFileBytes = 8u << 20;
 inline constexpr std::size_t MaxRegValueBytes = 1u << 20;
 
-// Takes "Windows Registry Editor Version 5.00" and "REGEDIT4", in UTF-8 or in UTF-16LE with a byte order mark.
-// Raises RegistryFileError naming fileName and the line for anything else.
+// Takes "Windows Registry Editor Version 5.00" and "REGEDIT4", in UTF-8 or in UTF-16LE with a byte order
+// mark. Raises RegistryFileError naming fileName and the line for anything else.
 RegFileDocument ParseRegFile(std::string_view bytes, const std::string& fileName);
 
 // Version 5.00 text in UTF-8; every value keeps its type and bytes.

@@ -30,7 +30,9 @@ bool RegistryAccess::OpenKey(const std::string& keyPath) {
     return CurrentKey != nullptr;
 }
 
-void RegistryAccess::CloseKey() { CurrentKey.reset(); }
+void RegistryAccess::CloseKey() {
+    CurrentKey.reset();
+}
 
 // Without an open key every read finds nothing, as a query on a null key handle does.
 std::optional<RegistryValue> RegistryAccess::Query(const std::string& name) {
@@ -57,9 +59,9 @@ std::int32_t RegistryAccess::ReadInteger(const std::string& name) {
     if (!value || value->Data.size() != 4) throw RegistryError::GetDataFailed(name);
     if (value->Type != RegDword) throw RegistryError::InvalidDataType(name);
     const auto& d = value->Data;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(d[0]) | static_cast<std::uint32_t>(d[1]) << 8 |
-                                     static_cast<std::uint32_t>(d[2]) << 16 |
-                                     static_cast<std::uint32_t>(d[3]) << 24);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(d[0]) | static_cast<std::uint32_t>(d[1]) << 8 |
+        static_cast<std::uint32_t>(d[2]) << 16 | static_cast<std::uint32_t>(d[3]) << 24);
 }
 
 void RegistryAccess::WriteString(const std::string& name, const std::string& value) {

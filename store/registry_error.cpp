@@ -16,7 +16,8 @@ RegistryError RegistryError::SetDataFailed(const std::string& valueName) {
 }
 
 RegistryFileError::RegistryFileError(const std::string& file, int line, const std::string& reason)
-    : RegistryError("The registry file '" + file + "' is damaged at line " + std::to_string(line) + ": " + reason),
+    : RegistryError("The registry file '" + file + "' is damaged at line " + std::to_string(line) + ": " +
+                    reason),
       LineNumber(line) {}
 
 }  // namespace pairfinder

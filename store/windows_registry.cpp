@@ -38,8 +38,8 @@ public:
         // The value may grow between asking its size and reading it, when another program writes it.
         while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
             data.resize(size);
-            result = ::RegQueryValueExW(Key, wideName.c_str(), nullptr, &type, data.empty() ? nullptr : data.data(),
-                                        &size);
+            result = ::RegQueryValueExW(Key, wideName.c_str(), nullptr, &type,
+                                        data.empty() ? nullptr : data.data(), &size);
             if (result == ERROR_SUCCESS) {
                 data.resize(size);
                 return RegistryValue{type, std::move(data)};
@@ -68,7 +68,8 @@ std::string WindowsRegistryBackend::FullPath(const std::string& keyPath) const {
 
 bool WindowsRegistryBackend::KeyExistsWithFullAccess(const std::string& keyPath) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(FullPath(keyPath)).c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(FullPath(keyPath)).c_str(), 0, KEY_ALL_ACCESS, &key) !=
+        ERROR_SUCCESS) {
         return false;
     }
     ::RegCloseKey(key);
@@ -77,8 +78,8 @@ bool WindowsRegistryBackend::KeyExistsWithFullAccess(const std::string& keyPath)
 
 std::unique_ptr<RegistryKeyHandle> WindowsRegistryBackend::CreateOrOpenKey(const std::string& keyPath) {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(FullPath(keyPath)).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(FullPath(keyPath)).c_str(), 0, nullptr,
+                          REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return nullptr;
     }
     return std::make_unique<WindowsKeyHandle>(key);

@@ -1,10 +1,11 @@
 // Where the compiled-in pictures live and how one is rendered to a pixmap for the screen.
 #include "artwork.h"
-#include "artwork_manifest.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
+
+#include "artwork_manifest.h"
 
 namespace pairfinder::artwork {
 
@@ -35,11 +36,17 @@ QStringList FaceSetPaths(int set) {
     }
 }
 
-QStringList BackPaths() { return PathsOf(manifest::backs); }
+QStringList BackPaths() {
+    return PathsOf(manifest::backs);
+}
 
-QString LogoPath() { return QStringLiteral(":/logo.svg"); }
+QString LogoPath() {
+    return QStringLiteral(":/logo.svg");
+}
 
-QString IconPath() { return QStringLiteral(":/icon.svg"); }
+QString IconPath() {
+    return QStringLiteral(":/icon.svg");
+}
 
 QIcon ApplicationIcon() {
     // One rendering: Qt scales it down for the smaller sizes, and parsing the SVG is most of the cost.

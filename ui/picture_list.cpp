@@ -25,7 +25,9 @@ QPixmap PictureList::Picture(int index) const {
     return entry.Rendered;
 }
 
-void PictureList::Clear() { Pictures.clear(); }
+void PictureList::Clear() {
+    Pictures.clear();
+}
 
 void PictureList::AddCopiesOf(const PictureList& source) {
     Pictures.insert(Pictures.end(), source.Pictures.begin(), source.Pictures.end());

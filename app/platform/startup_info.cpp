@@ -39,7 +39,8 @@ std::string ProgramFilePath() {
     const int wideLength = MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(length), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(length), wide.data(), wideLength);
-    const int utf8Length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    const int utf8Length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr, nullptr);
     return utf8;
@@ -47,9 +48,13 @@ std::string ProgramFilePath() {
 
 #else
 
-int StartupShowCommand() { return -1; }
+int StartupShowCommand() {
+    return -1;
+}
 
-std::string ProgramFilePath() { return {}; }
+std::string ProgramFilePath() {
+    return {};
+}
 
 #endif
 

@@ -1,7 +1,7 @@
 // How the program's start-up information is read: the show state and the program file behind the title.
-#include <gtest/gtest.h>
-
 #include "startup_info.h"
+
+#include <gtest/gtest.h>
 
 namespace pairfinder {
 namespace {

@@ -177,7 +177,9 @@ TEST_F(FileRegistry, ARewriteKeepsTheFilesPermissions) {
 TEST_F(FileRegistry, AnUnwritableFolderFailsTheSaveAtTheFirstNameAndWritesNothing) {
     fs::create_directories(Folder());
     fs::permissions(Folder(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(RegistryErrorOf([&] { StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), Backend); }),
+    EXPECT_EQ(RegistryErrorOf([&] {
+                  StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), Backend);
+              }),
               "Failed to set data for 'sErster'");
     EXPECT_TRUE(FolderEntries(Folder()).empty());
 }
@@ -193,8 +195,9 @@ TEST_F(FileRegistry, AWriteThatRunsOutOfSpaceLeavesThePreviousFileAndNoTempFile)
     struct rlimit tight = oldLimit;
     tight.rlim_cur = 16;
     ::setrlimit(RLIMIT_FSIZE, &tight);
-    const std::string error =
-        RegistryErrorOf([&] { StoreHighscores(Table({"Eva", "Anna", "Bernd"}, {20, 31, 40}), Backend); });
+    const std::string error = RegistryErrorOf([&] {
+        StoreHighscores(Table({"Eva", "Anna", "Bernd"}, {20, 31, 40}), Backend);
+    });
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
     ::signal(SIGXFSZ, oldSignal);
 
@@ -208,8 +211,9 @@ TEST_F(FileRegistry, AValueTooLargeToReadBackIsRefusedAndTheFileKept) {
     const std::string before = ReadBytes(File());
     RegistryAccess registry(Backend);
     ASSERT_TRUE(registry.OpenKey(HighscoreKey));
-    EXPECT_EQ(RegistryErrorOf([&] { registry.WriteString("sErster", std::string(MaxRegValueBytes / 2, 'x')); }),
-              "Failed to set data for 'sErster'");
+    EXPECT_EQ(
+        RegistryErrorOf([&] { registry.WriteString("sErster", std::string(MaxRegValueBytes / 2, 'x')); }),
+        "Failed to set data for 'sErster'");
     EXPECT_EQ(ReadBytes(File()), before);
 }
 
@@ -243,14 +247,15 @@ protected:
 
 TEST_P(FileRegistryDamage, NamesFileAndLineOnLoadAndSaveAndIsNeverOverwritten) {
     WriteBytes(File(), GetParam().Bytes);
-    const std::string expected =
-        "The registry file '" + File().string() + "' is damaged at line " + std::to_string(GetParam().Line) + ": ";
+    const std::string expected = "The registry file '" + File().string() + "' is damaged at line " +
+                                 std::to_string(GetParam().Line) + ": ";
 
     HighscoreTable table;
     EXPECT_TRUE(RegistryErrorOf([&] { LoadHighscores(table, Backend); }).starts_with(expected));
     EXPECT_EQ(table, HighscoreTable{});
-    EXPECT_TRUE(RegistryErrorOf([&] { StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), Backend); })
-                    .starts_with(expected));
+    EXPECT_TRUE(RegistryErrorOf([&] {
+                    StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), Backend);
+                }).starts_with(expected));
 
     EXPECT_EQ(ReadBytes(File()), GetParam().Bytes);
     EXPECT_EQ(FolderEntries(File().parent_path()), (std::vector<std::string>{"registry.reg"}));
@@ -325,13 +330,15 @@ TEST(FileRegistryTwoGames, SavingAtOnceLeavesAParsableFileWithOneWritersComplete
         for (pid_t& writer : writers) {
             int status = 0;
             if (writer > 0 && ::waitpid(writer, &status, WNOHANG) == writer) {
-                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "writer ended with status " << status;
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                    << "writer ended with status " << status;
                 writer = 0;
                 --running;
             }
         }
     }
-    EXPECT_TRUE(badLoads.empty()) << badLoads.size() << " of " << loads << " loads, first: " << badLoads.front();
+    EXPECT_TRUE(badLoads.empty()) << badLoads.size() << " of " << loads
+                                  << " loads, first: " << badLoads.front();
 
     HighscoreTable table;
     LoadHighscores(table);

@@ -16,9 +16,9 @@ namespace {
 using testing::Dword;
 using testing::Raw;
 using testing::RegistryErrorOf;
-using testing::Table;
 using testing::ScratchRegistry;
 using testing::Sz;
+using testing::Table;
 using testing::Utf16Raw;
 
 // Passes everything on to the real backend, noting each write and failing where a test asks it to.
@@ -44,7 +44,9 @@ private:
     struct Key : RegistryKeyHandle {
         Key(RecordingBackend& owner, std::unique_ptr<RegistryKeyHandle> inner)
             : Owner(owner), Inner(std::move(inner)) {}
-        std::optional<RegistryValue> QueryValue(const std::string& name) override { return Inner->QueryValue(name); }
+        std::optional<RegistryValue> QueryValue(const std::string& name) override {
+            return Inner->QueryValue(name);
+        }
         bool SetValue(const std::string& name, const RegistryValue& value) override {
             Owner.Writes.push_back(name);
             return name != Owner.FailAt && Inner->SetValue(name, value);
@@ -136,15 +138,17 @@ TEST_F(HighscoreStore, ASaveReplacesTheSixValuesAndKeepsOthersInTheKey) {
 TEST_F(HighscoreStore, ASaveWritesTheThreeNamesFirstThenTheThreeCounts) {
     RecordingBackend recording(Registry.Backend());
     StoreHighscores(HighscoreTable{}, recording);
-    EXPECT_EQ(recording.Writes,
-              (std::vector<std::string>{"sErster", "sZweiter", "sDritter", "iErster", "iZweiter", "iDritter"}));
+    EXPECT_EQ(recording.Writes, (std::vector<std::string>{"sErster", "sZweiter", "sDritter", "iErster",
+                                                          "iZweiter", "iDritter"}));
 }
 
 TEST_F(HighscoreStore, AFailedWriteStopsTheSaveAndKeepsTheValuesWrittenBeforeIt) {
     PlantEarlierRun();
     RecordingBackend recording(Registry.Backend());
     recording.FailAt = "sDritter";
-    EXPECT_EQ(RegistryErrorOf([&] { StoreHighscores(Table({"Eva", "Anna", "Bernd"}, {20, 31, 40}), recording); }),
+    EXPECT_EQ(RegistryErrorOf([&] {
+                  StoreHighscores(Table({"Eva", "Anna", "Bernd"}, {20, 31, 40}), recording);
+              }),
               "Failed to set data for 'sDritter'");
     EXPECT_EQ(recording.Writes, (std::vector<std::string>{"sErster", "sZweiter", "sDritter"}));
     EXPECT_EQ(Registry.Stored("sErster"), Sz(u"Eva"));
@@ -156,7 +160,9 @@ TEST_F(HighscoreStore, AFailedWriteStopsTheSaveAndKeepsTheValuesWrittenBeforeIt)
 TEST_F(HighscoreStore, AKeyThatCanNeitherBeOpenedNorCreatedFailsTheSaveAtTheFirstName) {
     RecordingBackend recording(Registry.Backend());
     recording.RefuseOpen = true;
-    EXPECT_EQ(RegistryErrorOf([&] { StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), recording); }),
+    EXPECT_EQ(RegistryErrorOf([&] {
+                  StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), recording);
+              }),
               "Failed to set data for 'sErster'");
     EXPECT_FALSE(Registry.HighscoreKeyPresent());
 }
@@ -273,7 +279,9 @@ TEST_F(HighscoreStore, AKeyWithoutWriteAccessCountsAsMissingAndNothingIsRead) {
 TEST_F(HighscoreStore, AKeyWithoutWriteAccessRefusesASave) {
     PlantEarlierRun();
     Registry.MakeHighscoreKeyReadOnly();
-    EXPECT_EQ(RegistryErrorOf([&] { StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), Registry.Backend()); }),
+    EXPECT_EQ(RegistryErrorOf([&] {
+                  StoreHighscores(Table({"Eva", " ", " "}, {20, -1, -1}), Registry.Backend());
+              }),
               "Failed to set data for 'sErster'");
     EXPECT_EQ(Registry.Stored("sErster"), Sz(u"Anna"));
 }
@@ -307,7 +315,8 @@ TEST_F(HighscoreStore, AfterTheKeyIsClosedReadsFindNothingAndWritesFail) {
     registry.CloseKey();
     EXPECT_EQ(registry.ReadString("sErster"), "");
     EXPECT_EQ(RegistryErrorOf([&] { registry.ReadInteger("iErster"); }), "Failed to get data for 'iErster'");
-    EXPECT_EQ(RegistryErrorOf([&] { registry.WriteInteger("iErster", 1); }), "Failed to set data for 'iErster'");
+    EXPECT_EQ(RegistryErrorOf([&] { registry.WriteInteger("iErster", 1); }),
+              "Failed to set data for 'iErster'");
     EXPECT_EQ(Registry.Stored("iErster"), Dword(31));
 }
 

@@ -19,7 +19,9 @@ using testing::Utf16Raw;
 
 const std::string Header = "Windows Registry Editor Version 5.00\n";
 
-RegFileDocument Parse(const std::string& text) { return ParseRegFile(text, "/home/eva/.config/test.reg"); }
+RegFileDocument Parse(const std::string& text) {
+    return ParseRegFile(text, "/home/eva/.config/test.reg");
+}
 
 const RegistryValue* Value(const RegFileDocument& document, const std::string& key, const std::string& name) {
     const RegFileKey* found = document.FindKey(key);
@@ -198,35 +200,46 @@ const std::string Key = "[HKEY_CURRENT_USER\\Software\\Pairfinder]\n";
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, RegFileDamage,
     ::testing::Values(
-        Damage{"garbage", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10), 1, "first line"},
+        Damage{"garbage",
+               std::string("\x7f"
+                           "ELF\x02\x01\x01\0\0\0",
+                           10),
+               1, "first line"},
         Damage{"an empty file", "", 1, "first line"},
         Damage{"a wrong header", "Windows Registry Editor Version 6.00\n" + Key, 1, "first line"},
         Damage{"a value before any key", Header + "\n\"iErster\"=dword:00000001\n", 3, "before the first"},
-        Damage{"a bad escape", Header + Key + "\"sErster\"=\"Anna\"\n\"sZweiter\"=\"B\\q\"\n", 4, "escape \\q"},
+        Damage{"a bad escape", Header + Key + "\"sErster\"=\"Anna\"\n\"sZweiter\"=\"B\\q\"\n", 4,
+               "escape \\q"},
         Damage{"a file cut off inside a text", Header + Key + "\"sErster\"=\"An", 3, "no closing quote"},
         Damage{"a file cut off inside a hex list", Header + Key + "\"b\"=hex:00,01,\\\n  02,\\", 4,
                "ends inside"},
-        Damage{"a hex list cut off after a comma", Header + Key + "\"b\"=hex:00,01,\\\n\n", 4, "ends in a comma"},
+        Damage{"a hex list cut off after a comma", Header + Key + "\"b\"=hex:00,01,\\\n\n", 4,
+               "ends in a comma"},
         Damage{"a hex byte of one digit", Header + Key + "\"b\"=hex:00,1,02\n", 3, "two digits"},
         Damage{"a dword too long", Header + Key + "\"i\"=dword:123456789\n", 3, "1 to 8 hex digits"},
         Damage{"a dword not hex", Header + Key + "\"i\"=dword:-1\n", 3, "1 to 8 hex digits"},
         Damage{"text after a string", Header + Key + "\"s\"=\"a\" \"b\"\n", 3, "after the closing quote"},
         Damage{"an unknown kind of value", Header + Key + "\"s\"=qword:1\n", 3, "unknown kind"},
-        Damage{"a key from another root", Header + "[HKEY_LOCAL_MACHINE\\Software]\n", 2, "HKEY_CURRENT_USER"},
+        Damage{"a key from another root", Header + "[HKEY_LOCAL_MACHINE\\Software]\n", 2,
+               "HKEY_CURRENT_USER"},
         Damage{"a key with an empty part", Header + "[HKEY_CURRENT_USER\\Software\\\\X]\n", 2, "empty part"},
         Damage{"a key line without its bracket", Header + "[HKEY_CURRENT_USER\\Software\n", 2, "must end"},
         Damage{"a deleted key", Header + "[-HKEY_CURRENT_USER\\Software]\n", 2, "deleting a key"},
         Damage{"a deleted value", Header + Key + "\"sErster\"=-\n", 3, "deleting a value"},
         Damage{"Latin-1 text in a UTF-8 file", Header + Key + "\"s\"=\"J\xFCrgen\"\n", 3, "not UTF-8"},
-        Damage{"a UTF-16 file cut in a character", std::string("\xFF\xFEW\0i\0n\0\n\0x", 11), 2, "middle of a UTF-16"},
+        Damage{"a UTF-16 file cut in a character", std::string("\xFF\xFEW\0i\0n\0\n\0x", 11), 2,
+               "middle of a UTF-16"},
         Damage{"big-endian UTF-16", "\xFE\xFF\0W", 1, "big-endian"},
-        Damage{"an absurd file size", Header + ";" + std::string(MaxRegFileBytes, 'x') + "\n", 2, "larger than"},
+        Damage{"an absurd file size", Header + ";" + std::string(MaxRegFileBytes, 'x') + "\n", 2,
+               "larger than"},
         Damage{"an absurd value size",
-               Header + Key + "\"b\"=hex:" + [] {
-                   std::string bytes = "00";
-                   for (std::size_t i = 0; i < MaxRegValueBytes; ++i) bytes += ",00";
-                   return bytes;
-               }() + "\n",
+               Header + Key + "\"b\"=hex:" +
+                   [] {
+                       std::string bytes = "00";
+                       for (std::size_t i = 0; i < MaxRegValueBytes; ++i) bytes += ",00";
+                       return bytes;
+                   }() +
+                   "\n",
                3, "value is larger than"}),
     [](const ::testing::TestParamInfo<Damage>& param) {
         std::string name;

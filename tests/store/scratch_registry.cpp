@@ -51,7 +51,9 @@ RegistryValue Dword(std::uint32_t number) {
              static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)}};
 }
 
-RegistryValue Raw(std::uint32_t type, std::vector<std::uint8_t> bytes) { return {type, std::move(bytes)}; }
+RegistryValue Raw(std::uint32_t type, std::vector<std::uint8_t> bytes) {
+    return {type, std::move(bytes)};
+}
 
 HighscoreTable Table(std::array<std::string, 3> names, std::array<std::int32_t, 3> tries) {
     HighscoreTable table;
@@ -73,7 +75,9 @@ std::string RegistryErrorOf(const std::function<void()>& action) {
 
 namespace {
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
 
 }  // namespace
 
@@ -96,20 +100,24 @@ ScratchRegistry::ScratchRegistry() {
 ScratchRegistry::~ScratchRegistry() {
     // Full access first, or a key made read-only would outlive the test.
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
-        ::SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, WRITE_DAC, &key) ==
+        ERROR_SUCCESS) {
+        ::SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                          nullptr);
         ::RegCloseKey(key);
     }
     ::RegDeleteTreeW(HKEY_CURRENT_USER, Wide(Self->Base).c_str());
     ::RegDeleteKeyW(HKEY_CURRENT_USER, Wide(Self->Base).c_str());
 }
 
-RegistryBackend& ScratchRegistry::Backend() { return Self->Backend; }
+RegistryBackend& ScratchRegistry::Backend() {
+    return Self->Backend;
+}
 
 void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value) {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
         throw std::runtime_error("cannot create the scratch key");
     }
     const LONG result = ::RegSetValueExW(key, Wide(name).c_str(), 0, value.Type, value.Data.data(),
@@ -120,7 +128,8 @@ void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value)
 
 std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) const {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     DWORD type = 0;
@@ -128,7 +137,8 @@ std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) co
     std::optional<RegistryValue> value;
     if (::RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
         std::vector<std::uint8_t> data(size);
-        if (::RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS) {
+        if (::RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type, data.data(), &size) ==
+            ERROR_SUCCESS) {
             data.resize(size);
             value = RegistryValue{type, std::move(data)};
         }
@@ -139,7 +149,8 @@ std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) co
 
 bool ScratchRegistry::HighscoreKeyPresent() const {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
         return false;
     }
     ::RegCloseKey(key);
@@ -148,7 +159,8 @@ bool ScratchRegistry::HighscoreKeyPresent() const {
 
 void ScratchRegistry::MakeHighscoreKeyReadOnly() {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, WRITE_DAC, &key) !=
+        ERROR_SUCCESS) {
         throw std::runtime_error("cannot open the scratch key to change its access");
     }
     // Everyone may read; nobody, the owner included, is granted anything else.
@@ -165,8 +177,8 @@ void ScratchRegistry::MakeHighscoreKeyReadOnly() {
     PACL acl = nullptr;
     ::SetEntriesInAclW(1, &access, nullptr, &acl);
     const DWORD result = ::SetSecurityInfo(key, SE_REGISTRY_KEY,
-                                           DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
-                                           nullptr, acl, nullptr);
+                                           DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                           nullptr, nullptr, acl, nullptr);
     ::LocalFree(acl);
     ::FreeSid(everyone);
     ::RegCloseKey(key);
@@ -223,7 +235,8 @@ struct ScratchRegistry::Impl {
     FileRegistryBackend Backend{File};
 
     RegFileDocument Document() const {
-        return std::filesystem::exists(File) ? ParseRegFile(ReadBytes(File), File.string()) : RegFileDocument{};
+        return std::filesystem::exists(File) ? ParseRegFile(ReadBytes(File), File.string())
+                                             : RegFileDocument{};
     }
 };
 
@@ -231,7 +244,9 @@ ScratchRegistry::ScratchRegistry() : Self(std::make_unique<Impl>()) {}
 
 ScratchRegistry::~ScratchRegistry() = default;
 
-RegistryBackend& ScratchRegistry::Backend() { return Self->Backend; }
+RegistryBackend& ScratchRegistry::Backend() {
+    return Self->Backend;
+}
 
 void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value) {
     RegFileDocument document = Self->Document();
@@ -247,12 +262,14 @@ std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) co
     return *value;
 }
 
-bool ScratchRegistry::HighscoreKeyPresent() const { return Self->Document().HasKey(HighscoreKeyPath); }
+bool ScratchRegistry::HighscoreKeyPresent() const {
+    return Self->Document().HasKey(HighscoreKeyPath);
+}
 
 void ScratchRegistry::MakeHighscoreKeyReadOnly() {
-    std::filesystem::permissions(Self->File,
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
-                                     std::filesystem::perms::others_read);
+    std::filesystem::permissions(Self->File, std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::group_read |
+                                                 std::filesystem::perms::others_read);
 }
 
 #endif

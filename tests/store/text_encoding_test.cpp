@@ -15,14 +15,21 @@ TEST(TextEncoding, NamesWithUmlautsAndAstralCharactersSurviveTheTripThroughUtf16
 }
 
 TEST(TextEncoding, MalformedUtf8BecomesReplacementCharactersInsteadOfFailing) {
-    EXPECT_EQ(Utf8ToUtf16("a\xFC" "b"), u"a\uFFFDb");
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");          // overlong "/"
-    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80" "x"), u"\uFFFDx");  // an encoded surrogate
-    EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD");          // cut off
+    EXPECT_EQ(Utf8ToUtf16("a\xFC"
+                          "b"),
+              u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");  // overlong "/"
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"
+                          "x"),
+              u"\uFFFDx");                          // an encoded surrogate
+    EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD");  // cut off
 }
 
 TEST(TextEncoding, ALoneSurrogateFromTheRegistryBecomesAReplacementCharacter) {
-    EXPECT_EQ(Utf16ToUtf8(u"a\xD800" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(Utf16ToUtf8(u"a\xD800"
+                          "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xDC00')), "\xEF\xBF\xBD");
     EXPECT_FALSE(IsWellFormedUtf16(u"\xD800"));
     EXPECT_TRUE(IsWellFormedUtf16(u"\U0001F0A1"));

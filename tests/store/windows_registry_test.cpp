@@ -4,9 +4,8 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -23,8 +22,8 @@ using testing::Table;
 class RedirectedCurrentUser {
 public:
     RedirectedCurrentUser() {
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, ScratchPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &Scratch,
-                          nullptr);
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, ScratchPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &Scratch, nullptr);
         Active = Scratch != nullptr && ::RegOverridePredefKey(HKEY_CURRENT_USER, Scratch) == ERROR_SUCCESS;
     }
     ~RedirectedCurrentUser() {
