@@ -20,7 +20,6 @@ public:
     // The next draw modulo n; 0 when n is 0 or negative.
     std::int32_t RandomBelow(std::int32_t n);
 
-    void SetClock(SecondsClock clock) { Clock = std::move(clock); }
 
 private:
     SecondsClock Clock;
