@@ -20,7 +20,6 @@ public:
     // The next draw modulo n; 0 when n is 0 or negative.
     std::int32_t RandomBelow(std::int32_t n);
 
-
 private:
     SecondsClock Clock;
     // minstd_rand's output is fixed by the C++ standard: 31-bit draws, identical everywhere.
