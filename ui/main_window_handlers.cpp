@@ -94,10 +94,14 @@ void TForm1::ShowAttempts(int n) {
     FitCountLabel();
 }
 
+// Drawing replaces a cell's picture whole, so a cell is handed only its final picture: one that gets
+// the pixmap it already shows is then not repainted, which keeps a redraw of the board cheap.
 void TForm1::ShowBack(CardCell& cell) {
-    cell.Discard();
     const int back = Game.Board.BackIndex();
-    if (back < 0) return;
+    if (back < 0) {
+        cell.Discard();
+        return;
+    }
     DeckblattList->Draw(back, cell);
 }
 
@@ -105,11 +109,11 @@ void TForm1::ShowBacks() {
     if (Game.Board.IsReleased()) return;
     for (std::size_t p = 0; p < CellList.size(); ++p) {
         CardCell& cell = *CellList[p];
-        ShowBack(cell);
         if (Game.Board.Matched[p]) {
             cell.Discard();
             cell.setEnabled(false);
         } else {
+            ShowBack(cell);
             cell.setEnabled(true);
         }
     }
@@ -117,9 +121,7 @@ void TForm1::ShowBacks() {
 
 void TForm1::ShowFace(int p) {
     if (!Game.Board.IsPosition(p) || static_cast<std::size_t>(p) >= CellList.size()) return;
-    CardCell& cell = *CellList[static_cast<std::size_t>(p)];
-    cell.Discard();
-    FakeList->Draw(Game.Board.PairOf[static_cast<std::size_t>(p)], cell);
+    FakeList->Draw(Game.Board.PairOf[static_cast<std::size_t>(p)], *CellList[static_cast<std::size_t>(p)]);
 }
 
 void TForm1::LoadFaceSet() {
