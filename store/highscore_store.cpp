@@ -18,7 +18,13 @@ constexpr std::array<const char*, HighscoreTable::Places> TriesValues = {"iErste
 
 void LoadHighscores(HighscoreTable& table, RegistryBackend& backend) {
     RegistryAccess registry(backend);
-    if (!registry.KeyExists(HighscoreKey)) return;
+    bool exists = false;
+    try {
+        exists = registry.KeyExists(HighscoreKey);
+    } catch (const RegistryBusyError&) {
+        throw RegistryError::GetDataFailed(NameValues[0]);
+    }
+    if (!exists) return;
     // Whether the open worked is not asked: without a key the reads find nothing and say so themselves.
     registry.OpenKey(HighscoreKey);
     for (std::size_t i = 0; i < NameValues.size(); ++i)
@@ -38,6 +44,8 @@ void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend) {
     for (std::size_t i = 0; i < TriesValues.size(); ++i) {
         registry.WriteInteger(TriesValues[i], table.HighscoreTries[i]);
     }
+    // Where the store holds the writes back, all six reach it here as one change, or none does.
+    registry.CloseKey();
 }
 
 void LoadHighscores(HighscoreTable& table) {

@@ -14,7 +14,8 @@ inline constexpr const char* HighscoreKey = "\\Software\\Pairfinder";
 void LoadHighscores(HighscoreTable& table);
 void LoadHighscores(HighscoreTable& table, RegistryBackend& backend);
 
-// Writes all six values, names first. Raises RegistryError; values written before the error stay stored.
+// Writes all six values, names first. Raises RegistryError. The Windows registry keeps the values written
+// before an error; the registry file takes the six in one replace, so it keeps all of them or none.
 void StoreHighscores(const HighscoreTable& table);
 void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend);
 

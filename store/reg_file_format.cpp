@@ -34,6 +34,12 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+std::string AsciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = AsciiLower(c);
+    return lower;
+}
+
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
@@ -58,10 +64,13 @@ public:
     Parser(std::string_view bytes, const std::string& fileName) : FileName(fileName) { Decode(bytes); }
 
     RegFileDocument Run() {
-        if (Lines.empty() || (Lines[0] != HeaderV5 && Lines[0] != HeaderV4)) {
+        // Regedit takes blanks before the header but refuses the whole file for blanks after it.
+        std::string_view header = Lines.empty() ? std::string_view() : std::string_view(Lines[0]);
+        while (!header.empty() && IsBlank(header.front())) header.remove_prefix(1);
+        if (header != HeaderV5 && header != HeaderV4) {
             Fail(1, "the first line is not \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"");
         }
-        AnsiStrings = Lines[0] == HeaderV4 && !WasUtf16;
+        AnsiStrings = header == HeaderV4 && !WasUtf16;
         for (LineIndex = 1; LineIndex < Lines.size(); ++LineIndex) {
             if (AnsiStrings) Lines[LineIndex] = Cp1252ToUtf8(Lines[LineIndex]);
             if (!AnsiStrings && !IsValidUtf8(Lines[LineIndex])) Fail("the text is not UTF-8");
@@ -74,6 +83,12 @@ public:
             } else {
                 Fail("expected a [key] or a \"name\"=value line");
             }
+        }
+        // A file is only worth reading if a save can write it back: the written form may be longer, for
+        // example a text with a line break goes out as hex.
+        if (FormatRegFile(Document).size() > MaxRegFileBytes) {
+            Fail(Lines.size(), "written back, the file would be larger than " +
+                                   std::to_string(MaxRegFileBytes >> 20) + " MiB");
         }
         return std::move(Document);
     }
@@ -197,13 +212,17 @@ private:
         if (data.starts_with('"')) {
             std::size_t pos = 0;
             const std::string text = QuotedText(data, pos);
-            if (pos != data.size()) Fail("text after the closing quote");
+            const std::string_view rest = TrimBlanks(data.substr(pos));
+            if (!rest.empty() && rest.front() != ';') Fail("text after the closing quote");
             std::u16string wide = Utf8ToUtf16(text);
             wide += u'\0';
+            if (wide.size() * 2 > MaxRegValueBytes) Fail(ValueTooLarge());
             return {RegSz, Utf16ToBytes(wide)};
         }
+        // Outside quotes a ';' starts a comment, as regedit reads it.
+        data = TrimBlanks(data.substr(0, data.find(';')));
         if (data.starts_with('-')) Fail("deleting a value is not something this file can hold");
-        if (StartsWithNoCase(data, "dword:")) return {RegDword, DwordBytes(data.substr(6))};
+        if (StartsWithNoCase(data, "dword:")) return {RegDword, DwordBytes(TrimBlanks(data.substr(6)))};
         if (StartsWithNoCase(data, "hex:")) return {RegBinary, HexBytes(data.substr(4))};
         if (StartsWithNoCase(data, "hex(")) {
             const std::size_t close = data.find("):");
@@ -242,7 +261,7 @@ private:
         std::string_view part = first;
         bool afterComma = false;
         while (true) {
-            part = TrimBlanks(part);
+            part = TrimBlanks(part.substr(0, part.find(';')));
             const bool continued = part.ends_with('\\');
             if (continued) part.remove_suffix(1);
             for (std::size_t pos = 0; pos < part.size();) {
@@ -255,9 +274,7 @@ private:
                            HexDigit(part[pos]) >= 0 && HexDigit(part[pos + 1]) >= 0) {
                     bytes.push_back(
                         static_cast<std::uint8_t>(HexDigit(part[pos]) << 4 | HexDigit(part[pos + 1])));
-                    if (bytes.size() > MaxRegValueBytes) {
-                        Fail("a value is larger than " + std::to_string(MaxRegValueBytes >> 20) + " MiB");
-                    }
+                    if (bytes.size() > MaxRegValueBytes) Fail(ValueTooLarge());
                     afterComma = false;
                     pos += 2;
                 } else {
@@ -272,6 +289,10 @@ private:
             if (AnsiStrings) Lines[LineIndex] = Cp1252ToUtf8(Lines[LineIndex]);
             part = Lines[LineIndex];
         }
+    }
+
+    static std::string ValueTooLarge() {
+        return "a value is larger than " + std::to_string(MaxRegValueBytes >> 20) + " MiB";
     }
 
     const std::string& FileName;
@@ -339,27 +360,22 @@ void AppendHex(std::string& out, std::string prefix, const std::vector<std::uint
 }  // namespace
 
 const RegistryValue* RegFileKey::FindValue(std::string_view name) const {
-    for (const auto& [valueName, value] : Values) {
-        if (EqualNoCase(valueName, name)) return &value;
-    }
-    return nullptr;
+    const auto found = ValueIndex.find(AsciiLower(name));
+    return found == ValueIndex.end() ? nullptr : &Values[found->second].second;
 }
 
 void RegFileKey::SetValue(const std::string& name, const RegistryValue& value) {
-    for (auto& [valueName, stored] : Values) {
-        if (EqualNoCase(valueName, name)) {
-            stored = value;
-            return;
-        }
+    const auto [found, added] = ValueIndex.try_emplace(AsciiLower(name), Values.size());
+    if (added) {
+        Values.emplace_back(name, value);
+    } else {
+        Values[found->second].second = value;
     }
-    Values.emplace_back(name, value);
 }
 
 RegFileKey* RegFileDocument::FindKey(std::string_view path) {
-    for (auto& key : Keys) {
-        if (EqualNoCase(key.Path, path)) return &key;
-    }
-    return nullptr;
+    const auto found = KeyIndex.find(AsciiLower(path));
+    return found == KeyIndex.end() ? nullptr : &Keys[found->second];
 }
 
 const RegFileKey* RegFileDocument::FindKey(std::string_view path) const {
@@ -367,16 +383,19 @@ const RegFileKey* RegFileDocument::FindKey(std::string_view path) const {
 }
 
 bool RegFileDocument::HasKey(std::string_view path) const {
-    return std::any_of(Keys.begin(), Keys.end(), [path](const RegFileKey& key) {
-        return EqualNoCase(key.Path, path) || path.empty() ||
-               (StartsWithNoCase(key.Path, path) && key.Path.size() > path.size() &&
-                key.Path[path.size()] == '\\');
-    });
+    if (path.empty()) return !Keys.empty();
+    const std::string lower = AsciiLower(path);
+    return KeyIndex.contains(lower) || ParentPaths.contains(lower);
 }
 
 RegFileKey& RegFileDocument::FindOrAddKey(std::string_view path) {
-    if (RegFileKey* key = FindKey(path)) return *key;
-    Keys.push_back(RegFileKey{std::string(path), {}});
+    const auto [found, added] = KeyIndex.try_emplace(AsciiLower(path), Keys.size());
+    if (!added) return Keys[found->second];
+    for (std::size_t cut = path.rfind('\\'); cut != std::string_view::npos && cut > 0;
+         cut = path.rfind('\\', cut - 1)) {
+        if (!ParentPaths.insert(AsciiLower(path.substr(0, cut))).second) break;
+    }
+    Keys.emplace_back(std::string(path));
     return Keys.back();
 }
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -11,7 +13,11 @@
 
 namespace pairfinder {
 
+// Values keep the order they were found or added in, which is the order they are written back in. Change
+// them through SetValue only: it keeps the index that makes a lookup independent of the key's size.
 struct RegFileKey {
+    explicit RegFileKey(std::string path = {}) : Path(std::move(path)) {}
+
     // Relative to HKEY_CURRENT_USER; empty for the root itself.
     std::string Path;
     std::vector<std::pair<std::string, RegistryValue>> Values;
@@ -20,9 +26,14 @@ struct RegFileKey {
     const RegistryValue* FindValue(std::string_view name) const;
     void SetValue(const std::string& name, const RegistryValue& value);
 
-    bool operator==(const RegFileKey&) const = default;
+    bool operator==(const RegFileKey& other) const { return Path == other.Path && Values == other.Values; }
+
+private:
+    // Lower-case name to its place in Values.
+    std::unordered_map<std::string, std::size_t> ValueIndex;
 };
 
+// Keys keep the order they were found or added in. Add them through FindOrAddKey only.
 struct RegFileDocument {
     std::vector<RegFileKey> Keys;
 
@@ -32,7 +43,12 @@ struct RegFileDocument {
     bool HasKey(std::string_view path) const;
     RegFileKey& FindOrAddKey(std::string_view path);
 
-    bool operator==(const RegFileDocument&) const = default;
+    bool operator==(const RegFileDocument& other) const { return Keys == other.Keys; }
+
+private:
+    // Lower-case path to its place in Keys, and the lower-case paths of every key's parents.
+    std::unordered_map<std::string, std::size_t> KeyIndex;
+    std::unordered_set<std::string> ParentPaths;
 };
 
 // Past these sizes a file or a value is taken for damage rather than data.
@@ -43,7 +59,8 @@ inline constexpr std::size_t MaxRegValueBytes = 1u << 20;
 // mark. Raises RegistryFileError naming fileName and the line for anything else.
 RegFileDocument ParseRegFile(std::string_view bytes, const std::string& fileName);
 
-// Version 5.00 text in UTF-8; every value keeps its type and bytes.
+// Version 5.00 text in UTF-8; every value keeps its type and bytes. A document that ParseRegFile returned
+// always formats to at most MaxRegFileBytes, so whatever was read can be written back.
 std::string FormatRegFile(const RegFileDocument& document);
 
 }  // namespace pairfinder

@@ -2,6 +2,7 @@
 #include "registry_access.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "registry_error.h"
 #include "text_encoding.h"
@@ -18,7 +19,10 @@ std::string WithoutLeadingBackslash(const std::string& keyPath) {
 
 RegistryAccess::RegistryAccess(RegistryBackend& backend) : Backend(backend) {}
 
-RegistryAccess::~RegistryAccess() = default;
+RegistryAccess::~RegistryAccess() {
+    CurrentKey.reset();
+    Backend.EndOperation();
+}
 
 bool RegistryAccess::KeyExists(const std::string& keyPath) {
     return Backend.KeyExistsWithFullAccess(WithoutLeadingBackslash(keyPath));
@@ -31,7 +35,11 @@ bool RegistryAccess::OpenKey(const std::string& keyPath) {
 }
 
 void RegistryAccess::CloseKey() {
+    if (!CurrentKey) return;
+    const bool committed = CurrentKey->Commit();
     CurrentKey.reset();
+    const std::string firstUnsaved = std::exchange(FirstUnsaved, {});
+    if (!committed) throw RegistryError::SetDataFailed(firstUnsaved);
 }
 
 // Without an open key every read finds nothing, as a query on a null key handle does.
@@ -42,6 +50,7 @@ std::optional<RegistryValue> RegistryAccess::Query(const std::string& name) {
 
 void RegistryAccess::Set(const std::string& name, const RegistryValue& value) {
     if (!CurrentKey || !CurrentKey->SetValue(name, value)) throw RegistryError::SetDataFailed(name);
+    if (FirstUnsaved.empty()) FirstUnsaved = name;
 }
 
 std::string RegistryAccess::ReadString(const std::string& name) {

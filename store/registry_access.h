@@ -20,8 +20,10 @@ public:
 
     // A leading "\" makes the path absolute from the root; there is no other current key to be relative to.
     bool KeyExists(const std::string& keyPath);
-    // Makes the key current, creating it when missing.
+    // Makes the key current, creating it when missing; closes the key that was current before.
     bool OpenKey(const std::string& keyPath);
+    // The values written since the key was opened reach the store together here, or none of them does:
+    // then the error names the first of them. Destroying the object with a key open drops its writes.
     void CloseKey();
 
     // A missing or empty value reads as empty text; the text ends at its first zero character.
@@ -37,6 +39,8 @@ private:
 
     RegistryBackend& Backend;
     std::unique_ptr<RegistryKeyHandle> CurrentKey;
+    // The first value written since the key was opened; empty when none was.
+    std::string FirstUnsaved;
 };
 
 }  // namespace pairfinder

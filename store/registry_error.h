@@ -29,4 +29,11 @@ private:
     int LineNumber;
 };
 
+// Another program holds the store for longer than a player should wait; the operation that met it fails
+// with its own message.
+class RegistryBusyError : public RegistryError {
+public:
+    using RegistryError::RegistryError;
+};
+
 }  // namespace pairfinder

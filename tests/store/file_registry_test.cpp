@@ -218,13 +218,15 @@ TEST_F(FileRegistry, AValueTooLargeToReadBackIsRefusedAndTheFileKept) {
 }
 
 TEST_F(FileRegistry, AWriteThatWouldMakeTheFileTooLargeToReadBackIsRefused) {
-    auto key = Backend.CreateOrOpenKey("Software\\Other");
-    ASSERT_NE(key, nullptr);
     const RegistryValue large{RegBinary, std::vector<std::uint8_t>(MaxRegValueBytes, 0xAB)};
     // Each byte takes three characters of text, so two such values fit and a third does not.
+    auto key = Backend.CreateOrOpenKey("Software\\Other");
+    ASSERT_NE(key, nullptr);
     EXPECT_TRUE(key->SetValue("one", large));
     EXPECT_TRUE(key->SetValue("two", large));
-    EXPECT_FALSE(key->SetValue("three", large));
+    EXPECT_TRUE(key->Commit());
+    EXPECT_TRUE(key->SetValue("three", large));
+    EXPECT_FALSE(key->Commit());
     const RegFileDocument document = ParseRegFile(ReadBytes(File()), File().string());
     EXPECT_EQ(document.FindKey("Software\\Other")->Values.size(), 2u);
 }
