@@ -30,6 +30,57 @@ const RegistryValue* Value(const RegFileDocument& document, const std::string& k
 
 // --- Reading what others wrote ---
 
+TEST(RegFileReading, HandEditsThatRegeditImportsAreReadAsItReadsThem) {
+    const auto document = Parse("  " + Header +
+                                "[HKEY_CURRENT_USER\\Software\\Pairfinder]\n"
+                                "\"a\"=dword:0000001f ; best\n"
+                                "\"b\"=\"x;y\" ; note\n"
+                                "\"c\"=dword: 1f\n"
+                                "\"d\"=hex:01,02 ; c\n"
+                                "\"e\" = \"spaced\"\n"
+                                "\"f\"=hex:03,\\ ; more below\n"
+                                "  04\n");
+    const std::string key = "Software\\Pairfinder";
+    EXPECT_EQ(*Value(document, key, "a"), Dword(31));
+    EXPECT_EQ(*Value(document, key, "b"), Sz(u"x;y"));
+    EXPECT_EQ(*Value(document, key, "c"), Dword(31));
+    EXPECT_EQ(*Value(document, key, "d"), Raw(RegBinary, {1, 2}));
+    EXPECT_EQ(*Value(document, key, "e"), Sz(u"spaced"));
+    EXPECT_EQ(*Value(document, key, "f"), Raw(RegBinary, {3, 4}));
+}
+
+// --- Whatever is read can be written back ---
+
+TEST(RegFileReading, AValueTooLargeToWriteBackIsRefusedWhereItStands) {
+    const std::string name(MaxRegValueBytes / 2, 'x');  // with its terminator, one UTF-16 character too many
+    try {
+        Parse(Header + "[HKEY_CURRENT_USER\\Software\\Pairfinder]\n\"sErster\"=\"" + name + "\"\n");
+        FAIL() << "a name of " << name.size() << " characters was read";
+    } catch (const RegistryFileError& error) {
+        EXPECT_EQ(error.Line(), 3) << error.what();
+    }
+    const std::string fits(MaxRegValueBytes / 2 - 1, 'x');
+    const auto document =
+        Parse(Header + "[HKEY_CURRENT_USER\\Software\\Pairfinder]\n\"sErster\"=\"" + fits + "\"\n");
+    EXPECT_EQ(Value(document, "Software\\Pairfinder", "sErster")->Data.size(), MaxRegValueBytes);
+}
+
+TEST(RegFileReading, AFileThatWouldOutgrowTheLimitWhenWrittenBackIsRefused) {
+    // A line break turns a text into hex when written: about six characters for each one read.
+    std::string text = Header + "[HKEY_CURRENT_USER\\Software\\Big]\n";
+    const std::string line = "\\n" + std::string(MaxRegValueBytes / 4, 'a');
+    int values = 0;
+    while (text.size() < MaxRegFileBytes / 4) {
+        text += "\"v" + std::to_string(values++) + "\"=\"" + line + "\"\n";
+    }
+    try {
+        Parse(text);
+        FAIL() << "a file that formats to more than the limit was read";
+    } catch (const RegistryFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("written back"), std::string::npos) << error.what();
+    }
+}
+
 TEST(RegFileReading, TheStoresOwnTextGivesNamesAndCounts) {
     const auto document = Parse(Header +
                                 "\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\n"
@@ -230,6 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"a UTF-16 file cut in a character", std::string("\xFF\xFEW\0i\0n\0\n\0x", 11), 2,
                "middle of a UTF-16"},
         Damage{"big-endian UTF-16", "\xFE\xFF\0W", 1, "big-endian"},
+        // Regedit refuses the whole file for this, so taking it would make a file that Windows cannot import.
+        Damage{"blanks after the header", "Windows Registry Editor Version 5.00  \n" + Key, 1, "first line"},
         Damage{"an absurd file size", Header + ";" + std::string(MaxRegFileBytes, 'x') + "\n", 2,
                "larger than"},
         Damage{"an absurd value size",
