@@ -10,7 +10,7 @@
 
 #include "file_registry.h"
 #include "highscore_store.h"
-#include "reg_file_format.h"
+#include "reg_file_document.h"
 
 namespace pairfinder {
 namespace {

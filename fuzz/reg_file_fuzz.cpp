@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "reg_file_format.h"
+#include "reg_file_reader.h"
+#include "reg_file_writer.h"
 #include "registry_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

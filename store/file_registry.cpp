@@ -17,7 +17,8 @@
 #include <system_error>
 #include <thread>
 
-#include "reg_file_format.h"
+#include "reg_file_reader.h"
+#include "reg_file_writer.h"
 #include "registry_error.h"
 
 namespace pairfinder {

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "registry_error.h"
-#include "text_encoding.h"
 
 namespace pairfinder {
 
@@ -57,33 +56,24 @@ std::string RegistryAccess::ReadString(const std::string& name) {
     const auto value = Query(name);
     if (!value || value->Data.empty()) return {};
     if (value->Type != RegSz && value->Type != RegExpandSz) throw RegistryError::InvalidDataType(name);
-    std::u16string text = BytesToUtf16(value->Data);
-    text.resize(std::min(text.find(u'\0'), text.size()));
-    return Utf16ToUtf8(text);
+    return TextOf(*value);
 }
 
 std::int32_t RegistryAccess::ReadInteger(const std::string& name) {
     const auto value = Query(name);
     // A four-byte buffer cannot take more, and anything less would leave part of the number undefined.
-    if (!value || value->Data.size() != 4) throw RegistryError::GetDataFailed(name);
+    const auto number = value ? DwordNumber(*value) : std::nullopt;
+    if (!number) throw RegistryError::GetDataFailed(name);
     if (value->Type != RegDword) throw RegistryError::InvalidDataType(name);
-    const auto& d = value->Data;
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(d[0]) | static_cast<std::uint32_t>(d[1]) << 8 |
-        static_cast<std::uint32_t>(d[2]) << 16 | static_cast<std::uint32_t>(d[3]) << 24);
+    return static_cast<std::int32_t>(*number);
 }
 
 void RegistryAccess::WriteString(const std::string& name, const std::string& value) {
-    std::u16string text = Utf8ToUtf16(value);
-    text += u'\0';
-    Set(name, RegistryValue{RegSz, Utf16ToBytes(text)});
+    Set(name, TextValue(value));
 }
 
 void RegistryAccess::WriteInteger(const std::string& name, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    Set(name, RegistryValue{RegDword,
-                            {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                             static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)}});
+    Set(name, DwordValue(static_cast<std::uint32_t>(value)));
 }
 
 }  // namespace pairfinder

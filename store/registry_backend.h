@@ -1,34 +1,13 @@
 // The raw key and value access that the file-backed and the Windows registry both offer to the store.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "registry_value.h"
 
 namespace pairfinder {
-
-// Value types as the Windows registry numbers them; the file keeps any other number as it found it.
-enum RegistryType : std::uint32_t {
-    RegNone = 0,
-    RegSz = 1,
-    RegExpandSz = 2,
-    RegBinary = 3,
-    RegDword = 4,
-    RegDwordBigEndian = 5,
-    RegLink = 6,
-    RegMultiSz = 7,
-    RegQword = 11,
-};
-
-// A value exactly as the registry holds it: string types carry UTF-16LE bytes, as the wide API returns them.
-struct RegistryValue {
-    std::uint32_t Type = RegNone;
-    std::vector<std::uint8_t> Data;
-
-    bool operator==(const RegistryValue&) const = default;
-};
 
 // One open key. A backend may hold the values set through it until Commit; destroying the handle without
 // a Commit drops them, so an operation cut off half-way leaves the store as it was.

@@ -14,7 +14,8 @@
 #include <string>
 
 #include "highscore_store.h"
-#include "reg_file_format.h"
+#include "reg_file_reader.h"
+#include "reg_file_writer.h"
 #include "registry_access.h"
 #include "registry_error.h"
 #include "scratch_registry.h"
@@ -188,12 +189,12 @@ TEST_F(FileRegistry, AWriteThatRunsOutOfSpaceLeavesThePreviousFileAndNoTempFile)
     StoreHighscores(Table({"Anna", "Bernd", "Carla"}, {31, 40, 52}), Backend);
     const std::string before = ReadBytes(File());
 
-    // A file size limit below the file's size makes every write of the temp file fail, as a full disk would.
+    // A file size limit of half the file's size lets the temp file's write stop half-way, as a full disk would.
     struct rlimit oldLimit {};
     ::getrlimit(RLIMIT_FSIZE, &oldLimit);
     const auto oldSignal = ::signal(SIGXFSZ, SIG_IGN);
     struct rlimit tight = oldLimit;
-    tight.rlim_cur = 16;
+    tight.rlim_cur = before.size() / 2;
     ::setrlimit(RLIMIT_FSIZE, &tight);
     const std::string error = RegistryErrorOf([&] {
         StoreHighscores(Table({"Eva", "Anna", "Bernd"}, {20, 31, 40}), Backend);

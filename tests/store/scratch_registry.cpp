@@ -25,7 +25,8 @@
 #include <sstream>
 
 #include "file_registry.h"
-#include "reg_file_format.h"
+#include "reg_file_reader.h"
+#include "reg_file_writer.h"
 #endif
 
 namespace pairfinder::testing {

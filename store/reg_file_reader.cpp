@@ -1,11 +1,11 @@
-// The text of Windows registry export files, read and written, for the file that stands in for the registry.
-#include "reg_file_format.h"
+// Reads a registry export file: what regedit, Wine, a hand or this program's writer may have made of it.
+#include "reg_file_reader.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <optional>
+#include <vector>
 
+#include "reg_file_writer.h"
 #include "registry_error.h"
 #include "text_encoding.h"
 
@@ -13,31 +13,18 @@ namespace pairfinder {
 
 namespace {
 
-constexpr std::string_view HeaderV5 = "Windows Registry Editor Version 5.00";
-constexpr std::string_view HeaderV4 = "REGEDIT4";
-constexpr std::string_view RootName = "HKEY_CURRENT_USER";
-
-char AsciiLower(char c) {
+char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = AsciiLower(c);
-    return lower;
 }
 
 std::string_view TrimBlanks(std::string_view s) {
@@ -54,6 +41,7 @@ int HexDigit(char c) {
 }
 
 // Accepts only what an encoder could have produced, so a stray Latin-1 byte is reported, not replaced:
+
 // the decoder turns every malformed sequence into U+FFFD, which no longer matches the original bytes.
 bool IsValidUtf8(std::string_view text) {
     return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
@@ -67,10 +55,10 @@ public:
         // Regedit takes blanks before the header but refuses the whole file for blanks after it.
         std::string_view header = Lines.empty() ? std::string_view() : std::string_view(Lines[0]);
         while (!header.empty() && IsBlank(header.front())) header.remove_prefix(1);
-        if (header != HeaderV5 && header != HeaderV4) {
+        if (header != RegFileHeader && header != RegFileHeaderV4) {
             Fail(1, "the first line is not \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"");
         }
-        AnsiStrings = header == HeaderV4 && !WasUtf16;
+        AnsiStrings = header == RegFileHeaderV4 && !WasUtf16;
         for (LineIndex = 1; LineIndex < Lines.size(); ++LineIndex) {
             if (AnsiStrings) Lines[LineIndex] = Cp1252ToUtf8(Lines[LineIndex]);
             if (!AnsiStrings && !IsValidUtf8(Lines[LineIndex])) Fail("the text is not UTF-8");
@@ -146,13 +134,13 @@ private:
         if (close == std::string_view::npos || close != line.size() - 1) Fail("a key line must end with ']'");
         const std::string_view name = line.substr(1, close - 1);
         if (name.starts_with('-')) Fail("deleting a key is not something this file can hold");
-        if (!StartsWithNoCase(name, RootName) ||
-            (name.size() > RootName.size() && name[RootName.size()] != '\\')) {
+        if (!StartsWithNoCase(name, RegFileRoot) ||
+            (name.size() > RegFileRoot.size() && name[RegFileRoot.size()] != '\\')) {
             Fail("only keys under HKEY_CURRENT_USER belong in this file");
         }
-        std::string_view path = name.substr(RootName.size());
+        std::string_view path = name.substr(RegFileRoot.size());
         if (!path.empty()) path.remove_prefix(1);
-        if (name.size() > RootName.size() && (path.empty() || path.starts_with('\\') ||
+        if (name.size() > RegFileRoot.size() && (path.empty() || path.starts_with('\\') ||
                                               path.ends_with('\\') || path.find("\\\\") != path.npos)) {
             Fail("a key name has an empty part");
         }
@@ -214,15 +202,14 @@ private:
             const std::string text = QuotedText(data, pos);
             const std::string_view rest = TrimBlanks(data.substr(pos));
             if (!rest.empty() && rest.front() != ';') Fail("text after the closing quote");
-            std::u16string wide = Utf8ToUtf16(text);
-            wide += u'\0';
-            if (wide.size() * 2 > MaxRegValueBytes) Fail(ValueTooLarge());
-            return {RegSz, Utf16ToBytes(wide)};
+            RegistryValue value = TextValue(text);
+            if (value.Data.size() > MaxRegValueBytes) Fail(ValueTooLarge());
+            return value;
         }
         // Outside quotes a ';' starts a comment, as regedit reads it.
         data = TrimBlanks(data.substr(0, data.find(';')));
         if (data.starts_with('-')) Fail("deleting a value is not something this file can hold");
-        if (StartsWithNoCase(data, "dword:")) return {RegDword, DwordBytes(TrimBlanks(data.substr(6)))};
+        if (StartsWithNoCase(data, "dword:")) return DwordValue(HexNumber(TrimBlanks(data.substr(6)), "a dword"));
         if (StartsWithNoCase(data, "hex:")) return {RegBinary, HexBytes(data.substr(4))};
         if (StartsWithNoCase(data, "hex(")) {
             const std::size_t close = data.find("):");
@@ -247,12 +234,6 @@ private:
             number = number << 4 | static_cast<std::uint32_t>(d);
         }
         return number;
-    }
-
-    std::vector<std::uint8_t> DwordBytes(std::string_view digits) const {
-        const std::uint32_t n = HexNumber(digits, "a dword");
-        return {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
     }
 
     // Byte lists continue on the next line after a trailing "\"; LineIndex moves along with them.
@@ -304,135 +285,10 @@ private:
     RegFileKey* CurrentKey = nullptr;
 };
 
-std::string Quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '"':
-                out += "\\\"";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out + '"';
-}
-
-// The quoted form only when reading it back gives the same bytes and Windows' regedit reads it the same way.
-std::optional<std::string> AsQuotedText(const RegistryValue& value) {
-    if (value.Type != RegSz || value.Data.size() % 2 != 0) return std::nullopt;
-    const std::u16string wide = BytesToUtf16(value.Data);
-    if (wide.empty() || wide.back() != u'\0' || !IsWellFormedUtf16(wide)) return std::nullopt;
-    const std::u16string_view text(wide.data(), wide.size() - 1);
-    if (text.find_first_of(u"\0\n\r", 0, 3) != std::u16string_view::npos) return std::nullopt;
-    return Quoted(Utf16ToUtf8(text));
-}
-
-void AppendHex(std::string& out, std::string prefix, const std::vector<std::uint8_t>& bytes) {
-    static constexpr char Digits[] = "0123456789abcdef";
-    // Wrapped as regedit wraps, so long values stay readable.
-    std::size_t column = prefix.size();
-    out += prefix;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (column > 76) {
-            out += "\\\n  ";
-            column = 2;
-        }
-        out += Digits[bytes[i] >> 4];
-        out += Digits[bytes[i] & 0xF];
-        column += 2;
-        if (i + 1 < bytes.size()) {
-            out += ',';
-            ++column;
-        }
-    }
-}
-
 }  // namespace
-
-const RegistryValue* RegFileKey::FindValue(std::string_view name) const {
-    const auto found = ValueIndex.find(AsciiLower(name));
-    return found == ValueIndex.end() ? nullptr : &Values[found->second].second;
-}
-
-void RegFileKey::SetValue(const std::string& name, const RegistryValue& value) {
-    const auto [found, added] = ValueIndex.try_emplace(AsciiLower(name), Values.size());
-    if (added) {
-        Values.emplace_back(name, value);
-    } else {
-        Values[found->second].second = value;
-    }
-}
-
-RegFileKey* RegFileDocument::FindKey(std::string_view path) {
-    const auto found = KeyIndex.find(AsciiLower(path));
-    return found == KeyIndex.end() ? nullptr : &Keys[found->second];
-}
-
-const RegFileKey* RegFileDocument::FindKey(std::string_view path) const {
-    return const_cast<RegFileDocument*>(this)->FindKey(path);
-}
-
-bool RegFileDocument::HasKey(std::string_view path) const {
-    if (path.empty()) return !Keys.empty();
-    const std::string lower = AsciiLower(path);
-    return KeyIndex.contains(lower) || ParentPaths.contains(lower);
-}
-
-RegFileKey& RegFileDocument::FindOrAddKey(std::string_view path) {
-    const auto [found, added] = KeyIndex.try_emplace(AsciiLower(path), Keys.size());
-    if (!added) return Keys[found->second];
-    for (std::size_t cut = path.rfind('\\'); cut != std::string_view::npos && cut > 0;
-         cut = path.rfind('\\', cut - 1)) {
-        if (!ParentPaths.insert(AsciiLower(path.substr(0, cut))).second) break;
-    }
-    Keys.emplace_back(std::string(path));
-    return Keys.back();
-}
 
 RegFileDocument ParseRegFile(std::string_view bytes, const std::string& fileName) {
     return Parser(bytes, fileName).Run();
-}
-
-std::string FormatRegFile(const RegFileDocument& document) {
-    std::string out(HeaderV5);
-    out += '\n';
-    for (const RegFileKey& key : document.Keys) {
-        out += "\n[";
-        out += RootName;
-        if (!key.Path.empty()) out += '\\' + key.Path;
-        out += "]\n";
-        for (const auto& [name, value] : key.Values) {
-            const std::string prefix = (name.empty() ? std::string("@") : Quoted(name)) + "=";
-            if (const auto text = AsQuotedText(value)) {
-                out += prefix + *text;
-            } else if (value.Type == RegDword && value.Data.size() == 4) {
-                static constexpr char Digits[] = "0123456789abcdef";
-                out += prefix + "dword:";
-                for (int i = 3; i >= 0; --i) {
-                    out += Digits[value.Data[static_cast<std::size_t>(i)] >> 4];
-                    out += Digits[value.Data[static_cast<std::size_t>(i)] & 0xF];
-                }
-            } else if (value.Type == RegBinary) {
-                AppendHex(out, prefix + "hex:", value.Data);
-            } else {
-                char type[16];
-                std::snprintf(type, sizeof type, "%x", value.Type);
-                AppendHex(out, prefix + "hex(" + type + "):", value.Data);
-            }
-            out += '\n';
-        }
-    }
-    return out;
 }
 
 }  // namespace pairfinder

@@ -1,4 +1,4 @@
-// The text of Windows registry export files, read and written, for the file that stands in for the registry.
+// The keys and values of a registry export file, as the reader finds them and the writer writes them.
 #pragma once
 
 #include <cstddef>
@@ -9,9 +9,14 @@
 #include <utility>
 #include <vector>
 
-#include "registry_backend.h"
+#include "registry_value.h"
 
 namespace pairfinder {
+
+inline constexpr std::string_view RegFileHeader = "Windows Registry Editor Version 5.00";
+inline constexpr std::string_view RegFileHeaderV4 = "REGEDIT4";
+// The one root the file holds; key paths are relative to it.
+inline constexpr std::string_view RegFileRoot = "HKEY_CURRENT_USER";
 
 // Values keep the order they were found or added in, which is the order they are written back in. Change
 // them through SetValue only: it keeps the index that makes a lookup independent of the key's size.
@@ -55,12 +60,7 @@ private:
 inline constexpr std::size_t MaxRegFileBytes = 8u << 20;
 inline constexpr std::size_t MaxRegValueBytes = 1u << 20;
 
-// Takes "Windows Registry Editor Version 5.00" and "REGEDIT4", in UTF-8 or in UTF-16LE with a byte order
-// mark. Raises RegistryFileError naming fileName and the line for anything else.
-RegFileDocument ParseRegFile(std::string_view bytes, const std::string& fileName);
-
-// Version 5.00 text in UTF-8; every value keeps its type and bytes. A document that ParseRegFile returned
-// always formats to at most MaxRegFileBytes, so whatever was read can be written back.
-std::string FormatRegFile(const RegFileDocument& document);
+// The registry's own comparison of key and value names: ASCII letters without regard to case.
+std::string AsciiLower(std::string_view text);
 
 }  // namespace pairfinder
