@@ -29,8 +29,9 @@ test-asan: deps
 test-fuzz: deps
 	@if [ -x tools/fuzz ]; then ./tools/fuzz 30; else echo "no fuzz target yet"; fi
 
-test-windows: deps
+test-windows: deps test-build
 	@if [ -x tools/test-windows ]; then ./tools/test-windows; else echo "no Windows test build yet"; fi
+	./tools/compare-regedit $(BUILD)/tests/store/store_tool
 
 test: test-build test-asan test-fuzz test-windows
 

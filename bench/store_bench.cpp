@@ -11,6 +11,7 @@
 #include "file_registry.h"
 #include "highscore_store.h"
 #include "reg_file_document.h"
+#include "reg_file_writer.h"
 
 namespace pairfinder {
 namespace {
@@ -39,12 +40,13 @@ public:
     void FillToTheLimit() {
         std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Filler]\n";
         const std::string line = "=\"a value added by hand, as long as a sentence\"\n";
-        const std::size_t room = MaxRegFileBytes - 4096;
+        // Written as regedit writes, two bytes a character.
+        const std::size_t room = MaxRegFileBytes / 2 - 4096;
         for (int i = 0; text.size() + line.size() + 16 < room; ++i) {
             text += "\"v" + std::to_string(i) + '"' + line;
         }
         text += "\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\n";
-        std::ofstream(File, std::ios::binary) << text;
+        std::ofstream(File, std::ios::binary) << EncodeRegFile(text);
         FileRegistryBackend backend(File);
         StoreHighscores(FullTable(), backend);
     }

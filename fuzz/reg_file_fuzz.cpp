@@ -26,5 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();  // the writer produced something its own reader refuses
     }
     if (!(reread == document) || pairfinder::FormatRegFile(reread) != written) std::abort();
+    // The bytes the store writes read back the same, and fit the limit the reader promised.
+    const std::string bytesWritten = pairfinder::RegFileBytes(document);
+    if (bytesWritten.size() != pairfinder::EncodedRegFileSize(written) ||
+        bytesWritten.size() > pairfinder::MaxRegFileBytes) {
+        std::abort();
+    }
+    try {
+        if (!(pairfinder::ParseRegFile(bytesWritten, "encoded.reg") == document)) std::abort();
+    } catch (const pairfinder::RegistryFileError&) {
+        std::abort();
+    }
     return 0;
 }

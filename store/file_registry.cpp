@@ -238,7 +238,7 @@ public:
     bool Commit() override {
         if (!Session->Changed) return true;
         RemoveLeftTempFiles(FilePath);
-        const std::string text = FormatRegFile(Session->Document);
+        const std::string text = RegFileBytes(Session->Document);
         // Whatever is written must be readable again: the reader takes a file that is too big for damage.
         if (text.size() > MaxRegFileBytes || !ReplaceFile(FilePath, text)) return false;
         Session->Changed = false;

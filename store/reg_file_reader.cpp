@@ -72,9 +72,9 @@ public:
                 Fail("expected a [key] or a \"name\"=value line");
             }
         }
-        // A file is only worth reading if a save can write it back: the written form may be longer, for
-        // example a text with a line break goes out as hex.
-        if (FormatRegFile(Document).size() > MaxRegFileBytes) {
+        // A file is only worth reading if a save can write it back: the written form may be longer, as
+        // UTF-16 is, or a text with a line break, which goes out as hex.
+        if (EncodedRegFileSize(FormatRegFile(Document)) > MaxRegFileBytes) {
             Fail(Lines.size(), "written back, the file would be larger than " +
                                    std::to_string(MaxRegFileBytes >> 20) + " MiB");
         }
@@ -209,9 +209,10 @@ private:
         // Outside quotes a ';' starts a comment, as regedit reads it.
         data = TrimBlanks(data.substr(0, data.find(';')));
         if (data.starts_with('-')) Fail("deleting a value is not something this file can hold");
-        if (StartsWithNoCase(data, "dword:")) return DwordValue(HexNumber(TrimBlanks(data.substr(6)), "a dword"));
-        if (StartsWithNoCase(data, "hex:")) return {RegBinary, HexBytes(data.substr(4))};
-        if (StartsWithNoCase(data, "hex(")) {
+        // Regedit takes the kinds in lower case only and skips the line otherwise.
+        if (data.starts_with("dword:")) return DwordValue(HexNumber(TrimBlanks(data.substr(6)), "a dword"));
+        if (data.starts_with("hex:")) return {RegBinary, HexBytes(data.substr(4))};
+        if (data.starts_with("hex(")) {
             const std::size_t close = data.find("):");
             if (close == std::string_view::npos) Fail("expected \"):\" after the type of a hex(...) value");
             const std::uint32_t type = HexNumber(data.substr(4, close - 4), "the type of a hex(...) value");

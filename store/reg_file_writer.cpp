@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text_encoding.h"
+
 namespace pairfinder {
 
 namespace {
@@ -91,6 +93,34 @@ std::string FormatRegFile(const RegFileDocument& document) {
         }
     }
     return out;
+}
+
+std::string EncodeRegFile(std::string_view text) {
+    std::string crlf;
+    crlf.reserve(text.size() + text.size() / 16);
+    for (const char c : text) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    const std::vector<std::uint8_t> wide = Utf16ToBytes(Utf8ToUtf16(crlf));
+    std::string bytes = "\xFF\xFE";
+    bytes.append(wide.begin(), wide.end());
+    return bytes;
+}
+
+std::size_t EncodedRegFileSize(std::string_view text) {
+    std::size_t units = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        // A character's first byte counts one unit; one of four bytes needs a surrogate pair; "\n" gets a "\r".
+        if ((byte & 0xC0) != 0x80) ++units;
+        if (byte >= 0xF0 || byte == '\n') ++units;
+    }
+    return 2 + 2 * units;
+}
+
+std::string RegFileBytes(const RegFileDocument& document) {
+    return EncodeRegFile(FormatRegFile(document));
 }
 
 }  // namespace pairfinder

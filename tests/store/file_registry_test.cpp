@@ -110,17 +110,38 @@ TEST(FileRegistryPlace, IsLookedUpAgainAtEveryLoadAndSave) {
 
 // --- What the file looks like ---
 
-TEST_F(FileRegistry, TheFirstSaveWritesARegistryExportWithSixValuesInUtf8) {
-    StoreHighscores(Table({"Jürgen", " ", " "}, {41, -1, -1}), Backend);
-    EXPECT_EQ(ReadBytes(File()), Header +
-                                     "\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\n"
-                                     "\"sErster\"=\"J\xC3\xBCrgen\"\n"
-                                     "\"sZweiter\"=\" \"\n"
-                                     "\"sDritter\"=\" \"\n"
-                                     "\"iErster\"=dword:00000029\n"
-                                     "\"iZweiter\"=dword:ffffffff\n"
-                                     "\"iDritter\"=dword:ffffffff\n");
+// The file's text, from UTF-16LE after its byte order mark, as regedit writes an export.
+std::u16string Utf16TextOf(const std::string& bytes) {
+    EXPECT_TRUE(bytes.starts_with("\xFF\xFE")) << "no UTF-16LE byte order mark";
+    std::u16string text;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                      static_cast<unsigned char>(bytes[i + 1]) << 8);
+    }
+    return text;
+}
+
+TEST_F(FileRegistry, TheFirstSaveWritesSixValuesAsRegeditWritesAnExport) {
+    StoreHighscores(Table({"J\xC3\xBCrgen", " ", " "}, {41, -1, -1}), Backend);
+    EXPECT_EQ(Utf16TextOf(ReadBytes(File())), u"Windows Registry Editor Version 5.00\r\n"
+                                              u"\r\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n"
+                                              u"\"sErster\"=\"J\u00fcrgen\"\r\n"
+                                              u"\"sZweiter\"=\" \"\r\n"
+                                              u"\"sDritter\"=\" \"\r\n"
+                                              u"\"iErster\"=dword:00000029\r\n"
+                                              u"\"iZweiter\"=dword:ffffffff\r\n"
+                                              u"\"iDritter\"=dword:ffffffff\r\n");
     EXPECT_EQ(FolderEntries(Folder()), (std::vector<std::string>{"registry.reg"}));
+}
+
+TEST_F(FileRegistry, AFileOfAnEarlierVersionInUtf8IsReadAndRewrittenAsUtf16) {
+    WriteBytes(File(), Header + "\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\n\"sErster\"=\"J\xC3\xBCrgen\"\n"
+                                "\"iErster\"=dword:00000029\n\"iZweiter\"=dword:ffffffff\n\"iDritter\"=dword:ffffffff\n");
+    HighscoreTable table;
+    LoadHighscores(table, Backend);
+    EXPECT_EQ(table.HighscoreName[0], "J\xC3\xBCrgen");
+    StoreHighscores(table, Backend);
+    EXPECT_NE(Utf16TextOf(ReadBytes(File())).find(u"\"sErster\"=\"J\u00fcrgen\"\r\n"), std::u16string::npos);
 }
 
 TEST_F(FileRegistry, KeysAndValuesAddedByHandSurviveASaveWithTheirTypes) {
@@ -144,7 +165,7 @@ TEST_F(FileRegistry, KeysAndValuesAddedByHandSurviveASaveWithTheirTypes) {
     EXPECT_EQ(highscores->Values.size(), 7u);
 }
 
-TEST_F(FileRegistry, AWindowsExportDroppedInIsReadAndTheNextSaveRewritesItAsUtf8) {
+TEST_F(FileRegistry, AWindowsExportDroppedInIsReadAndTheNextSaveKeepsEverythingInIt) {
     const std::u16string exported =
         u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n"
         u"\"sErster\"=\"Zo\u00eb\"\r\n\"sZweiter\"=\"Bernd\"\r\n\"sDritter\"=\"Carla\"\r\n"
@@ -159,10 +180,10 @@ TEST_F(FileRegistry, AWindowsExportDroppedInIsReadAndTheNextSaveRewritesItAsUtf8
     EXPECT_EQ(table, Table({"Zo\u00eb", "Bernd", "Carla"}, {7, 8, 9}));
     table.InsertHighscore("Eva", 5);
     StoreHighscores(table, Backend);
-    const std::string rewritten = ReadBytes(File());
-    EXPECT_TRUE(rewritten.starts_with(Header)) << rewritten;
-    EXPECT_NE(rewritten.find("\"Farbe\"=\"blau\"\n"), std::string::npos) << rewritten;
-    EXPECT_NE(rewritten.find("\"sZweiter\"=\"Zo\xC3\xAB\"\n"), std::string::npos) << rewritten;
+    const std::u16string rewritten = Utf16TextOf(ReadBytes(File()));
+    EXPECT_TRUE(rewritten.starts_with(u"Windows Registry Editor Version 5.00\r\n"));
+    EXPECT_NE(rewritten.find(u"\"Farbe\"=\"blau\"\r\n"), std::u16string::npos);
+    EXPECT_NE(rewritten.find(u"\"sZweiter\"=\"Zo\u00eb\"\r\n"), std::u16string::npos);
 }
 
 TEST_F(FileRegistry, ARewriteKeepsTheFilesPermissions) {
@@ -220,16 +241,15 @@ TEST_F(FileRegistry, AValueTooLargeToReadBackIsRefusedAndTheFileKept) {
 
 TEST_F(FileRegistry, AWriteThatWouldMakeTheFileTooLargeToReadBackIsRefused) {
     const RegistryValue large{RegBinary, std::vector<std::uint8_t>(MaxRegValueBytes, 0xAB)};
-    // Each byte takes three characters of text, so two such values fit and a third does not.
+    // Each byte takes three characters of text, of two bytes each, so one such value fits and two do not.
     auto key = Backend.CreateOrOpenKey("Software\\Other");
     ASSERT_NE(key, nullptr);
     EXPECT_TRUE(key->SetValue("one", large));
-    EXPECT_TRUE(key->SetValue("two", large));
     EXPECT_TRUE(key->Commit());
-    EXPECT_TRUE(key->SetValue("three", large));
+    EXPECT_TRUE(key->SetValue("two", large));
     EXPECT_FALSE(key->Commit());
     const RegFileDocument document = ParseRegFile(ReadBytes(File()), File().string());
-    EXPECT_EQ(document.FindKey("Software\\Other")->Values.size(), 2u);
+    EXPECT_EQ(document.FindKey("Software\\Other")->Values.size(), 1u);
 }
 
 // --- A damaged file is reported and left alone ---

@@ -272,6 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"a dword not hex", Header + Key + "\"i\"=dword:-1\n", 3, "1 to 8 hex digits"},
         Damage{"text after a string", Header + Key + "\"s\"=\"a\" \"b\"\n", 3, "after the closing quote"},
         Damage{"an unknown kind of value", Header + Key + "\"s\"=qword:1\n", 3, "unknown kind"},
+        Damage{"a kind in capitals", Header + Key + "\"s\"=\"1\"\n\"i\"=DWORD:1\n", 4, "unknown kind"},
         Damage{"a key from another root", Header + "[HKEY_LOCAL_MACHINE\\Software]\n", 2,
                "HKEY_CURRENT_USER"},
         Damage{"a key with an empty part", Header + "[HKEY_CURRENT_USER\\Software\\\\X]\n", 2, "empty part"},
