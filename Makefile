@@ -29,7 +29,7 @@ test-asan: deps
 test-fuzz: deps
 	@if [ -x tools/fuzz ]; then ./tools/fuzz 30; else echo "no fuzz target yet"; fi
 
-test-windows: deps test-build
+test-windows: deps build
 	@if [ -x tools/test-windows ]; then ./tools/test-windows; else echo "no Windows test build yet"; fi
 	./tools/compare-regedit $(BUILD)/tests/store/store_tool
 

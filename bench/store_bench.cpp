@@ -40,9 +40,9 @@ public:
     void FillToTheLimit() {
         std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Filler]\n";
         const std::string line = "=\"a value added by hand, as long as a sentence\"\n";
-        // Written as regedit writes, two bytes a character.
-        const std::size_t room = MaxRegFileBytes / 2 - 4096;
-        for (int i = 0; text.size() + line.size() + 16 < room; ++i) {
+        // Written as regedit writes, two bytes a character and "\r\n" line ends.
+        std::size_t lines = 3;
+        for (int i = 0; 2 * (text.size() + line.size() + 16 + lines) < MaxRegFileBytes - 4096; ++i, ++lines) {
             text += "\"v" + std::to_string(i) + '"' + line;
         }
         text += "\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\n";
