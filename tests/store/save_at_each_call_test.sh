@@ -33,7 +33,7 @@ for entry in "${points[@]}"; do
   for how in kill fail; do
     old=$round
     new=$((round + 1))
-    before=$(cat "$file")
+    cp "$file" "$work/before"
     case $how in
       kill) inject="$call:signal=KILL:when=$when" ;;
       fail) inject="$call:error=EIO:when=$when" ;;
@@ -54,7 +54,7 @@ for entry in "${points[@]}"; do
       if [ "$status" -ne 1 ] || [ "$(cat "$work/stderr")" != "Failed to set data for 'sErster'" ]; then
         fail "$how at $point: exit $status, said: $(cat "$work/stderr")"
       fi
-      [ "$(cat "$file")" = "$before" ] || fail "$how at $point: the old file was changed"
+      cmp -s "$file" "$work/before" || fail "$how at $point: the old file was changed"
       [ "$(ls "$folder")" = registry.reg ] || fail "$how at $point: left $(ls "$folder" | tr '\n' ' ')"
     fi
     if [ "$how" = kill ] && [ "$after" = old ] && [ "$(ls "$folder" | wc -l)" -ne 2 ]; then
