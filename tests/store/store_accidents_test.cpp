@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -109,7 +110,7 @@ protected:
         int midSave = 0;
         std::vector<std::string> badLoads;
         // Enough kills inside a save to mean something, and a bound on the time it may take.
-        while (midSave < 25 && kills < 600) {
+        while ((midSave < 25 || kills < 60) && kills < 600) {
             if (fromNothing) fs::remove(File());
             const int firstRound = kills * 1000;
             Child game([&] {
@@ -134,6 +135,8 @@ protected:
         EXPECT_TRUE(badLoads.empty()) << badLoads.size() << " of " << kills
                                       << " loads saw a mixed or damaged table, first " << badLoads.front();
         EXPECT_GT(midSave, 0) << "no kill out of " << kills << " landed inside a save";
+        std::printf("%d kills, %d of them inside a save, %zu loads saw a mixed or damaged table\n", kills, midSave,
+                    badLoads.size());
 
         // The next save sweeps up what the killed ones left.
         FileRegistryBackend backend(File());
