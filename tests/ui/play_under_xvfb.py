@@ -166,7 +166,7 @@ def main():
             player.run("xdotool", "type", "--delay", "20", NAME)
             player.click(248 + 56, 272 + 12)   # Save
             time.sleep(0.3)
-            registry = (pathlib.Path(work) / "config/pairfinder/registry.reg").read_text(encoding="utf-8")
+            registry = (pathlib.Path(work) / "config/pairfinder/registry.reg").read_text(encoding="utf-16")
             for value in ("sErster", "sZweiter", "sDritter", "iErster", "iZweiter", "iDritter"):
                 if f'"{value}"' not in registry:
                     fail(f"{value} is missing from the registry file:\n{registry}")
