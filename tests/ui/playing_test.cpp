@@ -66,10 +66,14 @@ TEST_F(PlayingTest, AGameClearedPairByPairEndsWithTheBannerAndIsSavedUnderTheNam
     EXPECT_EQ(Stored(), expected);
     QFile file(RegistryFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    // Written as regedit writes an export: UTF-16LE after its byte order mark.
+    const QByteArray bytes = file.readAll();
+    ASSERT_TRUE(bytes.startsWith("\xFF\xFE"));
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
+                                            (bytes.size() - 2) / 2);
     for (const char* value :
          {"\"sErster\"", "\"sZweiter\"", "\"sDritter\"", "\"iErster\"", "\"iZweiter\"", "\"iDritter\""}) {
-        EXPECT_TRUE(text.contains(value)) << value << " in\n" << text.toStdString();
+        EXPECT_TRUE(text.contains(QLatin1String(value))) << value << " in\n" << text.toStdString();
     }
 
     EXPECT_EQ(Caption("Erster"), "");
