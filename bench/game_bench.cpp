@@ -17,6 +17,8 @@ public:
     void ShowOutcome(bool) override {}
     void LoadHighscores() override {}
     void ShowHighscoreMenu() override {}
+    void LoadFaceSet() override {}
+    void StoreHighscores() override {}
 };
 
 // A second whose deal takes the largest mix: nine rounds of exchanges.

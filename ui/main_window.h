@@ -53,10 +53,11 @@ public:
     void ShowOutcome(bool qualifies) override;
     void LoadHighscores() override;
     void ShowHighscoreMenu() override;
+    void LoadFaceSet() override;
+    void StoreHighscores() override;
 
     // Drawing of the cards.
     void ShowBack(CardCell& cell);
-    void LoadFaceSet();
 
     // Handlers.
     void OnCreate();
@@ -90,7 +91,7 @@ private:
     void BuildMenu();
     void BuildPictureLists();
     void ConnectHandlers();
-    // Back or face set k = 1..4 chosen from the menu.
+    // Back or face set k = 1..4 chosen from the menu: the check marks here, the rest is the rules'.
     void BlattClick(int k);
     void DeckClick(int k);
     // Runs a handler inside the error guard; once the window has closed, queued events are dropped.

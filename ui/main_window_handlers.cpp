@@ -58,23 +58,16 @@ void TForm1::Ferdisch1Click() {
 
 void TForm1::BlattClick(int k) {
     for (int i = 1; i <= 4; ++i) Blatt[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
-    Game.Board.SelectBack(k - 1);
-    ShowBacks();
-    Game.NewGame();
+    Game.ChooseBack(k - 1);
 }
 
 void TForm1::DeckClick(int k) {
     for (int i = 1; i <= 4; ++i) Deck[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
-    Game.Board.SelectFaceSet(k - 1);
-    LoadFaceSet();
-    Game.NewGame();
+    Game.ChooseFaceSet(k - 1);
 }
 
 void TForm1::btn_SaveClick() {
-    const std::string name = edt_Name->text().toStdString();
-    Game.Highscores.InsertHighscore(name, Game.Board.Attempts);
-    if (Storage.Store) Storage.Store(Game.Highscores);
-    Game.NewGame();
+    Game.SaveResult(edt_Name->text().toStdString());
 }
 
 void TForm1::OnClose() {
@@ -146,11 +139,19 @@ void TForm1::LoadHighscores() {
     if (Storage.Load) Storage.Load(Game.Highscores);
 }
 
+void TForm1::StoreHighscores() {
+    if (Storage.Store) Storage.Store(Game.Highscores);
+}
+
 void TForm1::ShowHighscoreMenu() {
+    // A menu takes "&" as the mark of its accelerator letter; a player's name is shown as it was typed.
+    const auto menuText = [](const std::string& caption) {
+        return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    };
     const auto captions = Game.Highscores.HighscoreCaptions();
-    Erster->setText(QString::fromStdString(captions[0]));
-    Zweiter->setText(QString::fromStdString(captions[1]));
-    Dritter->setText(QString::fromStdString(captions[2]));
+    Erster->setText(menuText(captions[0]));
+    Zweiter->setText(menuText(captions[1]));
+    Dritter->setText(menuText(captions[2]));
 }
 
 }  // namespace pairfinder
