@@ -9,12 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "board_walk.h"
+#include "highscore_tables.h"
 #include "recording_requests.h"
 
 namespace pairfinder {
 namespace {
 
 using testing::RecordingRequests;
+using testing::Table;
 using Calls = std::vector<std::string>;
 
 class GameRulesTest : public ::testing::Test {
@@ -29,22 +32,16 @@ protected:
     }
 
     std::int32_t PartnerOf(std::int32_t p) const {
-        for (std::int32_t q = 0; q < Game.Board.CardCount; ++q) {
-            if (q != p && Game.Board.PairOf[static_cast<std::size_t>(q)] ==
-                              Game.Board.PairOf[static_cast<std::size_t>(p)])
-                return q;
-        }
-        ADD_FAILURE() << "position " << p << " has no partner";
-        return -1;
+        const std::int32_t partner = testing::PartnerOf(Game.Board, p);
+        if (partner < 0) ADD_FAILURE() << "position " << p << " has no partner";
+        return partner;
     }
 
     // A hidden card that does not pair with p.
     std::int32_t StrangerTo(std::int32_t p) const {
-        for (std::int32_t q = 0; q < Game.Board.CardCount; ++q) {
-            if (q != p && q != PartnerOf(p) && !Game.Board.Matched[static_cast<std::size_t>(q)]) return q;
-        }
-        ADD_FAILURE() << "no stranger to " << p;
-        return -1;
+        const std::int32_t stranger = testing::StrangerTo(Game.Board, p);
+        if (stranger < 0) ADD_FAILURE() << "no stranger to " << p;
+        return stranger;
     }
 
     void FindPairAt(std::int32_t p) {
@@ -70,13 +67,6 @@ protected:
         Window.Take();
     }
 };
-
-HighscoreTable Table(std::array<std::string, 3> names, std::array<std::int32_t, 3> tries) {
-    HighscoreTable table;
-    table.HighscoreName = std::move(names);
-    table.HighscoreTries = tries;
-    return table;
-}
 
 const Calls NewGameCalls{"HideOutcome", "ShowAttempts(0)", "ShowBacks", "LoadHighscores",
                          "ShowHighscoreMenu"};

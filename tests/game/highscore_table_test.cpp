@@ -6,17 +6,13 @@
 #include <array>
 #include <string>
 
+#include "highscore_tables.h"
+
 namespace pairfinder {
 namespace {
 
 using Captions = std::array<std::string, 3>;
-
-HighscoreTable Table(std::array<std::string, 3> names, std::array<std::int32_t, 3> tries) {
-    HighscoreTable table;
-    table.HighscoreName = std::move(names);
-    table.HighscoreTries = tries;
-    return table;
-}
+using testing::Table;
 
 TEST(HighscoreTableStart, IsThreeEmptyPlacesWithSpaceNames) {
     const HighscoreTable table;
