@@ -1,5 +1,5 @@
 // The game's one window, TForm1: its controls, menu and picture lists, and the handlers that bind them to the
-// rules.
+// rules. The controls keep the layout's names; docs/glossary.md says what each one is.
 #pragma once
 
 #include <QMainWindow>
