@@ -91,7 +91,7 @@ private:
     void BuildMenu();
     void BuildPictureLists();
     void ConnectHandlers();
-    // Back or face set k = 1..4 chosen from the menu: the check marks here, the rest is the rules'.
+    // Back or face set k = 1, 2, ... chosen from the menu: the check marks here, the rest is the rules'.
     void BlattClick(int k);
     void DeckClick(int k);
     // Runs a handler inside the error guard; once the window has closed, queued events are dropped.
@@ -117,13 +117,14 @@ private:
     QMenuBar* MainMenu1 = nullptr;
     QAction* Mixitnew1 = nullptr;
     QAction* Ferdisch1 = nullptr;
-    std::array<QAction*, 4> Blatt{};
-    std::array<QAction*, 4> Deck{};
+    // One item per back picture and per face set, in menu order: Blatt[0] is Blatt1.
+    std::vector<QAction*> Blatt;
+    std::vector<QAction*> Deck;
     QAction* Erster = nullptr;
     QAction* Zweiter = nullptr;
     QAction* Dritter = nullptr;
 
-    std::array<PictureList*, 4> MasterList{};
+    std::vector<PictureList*> MasterList;
     PictureList* FakeList = nullptr;
     PictureList* DeckblattList = nullptr;
 

@@ -14,8 +14,8 @@
 namespace pairfinder {
 
 void TForm1::OnCreate() {
-    Blatt[0]->setChecked(true);
-    Deck[0]->setChecked(true);
+    Blatt.front()->setChecked(true);
+    Deck.front()->setChecked(true);
     CellList.assign(Images.begin(), Images.end());
     for (CardCell* cell : CellList) {
         connect(cell, &CardCell::Clicked, this,
@@ -57,12 +57,12 @@ void TForm1::Ferdisch1Click() {
 }
 
 void TForm1::BlattClick(int k) {
-    for (int i = 1; i <= 4; ++i) Blatt[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
+    for (std::size_t i = 0; i < Blatt.size(); ++i) Blatt[i]->setChecked(static_cast<int>(i) + 1 == k);
     Game.ChooseBack(k - 1);
 }
 
 void TForm1::DeckClick(int k) {
-    for (int i = 1; i <= 4; ++i) Deck[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
+    for (std::size_t i = 0; i < Deck.size(); ++i) Deck[i]->setChecked(static_cast<int>(i) + 1 == k);
     Game.ChooseFaceSet(k - 1);
 }
 
@@ -120,7 +120,7 @@ void TForm1::ShowFace(int p) {
 void TForm1::LoadFaceSet() {
     FakeList->Clear();
     const int set = Game.Board.FaceSetIndex();
-    if (set < 0) return;
+    if (set < 0 || static_cast<std::size_t>(set) >= MasterList.size()) return;
     FakeList->AddCopiesOf(*MasterList[static_cast<std::size_t>(set)]);
 }
 

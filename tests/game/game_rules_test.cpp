@@ -340,6 +340,21 @@ TEST_F(GameRulesTest, ChoosingAFaceSetLoadsItsPicturesBeforeTheDeal) {
     EXPECT_FALSE(Game.Board.Matched[0]);
 }
 
+TEST_F(GameRulesTest, AChoiceLeavesExactlyOneFlagOfItsGroupSet) {
+    EXPECT_EQ(Game.Board.BackIndex(), 0) << "the first back and face set at the start";
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 0);
+
+    // The rules take as many sets as the window offers.
+    Game.ChooseFaceSet(4);
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 4);
+    Game.ChooseFaceSet(1);
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 1);
+    EXPECT_EQ(std::count(Game.Board.FaceSetFlag.begin(), Game.Board.FaceSetFlag.end(), true), 1);
+    Game.ChooseBack(3);
+    EXPECT_EQ(std::count(Game.Board.BackFlag.begin(), Game.Board.BackFlag.end(), true), 1);
+    EXPECT_EQ(Game.Board.BackIndex(), 3);
+}
+
 TEST_F(GameRulesTest, AChoiceKeepsItsPicturesWhenTheStoreFailsInTheNewGame) {
     Window.FailLoad = true;
     EXPECT_THROW(Game.ChooseBack(1), std::runtime_error);
