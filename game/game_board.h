@@ -12,9 +12,9 @@ struct GameBoard {
     static constexpr std::int32_t DefaultCardCount = 64;
 
     bool CardOpen = false;
-    // One flag per back picture and per face set, in menu order, the first of each set at the start. The
-    // rules know no number of pictures: a group grows to take the one chosen, and readers take the first
-    // flag that is set.
+    // One flag per back picture and per face set, in menu order; the first of each group is chosen at the
+    // start. The rules know no number of pictures: a group grows to take the one chosen, and readers take
+    // the first flag that is set.
     std::vector<bool> BackFlag{true};
     std::vector<bool> FaceSetFlag{true};
     std::int32_t Attempts = 0;
