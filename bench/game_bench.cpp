@@ -3,10 +3,13 @@
 
 #include <cstdint>
 
+#include "board_walk.h"
 #include "game_rules.h"
 
 namespace pairfinder {
 namespace {
+
+using testing::PartnerOf;
 
 class NullRequests : public GameRequests {
 public:
@@ -17,6 +20,8 @@ public:
     void ShowOutcome(bool) override {}
     void LoadHighscores() override {}
     void ShowHighscoreMenu() override {}
+    void LoadFaceSet() override {}
+    void StoreHighscores() override {}
 };
 
 // A second whose deal takes the largest mix: nine rounds of exchanges.
@@ -26,14 +31,6 @@ std::int64_t SecondWithLargestMix() {
         probe.SeedRandom();
         if (probe.RandomBelow(9) == 8) return second;
     }
-}
-
-std::int32_t PartnerOf(const GameBoard& board, std::int32_t p) {
-    for (std::int32_t q = 0; q < board.CardCount; ++q) {
-        if (q != p && board.PairOf[static_cast<std::size_t>(q)] == board.PairOf[static_cast<std::size_t>(p)])
-            return q;
-    }
-    return -1;
 }
 
 void BM_NewGameLargestMix(benchmark::State& state) {

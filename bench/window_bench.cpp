@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QTest>
 #include <memory>
-#include <vector>
 
+#include "board_walk.h"
 #include "card_cell.h"
 #include "main_window.h"
 
@@ -27,19 +27,6 @@ std::unique_ptr<TForm1> OpenWindow() {
 
 CardCell* Cell(TForm1& form, int p) {
     return form.findChild<CardCell*>(QStringLiteral("Image%1").arg(p + 1));
-}
-
-// Three positions of which no two are a pair, so clicking them in turn is always a legal click.
-std::vector<int> ThreeStrangers(const TForm1& form) {
-    std::vector<int> chosen;
-    for (int p = 0; p < TForm1::CellCount && chosen.size() < 3; ++p) {
-        bool pairs = false;
-        for (int q : chosen)
-            pairs = pairs || form.Board().PairOf[static_cast<std::size_t>(p)] ==
-                                 form.Board().PairOf[static_cast<std::size_t>(q)];
-        if (!pairs) chosen.push_back(p);
-    }
-    return chosen;
 }
 
 void BM_StartWindow(benchmark::State& state) {
@@ -98,7 +85,7 @@ BENCHMARK(BM_ChooseFaceSetAgain<&TForm1::Deck4Click>)->Unit(benchmark::kMicrosec
 // A mouse click on a cell, through the event system, until the window has repainted.
 void BM_ClickToRepaint(benchmark::State& state) {
     auto form = OpenWindow();
-    const auto cells = ThreeStrangers(*form);
+    const auto cells = testing::Strangers(form->Board(), 3);
     std::size_t next = 0;
     for (auto _ : state) {
         QTest::mouseClick(Cell(*form, cells[next]), Qt::LeftButton);

@@ -2,6 +2,7 @@
 // choices.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -11,14 +12,11 @@ struct GameBoard {
     static constexpr std::int32_t DefaultCardCount = 64;
 
     bool CardOpen = false;
-    bool BackFlag1 = true;
-    bool BackFlag2 = false;
-    bool BackFlag3 = false;
-    bool BackFlag4 = false;
-    bool FaceSetFlag1 = true;
-    bool FaceSetFlag2 = false;
-    bool FaceSetFlag3 = false;
-    bool FaceSetFlag4 = false;
+    // One flag per back picture and per face set, in menu order; the first of each group is chosen at the
+    // start. The rules know no number of pictures: a group grows to take the one chosen, and readers take
+    // the first flag that is set.
+    std::vector<bool> BackFlag{true};
+    std::vector<bool> FaceSetFlag{true};
     std::int32_t Attempts = 0;
     std::int32_t CardCount = DefaultCardCount;
     std::int32_t FirstCard = -1;
@@ -38,30 +36,25 @@ struct GameBoard {
         PairOf = {};
     }
 
-    // 0..3 for the first flag that is set, -1 when none is.
-    int BackIndex() const { return FirstSet(BackFlag1, BackFlag2, BackFlag3, BackFlag4); }
-    int FaceSetIndex() const { return FirstSet(FaceSetFlag1, FaceSetFlag2, FaceSetFlag3, FaceSetFlag4); }
+    // The index of the first flag that is set, -1 when none is.
+    int BackIndex() const { return FirstSet(BackFlag); }
+    int FaceSetIndex() const { return FirstSet(FaceSetFlag); }
 
-    void SelectBack(int index) {
-        BackFlag1 = index == 0;
-        BackFlag2 = index == 1;
-        BackFlag3 = index == 2;
-        BackFlag4 = index == 3;
-    }
-    void SelectFaceSet(int index) {
-        FaceSetFlag1 = index == 0;
-        FaceSetFlag2 = index == 1;
-        FaceSetFlag3 = index == 2;
-        FaceSetFlag4 = index == 3;
-    }
+    // Sets the flag at `index` and clears the others; an index below 0 clears them all.
+    void SelectBack(int index) { Select(BackFlag, index); }
+    void SelectFaceSet(int index) { Select(FaceSetFlag, index); }
 
 private:
-    static int FirstSet(bool a, bool b, bool c, bool d) {
-        if (a) return 0;
-        if (b) return 1;
-        if (c) return 2;
-        if (d) return 3;
+    static int FirstSet(const std::vector<bool>& flags) {
+        for (std::size_t i = 0; i < flags.size(); ++i) {
+            if (flags[i]) return static_cast<int>(i);
+        }
         return -1;
+    }
+    static void Select(std::vector<bool>& flags, int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) >= flags.size())
+            flags.resize(static_cast<std::size_t>(index) + 1);
+        for (std::size_t i = 0; i < flags.size(); ++i) flags[i] = static_cast<int>(i) == index;
     }
 };
 

@@ -1,4 +1,4 @@
-// The seven requests through which the game rules reach the screen and the highscore store.
+// The requests through which the game rules reach the screen, the pictures and the highscore store.
 #pragma once
 
 namespace pairfinder {
@@ -16,6 +16,10 @@ public:
     virtual void ShowOutcome(bool qualifies) = 0;
     virtual void LoadHighscores() = 0;
     virtual void ShowHighscoreMenu() = 0;
+    // Puts the chosen face set in the working list that faces are drawn from.
+    virtual void LoadFaceSet() = 0;
+    // Writes the highscore table to the store; the counterpart of LoadHighscores.
+    virtual void StoreHighscores() = 0;
 };
 
 }  // namespace pairfinder

@@ -1,4 +1,5 @@
-// The rules of play: dealing a new game, applying a card click, and judging the end of a game.
+// The rules of play: dealing a new game, applying a card click, judging the end of a game, and the
+// player's choices of pictures and the saving of a result.
 #include "game_rules.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@ GameRules::GameRules(GameRequests& requests, SecondsClock clock)
 void GameRules::NewGame() {
     if (Board.IsReleased()) return;
 
+    RankedPlace.reset();
     Requests.HideOutcome();
     std::fill(Board.Matched.begin(), Board.Matched.end(), std::uint8_t{0});
     std::fill(Board.FaceUp.begin(), Board.FaceUp.end(), std::uint8_t{0});
@@ -82,6 +84,34 @@ bool GameRules::IsFinished() const {
         if (!Board.Matched[static_cast<std::size_t>(p)]) return false;
     }
     return true;
+}
+
+void GameRules::ChooseBack(int index) {
+    if (Board.IsReleased()) return;
+    Board.SelectBack(index);
+    Requests.ShowBacks();
+    NewGame();
+}
+
+void GameRules::ChooseFaceSet(int index) {
+    if (Board.IsReleased()) return;
+    Board.SelectFaceSet(index);
+    // The faces are in place before the deal, so no card of the new game can show the old set.
+    Requests.LoadFaceSet();
+    NewGame();
+}
+
+void GameRules::SaveResult(const std::string& name) {
+    if (Board.IsReleased()) return;
+    if (RankedPlace) {
+        // The table in memory still holds this result from a save that failed: only the name may
+        // have changed since.
+        if (*RankedPlace >= 0) Highscores.HighscoreName[static_cast<std::size_t>(*RankedPlace)] = name;
+    } else {
+        RankedPlace = Highscores.InsertHighscore(name, Board.Attempts);
+    }
+    Requests.StoreHighscores();
+    NewGame();
 }
 
 }  // namespace pairfinder

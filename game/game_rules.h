@@ -1,7 +1,10 @@
-// The rules of play: dealing a new game, applying a card click, and judging the end of a game.
+// The rules of play: dealing a new game, applying a card click, judging the end of a game, and the
+// player's choices of pictures and the saving of a result.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "game_board.h"
 #include "game_requests.h"
@@ -26,6 +29,12 @@ public:
     void CheckFinished();
     bool IsFinished() const;
 
+    // A back picture or face set (0-based) chosen from the menu; either choice deals a new game.
+    void ChooseBack(int index);
+    void ChooseFaceSet(int index);
+    // Ranks this board's result under `name`, stores the table and deals a new game.
+    void SaveResult(const std::string& name);
+
     // Frees the board arrays; every later call on the board is ignored.
     void Release() { Board.Release(); }
 
@@ -33,6 +42,9 @@ private:
     void ShuffleDeck();
 
     GameRequests& Requests;
+    // The place this board's result took in the table (-1 for none), once it has been ranked. A save
+    // that failed leaves the board and its entry behind; pressing Save again must not rank it twice.
+    std::optional<int> RankedPlace;
 };
 
 }  // namespace pairfinder

@@ -9,7 +9,7 @@ bool HighscoreTable::Qualifies(std::int32_t attempts) const {
     return attempts < HighscoreTries[2] || HighscoreTries[2] < 1;
 }
 
-void HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attempts) {
+int HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attempts) {
     int place = -1;
     if (attempts <= HighscoreTries[0] || HighscoreTries[0] <= 0) {
         place = 0;
@@ -18,7 +18,7 @@ void HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attem
     } else if (attempts <= HighscoreTries[2] || HighscoreTries[2] <= 0) {
         place = 2;
     }
-    if (place < 0) return;
+    if (place < 0) return place;
 
     for (int i = Places - 1; i > place; --i) {
         HighscoreName[static_cast<std::size_t>(i)] =
@@ -27,6 +27,7 @@ void HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attem
     }
     HighscoreName[static_cast<std::size_t>(place)] = name;
     HighscoreTries[static_cast<std::size_t>(place)] = attempts;
+    return place;
 }
 
 std::array<std::string, HighscoreTable::Places> HighscoreTable::HighscoreCaptions() const {

@@ -16,8 +16,9 @@ struct HighscoreTable {
 
     // True when a finished game with this many attempts earns a place.
     bool Qualifies(std::int32_t attempts) const;
-    // Ranks the result in; an equal count goes ahead of the older result.
-    void InsertHighscore(const std::string& name, std::int32_t attempts);
+    // Ranks the result in; an equal count goes ahead of the older result. Returns the place index it
+    // took, or -1 when the table had no place for it.
+    int InsertHighscore(const std::string& name, std::int32_t attempts);
     // The texts of the menu items Erster, Zweiter and Dritter.
     std::array<std::string, Places> HighscoreCaptions() const;
 

@@ -16,14 +16,17 @@ RandomSource::RandomSource(SecondsClock clock) : Clock(std::move(clock)) {}
 void RandomSource::SeedRandom() {
     // Reduce to 32 bits first: uint_fast32_t is 64 bits wide on some platforms and 32 on others,
     // and the engine reduces its seed modulo 2^31-1, so the same second must reach it as the same number.
+    // No cast to uint_fast32_t: on a platform where it is uint32_t that cast would be one to the same type.
     const auto seconds = static_cast<std::uint64_t>(Clock());
-    Engine.seed(static_cast<std::uint_fast32_t>(static_cast<std::uint32_t>(seconds & 0xFFFFFFFFu)));
+    const auto low = static_cast<std::uint32_t>(seconds & 0xFFFFFFFFu);
+    Engine.seed(low);
 }
 
 std::int32_t RandomSource::RandomBelow(std::int32_t n) {
-    const auto draw = static_cast<std::uint32_t>(Engine());
+    // The engine's own type throughout: draws are below 2^31, so the remainder fits the result.
+    const std::minstd_rand::result_type draw = Engine();
     if (n <= 0) return 0;
-    return static_cast<std::int32_t>(draw % static_cast<std::uint32_t>(n));
+    return static_cast<std::int32_t>(draw % static_cast<std::minstd_rand::result_type>(n));
 }
 
 }  // namespace pairfinder

@@ -4,17 +4,15 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
-
-#include "artwork_manifest.h"
+#include <span>
 
 namespace pairfinder::artwork {
 
 namespace {
 
-template <std::size_t N>
-QStringList PathsOf(const char* const (&paths)[N]) {
+QStringList PathsOf(std::span<const char* const> paths) {
     QStringList list;
-    list.reserve(static_cast<qsizetype>(N));
+    list.reserve(static_cast<qsizetype>(paths.size()));
     for (const char* path : paths) list << QString::fromLatin1(path);
     return list;
 }
@@ -22,22 +20,12 @@ QStringList PathsOf(const char* const (&paths)[N]) {
 }  // namespace
 
 QStringList FaceSetPaths(int set) {
-    switch (set) {
-        case 0:
-            return PathsOf(manifest::faces1);
-        case 1:
-            return PathsOf(manifest::faces2);
-        case 2:
-            return PathsOf(manifest::faces3);
-        case 3:
-            return PathsOf(manifest::faces4);
-        default:
-            return {};
-    }
+    if (set < 0 || set >= FaceSetCount) return {};
+    return PathsOf(manifest::FaceSets[static_cast<std::size_t>(set)]);
 }
 
 QStringList BackPaths() {
-    return PathsOf(manifest::backs);
+    return PathsOf(manifest::Backs);
 }
 
 QString LogoPath() {

@@ -6,16 +6,23 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <iterator>
+
+#include "artwork_manifest.h"
+#include "card_metrics.h"
 
 namespace pairfinder::artwork {
 
-inline constexpr int FaceSetCount = 4;
-inline constexpr int PictureSize = 60;
+// As many as there are folders of them under assets/.
+inline constexpr int FaceSetCount = static_cast<int>(std::size(manifest::FaceSets));
+inline constexpr int BackCount = static_cast<int>(manifest::Backs.size());
+inline constexpr int PictureSize = metrics::CardSize;
 inline constexpr QSize LogoSize{96, 69};
 
-// Resource paths of face set 0..3, in picture order ("face00.svg" is picture 0); empty for another set.
+// Resource paths of face set 0..FaceSetCount - 1, in picture order ("face00.svg" is picture 0); empty for
+// another set.
 QStringList FaceSetPaths(int set);
-// Resource paths of the four back pictures, in menu order.
+// Resource paths of the back pictures, in menu order.
 QStringList BackPaths();
 QString LogoPath();
 QString IconPath();

@@ -29,9 +29,6 @@ constexpr QPoint WindowPosition(188, 70);
 constexpr QSize WindowOuterSize(739, 645);
 // The extent of the controls: the right edge of the panels and the bottom edge of the last card row.
 constexpr QSize CanvasSize(721, 572);
-constexpr int CellSize = 60;
-constexpr int CellPitch = 72;
-constexpr int CellMargin = 8;
 
 const QColor Purple(128, 0, 128);
 const QColor Navy(0, 0, 128);
@@ -164,8 +161,9 @@ void TForm1::BuildLayout() {
     for (int k = 1; k <= CellCount; ++k) {
         auto* cell = new CardCell(Canvas);
         cell->setObjectName(QStringLiteral("Image%1").arg(k));
-        cell->setGeometry(CellMargin + CellPitch * ((k - 1) % 8), CellMargin + CellPitch * ((k - 1) / 8),
-                          CellSize, CellSize);
+        cell->setGeometry(metrics::CardMargin + metrics::CardPitch * ((k - 1) % metrics::CardColumns),
+                          metrics::CardMargin + metrics::CardPitch * ((k - 1) / metrics::CardColumns),
+                          metrics::CardSize, metrics::CardSize);
         Images[static_cast<std::size_t>(k - 1)] = cell;
     }
 
@@ -224,12 +222,14 @@ void TForm1::BuildMenu() {
     QMenu* ansicht1 = AddMenu(MainMenu1, "Ansicht1", QStringLiteral("&Ansicht"));
     QMenu* deckblatt = AddMenu(ansicht1, "Deckblatt", QStringLiteral("Deckblatt"));
     QMenu* spieldeck = AddMenu(ansicht1, "Spieldeck", QStringLiteral("Spieldeck"));
-    for (int k = 1; k <= 4; ++k) {
-        const auto at = static_cast<std::size_t>(k - 1);
-        Blatt[at] = AddItem(deckblatt, QStringLiteral("Blatt%1").arg(k).toLatin1().constData(),
-                            QStringLiteral("Deckblatt %1").arg(k), true);
-        Deck[at] = AddItem(spieldeck, QStringLiteral("Deck%1").arg(k).toLatin1().constData(),
-                           QStringLiteral("Deck %1").arg(k), true);
+    // One item for each picture folder the build found.
+    for (int k = 1; k <= artwork::BackCount; ++k) {
+        Blatt.push_back(AddItem(deckblatt, QStringLiteral("Blatt%1").arg(k).toLatin1().constData(),
+                                QStringLiteral("Deckblatt %1").arg(k), true));
+    }
+    for (int k = 1; k <= artwork::FaceSetCount; ++k) {
+        Deck.push_back(AddItem(spieldeck, QStringLiteral("Deck%1").arg(k).toLatin1().constData(),
+                               QStringLiteral("Deck %1").arg(k), true));
     }
 
     // These lines only display the table; they have no action.
@@ -244,7 +244,7 @@ void TForm1::BuildPictureLists() {
     for (int set = 0; set < artwork::FaceSetCount; ++set) {
         auto* list = new PictureList(artwork::FaceSetPaths(set), ratio, this);
         list->setObjectName(QStringLiteral("MasterList%1").arg(set + 1));
-        MasterList[static_cast<std::size_t>(set)] = list;
+        MasterList.push_back(list);
     }
     FakeList = new PictureList(this);
     FakeList->setObjectName(QStringLiteral("FakeList"));
@@ -261,14 +261,15 @@ void TForm1::ConnectHandlers() {
     on(btn_Save, &QPushButton::clicked, &TForm1::btn_SaveClick);
     on(Mixitnew1, &QAction::triggered, &TForm1::Mixitnew1Click);
     on(Ferdisch1, &QAction::triggered, &TForm1::Ferdisch1Click);
-    constexpr std::array blattClicks{&TForm1::Blatt1Click, &TForm1::Blatt2Click, &TForm1::Blatt3Click,
-                                     &TForm1::Blatt4Click};
-    constexpr std::array deckClicks{&TForm1::Deck1Click, &TForm1::Deck2Click, &TForm1::Deck3Click,
-                                    &TForm1::Deck4Click};
-    for (std::size_t i = 0; i < 4; ++i) {
-        on(Blatt[i], &QAction::triggered, blattClicks[i]);
-        on(Deck[i], &QAction::triggered, deckClicks[i]);
-    }
+    // Menu item k feeds BlattClick(k) or DeckClick(k), which Blatt1Click .. Deck4Click name.
+    const auto onItem = [this](QAction* item, void (TForm1::*handler)(int), int k) {
+        connect(item, &QAction::triggered, this,
+                [this, handler, k] { Handle([this, handler, k] { (this->*handler)(k); }); });
+    };
+    for (std::size_t i = 0; i < Blatt.size(); ++i)
+        onItem(Blatt[i], &TForm1::BlattClick, static_cast<int>(i) + 1);
+    for (std::size_t i = 0; i < Deck.size(); ++i)
+        onItem(Deck[i], &TForm1::DeckClick, static_cast<int>(i) + 1);
 }
 
 void TForm1::FitCountLabel() {

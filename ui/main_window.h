@@ -1,5 +1,5 @@
 // The game's one window, TForm1: its controls, menu and picture lists, and the handlers that bind them to the
-// rules.
+// rules. The controls keep the layout's names; docs/glossary.md says what each one is.
 #pragma once
 
 #include <QMainWindow>
@@ -53,10 +53,11 @@ public:
     void ShowOutcome(bool qualifies) override;
     void LoadHighscores() override;
     void ShowHighscoreMenu() override;
+    void LoadFaceSet() override;
+    void StoreHighscores() override;
 
     // Drawing of the cards.
     void ShowBack(CardCell& cell);
-    void LoadFaceSet();
 
     // Handlers.
     void OnCreate();
@@ -90,7 +91,7 @@ private:
     void BuildMenu();
     void BuildPictureLists();
     void ConnectHandlers();
-    // Back or face set k = 1..4 chosen from the menu.
+    // Back or face set k = 1, 2, ... chosen from the menu: the check marks here, the rest is the rules'.
     void BlattClick(int k);
     void DeckClick(int k);
     // Runs a handler inside the error guard; once the window has closed, queued events are dropped.
@@ -116,13 +117,14 @@ private:
     QMenuBar* MainMenu1 = nullptr;
     QAction* Mixitnew1 = nullptr;
     QAction* Ferdisch1 = nullptr;
-    std::array<QAction*, 4> Blatt{};
-    std::array<QAction*, 4> Deck{};
+    // One item per back picture and per face set, in menu order: Blatt[0] is Blatt1.
+    std::vector<QAction*> Blatt;
+    std::vector<QAction*> Deck;
     QAction* Erster = nullptr;
     QAction* Zweiter = nullptr;
     QAction* Dritter = nullptr;
 
-    std::array<PictureList*, 4> MasterList{};
+    std::vector<PictureList*> MasterList;
     PictureList* FakeList = nullptr;
     PictureList* DeckblattList = nullptr;
 

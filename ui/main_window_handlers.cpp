@@ -14,8 +14,8 @@
 namespace pairfinder {
 
 void TForm1::OnCreate() {
-    Blatt[0]->setChecked(true);
-    Deck[0]->setChecked(true);
+    Blatt.front()->setChecked(true);
+    Deck.front()->setChecked(true);
     CellList.assign(Images.begin(), Images.end());
     for (CardCell* cell : CellList) {
         connect(cell, &CardCell::Clicked, this,
@@ -57,24 +57,17 @@ void TForm1::Ferdisch1Click() {
 }
 
 void TForm1::BlattClick(int k) {
-    for (int i = 1; i <= 4; ++i) Blatt[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
-    Game.Board.SelectBack(k - 1);
-    ShowBacks();
-    Game.NewGame();
+    for (std::size_t i = 0; i < Blatt.size(); ++i) Blatt[i]->setChecked(static_cast<int>(i) + 1 == k);
+    Game.ChooseBack(k - 1);
 }
 
 void TForm1::DeckClick(int k) {
-    for (int i = 1; i <= 4; ++i) Deck[static_cast<std::size_t>(i - 1)]->setChecked(i == k);
-    Game.Board.SelectFaceSet(k - 1);
-    LoadFaceSet();
-    Game.NewGame();
+    for (std::size_t i = 0; i < Deck.size(); ++i) Deck[i]->setChecked(static_cast<int>(i) + 1 == k);
+    Game.ChooseFaceSet(k - 1);
 }
 
 void TForm1::btn_SaveClick() {
-    const std::string name = edt_Name->text().toStdString();
-    Game.Highscores.InsertHighscore(name, Game.Board.Attempts);
-    if (Storage.Store) Storage.Store(Game.Highscores);
-    Game.NewGame();
+    Game.SaveResult(edt_Name->text().toStdString());
 }
 
 void TForm1::OnClose() {
@@ -127,7 +120,7 @@ void TForm1::ShowFace(int p) {
 void TForm1::LoadFaceSet() {
     FakeList->Clear();
     const int set = Game.Board.FaceSetIndex();
-    if (set < 0) return;
+    if (set < 0 || static_cast<std::size_t>(set) >= MasterList.size()) return;
     FakeList->AddCopiesOf(*MasterList[static_cast<std::size_t>(set)]);
 }
 
@@ -146,11 +139,19 @@ void TForm1::LoadHighscores() {
     if (Storage.Load) Storage.Load(Game.Highscores);
 }
 
+void TForm1::StoreHighscores() {
+    if (Storage.Store) Storage.Store(Game.Highscores);
+}
+
 void TForm1::ShowHighscoreMenu() {
+    // A menu takes "&" as the mark of its accelerator letter; a player's name is shown as it was typed.
+    const auto menuText = [](const std::string& caption) {
+        return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    };
     const auto captions = Game.Highscores.HighscoreCaptions();
-    Erster->setText(QString::fromStdString(captions[0]));
-    Zweiter->setText(QString::fromStdString(captions[1]));
-    Dritter->setText(QString::fromStdString(captions[2]));
+    Erster->setText(menuText(captions[0]));
+    Zweiter->setText(menuText(captions[1]));
+    Dritter->setText(menuText(captions[2]));
 }
 
 }  // namespace pairfinder

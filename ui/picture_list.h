@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "card_metrics.h"
+
 namespace pairfinder {
 
 class CardCell;
@@ -15,7 +17,7 @@ class PictureList : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int PictureSize = 60;
+    static constexpr int PictureSize = metrics::CardSize;
 
     // An empty list; `AddCopiesOf` fills it.
     explicit PictureList(QObject* parent = nullptr);

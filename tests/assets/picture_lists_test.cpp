@@ -43,8 +43,10 @@ TEST(PictureLists, ThreeFaceSetsHoldThirtyTwoPicturesAndTheFourthThirtyThree) {
     EXPECT_EQ(FaceSetPaths(3).size(), 33);
 }
 
-TEST(PictureLists, ThereIsNoFifthFaceSet) {
-    EXPECT_TRUE(FaceSetPaths(4).isEmpty());
+TEST(PictureLists, EveryFaceSetHasAPictureForEachPairAndNoneLiesBeyondTheFolders) {
+    ASSERT_GE(FaceSetCount, 4);
+    for (int set = 0; set < FaceSetCount; ++set) EXPECT_GE(FaceSetPaths(set).size(), 32) << "set " << set + 1;
+    EXPECT_TRUE(FaceSetPaths(FaceSetCount).isEmpty());
     EXPECT_TRUE(FaceSetPaths(-1).isEmpty());
 }
 
@@ -62,6 +64,7 @@ TEST(PictureLists, PictureNumberNIsFileNumberN) {
 TEST(PictureLists, FourBacksInMenuOrder) {
     const QStringList backs = BackPaths();
     ASSERT_EQ(backs.size(), 4);
+    EXPECT_EQ(BackCount, 4);
     for (int i = 0; i < backs.size(); ++i) {
         EXPECT_EQ(QFileInfo(backs[i]).fileName(), QStringLiteral("back%1.svg").arg(i + 1));
     }

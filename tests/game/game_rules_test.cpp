@@ -4,16 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "board_walk.h"
+#include "highscore_tables.h"
 #include "recording_requests.h"
 
 namespace pairfinder {
 namespace {
 
 using testing::RecordingRequests;
+using testing::Table;
 using Calls = std::vector<std::string>;
 
 class GameRulesTest : public ::testing::Test {
@@ -28,22 +32,16 @@ protected:
     }
 
     std::int32_t PartnerOf(std::int32_t p) const {
-        for (std::int32_t q = 0; q < Game.Board.CardCount; ++q) {
-            if (q != p && Game.Board.PairOf[static_cast<std::size_t>(q)] ==
-                              Game.Board.PairOf[static_cast<std::size_t>(p)])
-                return q;
-        }
-        ADD_FAILURE() << "position " << p << " has no partner";
-        return -1;
+        const std::int32_t partner = testing::PartnerOf(Game.Board, p);
+        if (partner < 0) ADD_FAILURE() << "position " << p << " has no partner";
+        return partner;
     }
 
     // A hidden card that does not pair with p.
     std::int32_t StrangerTo(std::int32_t p) const {
-        for (std::int32_t q = 0; q < Game.Board.CardCount; ++q) {
-            if (q != p && q != PartnerOf(p) && !Game.Board.Matched[static_cast<std::size_t>(q)]) return q;
-        }
-        ADD_FAILURE() << "no stranger to " << p;
-        return -1;
+        const std::int32_t stranger = testing::StrangerTo(Game.Board, p);
+        if (stranger < 0) ADD_FAILURE() << "no stranger to " << p;
+        return stranger;
     }
 
     void FindPairAt(std::int32_t p) {
@@ -52,7 +50,31 @@ protected:
     }
 
     std::vector<std::int32_t> Deal() const { return Game.Board.PairOf; }
+
+    // Clears the board pair by pair: 32 attempts.
+    void PlayAPerfectGame() {
+        for (std::int32_t p = 0; p < Game.Board.CardCount; ++p) {
+            if (!Game.Board.Matched[static_cast<std::size_t>(p)]) FindPairAt(p);
+        }
+        ASSERT_TRUE(Game.IsFinished());
+    }
+
+    // The fake keeps the store from here on, starting with `stored`, and a new game reads it.
+    void StartWithStore(const HighscoreTable& stored) {
+        Window.Table = &Game.Highscores;
+        Window.Stored = stored;
+        Game.NewGame();
+        Window.Take();
+    }
 };
+
+const Calls NewGameCalls{"HideOutcome", "ShowAttempts(0)", "ShowBacks", "LoadHighscores",
+                         "ShowHighscoreMenu"};
+
+Calls Then(Calls first, const Calls& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
 
 std::vector<std::int32_t> UnmixedDeal() {
     std::vector<std::int32_t> deal(64);
@@ -67,8 +89,7 @@ std::vector<std::int32_t> UnmixedDeal() {
 
 TEST_F(GameRulesTest, NewGameRedrawsTheWindowThenReloadsTheHighscores) {
     Game.NewGame();
-    EXPECT_EQ(Window.Take(),
-              (Calls{"HideOutcome", "ShowAttempts(0)", "ShowBacks", "LoadHighscores", "ShowHighscoreMenu"}));
+    EXPECT_EQ(Window.Take(), NewGameCalls);
 }
 
 TEST_F(GameRulesTest, NewGameStartsFromACleanBoard) {
@@ -290,6 +311,139 @@ TEST_F(GameRulesTest, CheckFinishedSaysNothingWhileCardsRemain) {
     EXPECT_TRUE(Window.Take().empty());
 }
 
+// --- Choosing pictures -----------------------------------------------------------------------
+
+TEST_F(GameRulesTest, ChoosingABackRedrawsTheBoardWithItThenDealsANewGame) {
+    Game.CardClicked(3);
+    Window.Take();
+
+    Game.ChooseBack(2);
+    EXPECT_EQ(Window.Take(), Then({"ShowBacks"}, NewGameCalls));
+    EXPECT_EQ(Game.Board.BackIndex(), 2);
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 0) << "the face set stays";
+    EXPECT_FALSE(Game.Board.CardOpen) << "the open turn is discarded";
+
+    // The item already chosen deals anew all the same.
+    Game.ChooseBack(2);
+    EXPECT_EQ(Window.Take(), Then({"ShowBacks"}, NewGameCalls));
+}
+
+TEST_F(GameRulesTest, ChoosingAFaceSetLoadsItsPicturesBeforeTheDeal) {
+    FindPairAt(0);
+    Window.Take();
+
+    Game.ChooseFaceSet(3);
+    EXPECT_EQ(Window.Take(), Then({"LoadFaceSet"}, NewGameCalls));
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 3);
+    EXPECT_EQ(Game.Board.BackIndex(), 0) << "the back stays";
+    EXPECT_EQ(Game.Board.Attempts, 0);
+    EXPECT_FALSE(Game.Board.Matched[0]);
+}
+
+TEST_F(GameRulesTest, AChoiceLeavesExactlyOneFlagOfItsGroupSet) {
+    EXPECT_EQ(Game.Board.BackIndex(), 0) << "the first back and face set at the start";
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 0);
+
+    // The rules take as many sets as the window offers.
+    Game.ChooseFaceSet(4);
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 4);
+    Game.ChooseFaceSet(1);
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 1);
+    EXPECT_EQ(std::count(Game.Board.FaceSetFlag.begin(), Game.Board.FaceSetFlag.end(), true), 1);
+    Game.ChooseBack(3);
+    EXPECT_EQ(std::count(Game.Board.BackFlag.begin(), Game.Board.BackFlag.end(), true), 1);
+    EXPECT_EQ(Game.Board.BackIndex(), 3);
+}
+
+TEST_F(GameRulesTest, AChoiceKeepsItsPicturesWhenTheStoreFailsInTheNewGame) {
+    Window.FailLoad = true;
+    EXPECT_THROW(Game.ChooseBack(1), std::runtime_error);
+    EXPECT_EQ(Window.Take(),
+              (Calls{"ShowBacks", "HideOutcome", "ShowAttempts(0)", "ShowBacks", "LoadHighscores"}));
+    EXPECT_EQ(Game.Board.BackIndex(), 1);
+
+    EXPECT_THROW(Game.ChooseFaceSet(2), std::runtime_error);
+    EXPECT_EQ(Window.Take(),
+              (Calls{"LoadFaceSet", "HideOutcome", "ShowAttempts(0)", "ShowBacks", "LoadHighscores"}));
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 2);
+}
+
+// --- Saving a result --------------------------------------------------------------------------
+
+TEST_F(GameRulesTest, SavingRanksTheResultStoresTheTableAndDealsANewGame) {
+    StartWithStore(Table({"Old", " ", " "}, {40, -1, -1}));
+    PlayAPerfectGame();
+    Window.Take();
+
+    Game.SaveResult("Anna");
+    EXPECT_EQ(Window.Take(), Then({"StoreHighscores"}, NewGameCalls));
+    EXPECT_EQ(Window.Stored, Table({"Anna", "Old", " "}, {32, 40, -1}));
+    EXPECT_EQ(Game.Highscores, Window.Stored) << "the new game reads back what was stored";
+    EXPECT_EQ(Game.Board.Attempts, 0);
+}
+
+TEST_F(GameRulesTest, AStoreThatFailsLeavesTheFinishedBoardAndTheRankedResult) {
+    StartWithStore(Table({"Old", " ", " "}, {40, -1, -1}));
+    PlayAPerfectGame();
+    Window.Take();
+    Window.FailStores = 1;
+
+    EXPECT_THROW(Game.SaveResult("Anna"), std::runtime_error);
+    EXPECT_EQ(Window.Take(), Calls{"StoreHighscores"}) << "no new game is dealt";
+    EXPECT_TRUE(Game.IsFinished());
+    EXPECT_EQ(Game.Board.Attempts, 32);
+    EXPECT_EQ(Game.Highscores, Table({"Anna", "Old", " "}, {32, 40, -1}));
+    EXPECT_EQ(Window.Stored, Table({"Old", " ", " "}, {40, -1, -1}));
+}
+
+TEST_F(GameRulesTest, SavePressedAgainAfterFailedStoresHoldsTheResultOnceUnderTheLastName) {
+    const std::array<std::string, 3> names{"Bo", "Bob", "Bobby"};
+    for (int failures = 0; failures < 3; ++failures) {
+        SCOPED_TRACE(std::to_string(failures) + " failed stores");
+        // The result lands between two others, so that a second ranking would push Old out.
+        StartWithStore(Table({"Ann", "Old", "Zed"}, {20, 40, 50}));
+        PlayAPerfectGame();
+        Window.Take();
+        Window.FailStores = failures;
+
+        for (int press = 0; press < failures; ++press) {
+            EXPECT_THROW(Game.SaveResult(names[static_cast<std::size_t>(press)]), std::runtime_error);
+            EXPECT_EQ(Game.Highscores,
+                      Table({"Ann", names[static_cast<std::size_t>(press)], "Old"}, {20, 32, 40}));
+        }
+        Game.SaveResult(names[static_cast<std::size_t>(failures)]);
+        EXPECT_EQ(Window.Stored,
+                  Table({"Ann", names[static_cast<std::size_t>(failures)], "Old"}, {20, 32, 40}));
+        const auto calls = Window.Take();
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "StoreHighscores"), failures + 1)
+            << "every press stores the table again";
+    }
+}
+
+TEST_F(GameRulesTest, ANewGameAfterAFailedSaveRanksTheNextResultAfresh) {
+    StartWithStore(Table({"Ann", "Old", " "}, {20, 40, -1}));
+    PlayAPerfectGame();
+    Window.FailStores = 1;
+    EXPECT_THROW(Game.SaveResult("Lost"), std::runtime_error);
+
+    // MIX IT reads the store again, where the lost result never arrived.
+    Game.NewGame();
+    EXPECT_EQ(Game.Highscores, Table({"Ann", "Old", " "}, {20, 40, -1}));
+    PlayAPerfectGame();
+    Game.SaveResult("Ben");
+    EXPECT_EQ(Window.Stored, Table({"Ann", "Ben", "Old"}, {20, 32, 40}));
+}
+
+TEST_F(GameRulesTest, AResultWithoutAPlaceStoresTheTableUnchanged) {
+    const auto full = Table({"Ann", "Bea", "Cy"}, {10, 11, 12});
+    StartWithStore(full);
+    PlayAPerfectGame();
+    Window.FailStores = 1;
+    EXPECT_THROW(Game.SaveResult("Dan"), std::runtime_error);
+    Game.SaveResult("Dan");
+    EXPECT_EQ(Window.Stored, full);
+}
+
 // --- After the window has closed --------------------------------------------------------------
 
 TEST_F(GameRulesTest, AReleasedBoardIgnoresEverything) {
@@ -301,8 +455,12 @@ TEST_F(GameRulesTest, AReleasedBoardIgnoresEverything) {
     Game.CardClicked(6);
     Game.NewGame();
     Game.CheckFinished();
+    Game.ChooseBack(1);
+    Game.ChooseFaceSet(1);
+    Game.SaveResult("Anna");
     EXPECT_TRUE(Window.Take().empty());
     EXPECT_FALSE(Game.IsFinished());
+    EXPECT_EQ(Game.Highscores, HighscoreTable{});
     EXPECT_TRUE(Game.Board.IsReleased());
 }
 

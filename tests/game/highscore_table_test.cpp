@@ -6,17 +6,13 @@
 #include <array>
 #include <string>
 
+#include "highscore_tables.h"
+
 namespace pairfinder {
 namespace {
 
 using Captions = std::array<std::string, 3>;
-
-HighscoreTable Table(std::array<std::string, 3> names, std::array<std::int32_t, 3> tries) {
-    HighscoreTable table;
-    table.HighscoreName = std::move(names);
-    table.HighscoreTries = tries;
-    return table;
-}
+using testing::Table;
 
 TEST(HighscoreTableStart, IsThreeEmptyPlacesWithSpaceNames) {
     const HighscoreTable table;
@@ -38,13 +34,13 @@ TEST(HighscoreQualifies, OnlyStrictlyBetterThanAFullThirdPlace) {
 
 TEST(HighscoreRanking, FirstResultTakesPlaceOne) {
     HighscoreTable table;
-    table.InsertHighscore("Anna", 41);
+    EXPECT_EQ(table.InsertHighscore("Anna", 41), 0);
     EXPECT_EQ(table, Table({"Anna", " ", " "}, {41, -1, -1}));
 }
 
 TEST(HighscoreRanking, WorseResultBehindOnlyPlaceOneGoesSecondAndDropsAnEmptyThird) {
     auto table = Table({"Anna", " ", " "}, {41, -1, -1});
-    table.InsertHighscore("Ben", 50);
+    EXPECT_EQ(table.InsertHighscore("Ben", 50), 1);
     EXPECT_EQ(table, Table({"Anna", "Ben", " "}, {41, 50, -1}));
 }
 
@@ -64,14 +60,14 @@ TEST(HighscoreRanking, BetterResultPushesEveryoneDownAndTheThirdDropsOut) {
 
 TEST(HighscoreRanking, ResultBetweenPlacesTwoAndThreeReplacesOnlyThree) {
     auto table = Table({"Anna", "Ben", "Cleo"}, {40, 45, 50});
-    table.InsertHighscore("Dan", 47);
+    EXPECT_EQ(table.InsertHighscore("Dan", 47), 2);
     EXPECT_EQ(table, Table({"Anna", "Ben", "Dan"}, {40, 45, 47}));
 }
 
 TEST(HighscoreRanking, WorseThanAFullTableChangesNothing) {
     const auto before = Table({"Anna", "Ben", "Cleo"}, {40, 45, 50});
     auto table = before;
-    table.InsertHighscore("Dan", 51);
+    EXPECT_EQ(table.InsertHighscore("Dan", 51), -1);
     EXPECT_EQ(table, before);
 }
 

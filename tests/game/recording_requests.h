@@ -1,4 +1,4 @@
-// A stand-in window that records the requests the game rules make, in order.
+// A stand-in window that records the requests the game rules make, in order, over a store in memory.
 #pragma once
 
 #include <stdexcept>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game_requests.h"
+#include "highscore_table.h"
 
 namespace pairfinder::testing {
 
@@ -14,6 +15,13 @@ public:
     std::vector<std::string> Calls;
     // When set, LoadHighscores throws as a failing store would.
     bool FailLoad = false;
+    // The next this many StoreHighscores throw, as a store that cannot be written would.
+    int FailStores = 0;
+
+    // When given the rules' table, the fake keeps a store of its own: StoreHighscores copies the table
+    // into Stored and LoadHighscores copies it back, as the registry would.
+    HighscoreTable* Table = nullptr;
+    HighscoreTable Stored;
 
     void HideOutcome() override { Calls.push_back("HideOutcome"); }
     void ShowAttempts(int n) override { Calls.push_back("ShowAttempts(" + std::to_string(n) + ")"); }
@@ -25,8 +33,18 @@ public:
     void LoadHighscores() override {
         Calls.push_back("LoadHighscores");
         if (FailLoad) throw std::runtime_error("Failed to get data for 'iErster'");
+        if (Table) *Table = Stored;
     }
     void ShowHighscoreMenu() override { Calls.push_back("ShowHighscoreMenu"); }
+    void LoadFaceSet() override { Calls.push_back("LoadFaceSet"); }
+    void StoreHighscores() override {
+        Calls.push_back("StoreHighscores");
+        if (FailStores > 0) {
+            --FailStores;
+            throw std::runtime_error("Failed to set data for 'sErster'");
+        }
+        if (Table) Stored = *Table;
+    }
 
     std::vector<std::string> Take() {
         std::vector<std::string> taken;

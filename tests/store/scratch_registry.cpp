@@ -56,13 +56,6 @@ RegistryValue Raw(std::uint32_t type, std::vector<std::uint8_t> bytes) {
     return {type, std::move(bytes)};
 }
 
-HighscoreTable Table(std::array<std::string, 3> names, std::array<std::int32_t, 3> tries) {
-    HighscoreTable table;
-    table.HighscoreName = std::move(names);
-    table.HighscoreTries = tries;
-    return table;
-}
-
 std::string RegistryErrorOf(const std::function<void()>& action) {
     try {
         action();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "highscore_table.h"
+#include "highscore_tables.h"
 #include "registry_backend.h"
 
 namespace pairfinder::testing {
@@ -24,8 +25,6 @@ RegistryValue Utf16Raw(std::uint32_t type, std::u16string_view characters);
 RegistryValue Dword(std::uint32_t number);
 RegistryValue Raw(std::uint32_t type, std::vector<std::uint8_t> bytes);
 
-// A table as a test writes it down: names and counts of places 1 to 3.
-HighscoreTable Table(std::array<std::string, 3> names, std::array<std::int32_t, 3> tries);
 
 // The message of the RegistryError that action raises, or "no error".
 std::string RegistryErrorOf(const std::function<void()>& action);

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLineEdit>
 
 #include "highscore_store.h"
@@ -129,6 +130,20 @@ TEST_F(PlayingTest, AnEmptyNameIsSavedAsEmptyText) {
     Press("btn_Save");
     EXPECT_EQ(Stored().HighscoreName[0], "");
     EXPECT_EQ(Caption("Zweiter"), "1.  mit 32 Versuchen");
+}
+
+TEST_F(PlayingTest, ANameWithAnAmpersandShowsInTheMenuAsTyped) {
+    PlayToTheEnd();
+    SaveAs("Tom & Jerry");
+    PlayToTheEnd(1);
+    SaveAs("R&B");
+    EXPECT_EQ(Stored().HighscoreName[0], "Tom & Jerry") << "the store keeps the name as typed";
+    EXPECT_EQ(Stored().HighscoreName[1], "R&B");
+
+    // What the menu draws: a single "&" would vanish and underline the letter after it.
+    EXPECT_EQ(Item("Erster")->iconText(), "1. Tom & Jerry mit 32 Versuchen");
+    EXPECT_EQ(Item("Zweiter")->iconText(), "2. R&B mit 33 Versuchen");
+    EXPECT_TRUE(QKeySequence::mnemonic(Caption("Zweiter")).isEmpty()) << "no accelerator letter in a name";
 }
 
 TEST_F(PlayingTest, AFailedPairStaysOpenUntilTheNextHiddenCardIsClicked) {
@@ -277,6 +292,41 @@ TEST_F(DamagedStoreTest, ASaveThatCannotBeWrittenKeepsTheBannerAndTheNameEntry) 
     EXPECT_EQ(Form->Highscores().HighscoreName[1], "Ben") << "the result is ranked in memory all the same";
     EXPECT_EQ(Form->Highscores().HighscoreTries[1], 37);
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(DamagedStoreTest, SavePressedAgainAfterAFailedSaveStoresTheResultOnceWithTheLastName) {
+    // The result will land between two others, so that ranking it twice would push Old out.
+    HighscoreTable before;
+    before.HighscoreName = {"Ann", "Old", "Zed"};
+    before.HighscoreTries = {20, 40, 50};
+    StoreHighscores(before);
+    Open();
+    const QString registry = ConfigHome.filePath(QStringLiteral("pairfinder/registry.reg"));
+    ASSERT_TRUE(QFile::setPermissions(registry, QFileDevice::ReadOwner));
+    PlayToTheEnd(5);
+
+    auto* entry = Find<QLineEdit>("edt_Name");
+    const auto saveAs = [&](const char* name) {
+        entry->clear();
+        QTest::keyClicks(entry, name);
+        Press("btn_Save");
+    };
+    saveAs("Ben");
+    saveAs("Benno");
+    Press("btn_Save");
+    EXPECT_EQ(Errors.size(), 3u);
+    EXPECT_EQ(Form->Highscores().HighscoreName, (std::array<std::string, 3>{"Ann", "Benno", "Old"}))
+        << "the result is in the table once, under the name typed last";
+    EXPECT_EQ(Form->Highscores().HighscoreTries, (std::array<std::int32_t, 3>{20, 37, 40}));
+
+    ASSERT_TRUE(QFile::setPermissions(registry, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    saveAs("Bea");
+    EXPECT_EQ(Errors.size(), 3u) << "the last press succeeded";
+    EXPECT_FALSE(Visible("btn_Save")) << "the save dealt the next game";
+    HighscoreTable stored;
+    LoadHighscores(stored);
+    EXPECT_EQ(stored.HighscoreName, (std::array<std::string, 3>{"Ann", "Bea", "Old"}));
+    EXPECT_EQ(stored.HighscoreTries, (std::array<std::int32_t, 3>{20, 37, 40}));
 }
 
 }  // namespace

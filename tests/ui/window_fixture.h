@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "board_walk.h"
 #include "card_cell.h"
 #include "error_guard.h"
 #include "main_window.h"
@@ -68,27 +69,24 @@ protected:
     bool IsMatched(int p) const { return Form->Board().Matched.at(static_cast<std::size_t>(p)) != 0; }
 
     int PartnerOf(int p) const {
-        for (int q = 0; q < TForm1::CellCount; ++q) {
-            if (q != p && PairAt(q) == PairAt(p)) return q;
-        }
+        const int partner = testing::PartnerOf(Form->Board(), p);
+        if (partner >= 0) return partner;
         ADD_FAILURE() << "position " << p << " has no partner";
         return p;
     }
 
     // A hidden card that does not pair with p.
     int StrangerTo(int p) const {
-        for (int q = 0; q < TForm1::CellCount; ++q) {
-            if (q != p && PairAt(q) != PairAt(p) && !IsMatched(q)) return q;
-        }
+        const int stranger = testing::StrangerTo(Form->Board(), p);
+        if (stranger >= 0) return stranger;
         ADD_FAILURE() << "no stranger to " << p;
         return p;
     }
 
     // A card still in play whose face is not open.
     int HiddenCard() const {
-        for (int p = 0; p < TForm1::CellCount; ++p) {
-            if (!IsMatched(p) && Form->Board().FaceUp.at(static_cast<std::size_t>(p)) == 0) return p;
-        }
+        const int hidden = testing::HiddenCard(Form->Board());
+        if (hidden >= 0) return hidden;
         ADD_FAILURE() << "no hidden card";
         return 0;
     }

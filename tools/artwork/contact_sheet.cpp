@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "artwork.h"
 
@@ -13,8 +14,8 @@ namespace pairfinder::artwork {
 namespace {
 
 constexpr int Margin = 12;
-constexpr int Pitch = 72;  // a card and the gap beside it, as on the board
-constexpr int Columns = 8;
+constexpr int Pitch = metrics::CardPitch;
+constexpr int Columns = metrics::CardColumns;
 constexpr int BlockGap = 36;
 constexpr int BlockWidth = Columns * Pitch - (Pitch - PictureSize);
 const QColor ButtonFace(0xf0, 0xf0, 0xf0);
@@ -40,13 +41,17 @@ void DrawSet(QPainter& painter, int set, QPoint origin, qreal scale) {
 }  // namespace
 
 QImage ContactSheet(qreal scale) {
-    const int topHeight = std::max(BlockHeight(static_cast<int>(FaceSetPaths(0).size())),
-                                   BlockHeight(static_cast<int>(FaceSetPaths(1).size())));
-    const int bottomHeight = std::max(BlockHeight(static_cast<int>(FaceSetPaths(2).size())),
-                                      BlockHeight(static_cast<int>(FaceSetPaths(3).size())));
+    // Two sets side by side, as many rows of them as it takes.
+    const int setRows = (FaceSetCount + 1) / 2;
+    std::vector<int> rowHeights(static_cast<std::size_t>(setRows), 0);
+    for (int set = 0; set < FaceSetCount; ++set) {
+        int& height = rowHeights[static_cast<std::size_t>(set / 2)];
+        height = std::max(height, BlockHeight(static_cast<int>(FaceSetPaths(set).size())));
+    }
+    int setsHeight = 0;
+    for (const int height : rowHeights) setsHeight += height + BlockGap;
     const int stripHeight = std::max({PictureSize, LogoSize.height(), IconSizes[0]});
-    const QSize logical(2 * Margin + 2 * BlockWidth + BlockGap,
-                        2 * Margin + topHeight + bottomHeight + stripHeight + 2 * BlockGap);
+    const QSize logical(2 * Margin + 2 * BlockWidth + BlockGap, 2 * Margin + setsHeight + stripHeight);
 
     QImage sheet(static_cast<int>(std::lround(logical.width() * scale)),
                  static_cast<int>(std::lround(logical.height() * scale)),
@@ -56,22 +61,20 @@ QImage ContactSheet(qreal scale) {
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
+    // Thin rules in the gaps keep the sets apart without putting anything behind the pictures.
     const int rightX = Margin + BlockWidth + BlockGap;
-    const int bottomY = Margin + topHeight + BlockGap;
-    DrawSet(painter, 0, QPoint(Margin, Margin), scale);
-    DrawSet(painter, 1, QPoint(rightX, Margin), scale);
-    DrawSet(painter, 2, QPoint(Margin, bottomY), scale);
-    DrawSet(painter, 3, QPoint(rightX, bottomY), scale);
-
-    // Thin rules in the gaps keep the four sets apart without putting anything behind the pictures.
-    const int stripY = bottomY + bottomHeight + BlockGap;
     painter.setPen(QPen(Divider, 1.0));
+    int rowY = Margin;
+    for (int row = 0; row < setRows; ++row) {
+        DrawSet(painter, 2 * row, QPoint(Margin, rowY), scale);
+        if (2 * row + 1 < FaceSetCount) DrawSet(painter, 2 * row + 1, QPoint(rightX, rowY), scale);
+        rowY += rowHeights[static_cast<std::size_t>(row)] + BlockGap;
+        painter.drawLine(QPointF(Margin, rowY - BlockGap / 2.0),
+                         QPointF(logical.width() - Margin, rowY - BlockGap / 2.0));
+    }
+    const int stripY = rowY;
     painter.drawLine(QPointF(rightX - BlockGap / 2.0, Margin),
                      QPointF(rightX - BlockGap / 2.0, stripY - BlockGap / 2.0));
-    painter.drawLine(QPointF(Margin, bottomY - BlockGap / 2.0),
-                     QPointF(logical.width() - Margin, bottomY - BlockGap / 2.0));
-    painter.drawLine(QPointF(Margin, stripY - BlockGap / 2.0),
-                     QPointF(logical.width() - Margin, stripY - BlockGap / 2.0));
 
     int x = Margin;
     for (const QString& path : BackPaths()) {

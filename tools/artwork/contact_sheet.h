@@ -5,8 +5,8 @@
 
 namespace pairfinder::artwork {
 
-// Face sets 1 and 2 side by side over sets 3 and 4, each in rows of eight at the board's 72-pixel pitch,
-// then the four backs, the logo and the icon at 64, 32 and 16 pixels; all on the button-face grey,
+// The face sets two side by side (1 and 2 over 3 and 4), each in rows of eight at the board's pitch,
+// then the backs, the logo and the icon at 64, 32 and 16 pixels; all on the button-face grey,
 // rendered at `scale` device pixels per pixel.
 QImage ContactSheet(qreal scale);
 
