@@ -55,6 +55,7 @@ Times Measure(const std::vector<Picture>& pictures, qreal scale, int runs) {
         RenderAll(pictures, scale);
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
+    if (times.empty()) return {0.0, 0.0};
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], times.front()};
 }
