@@ -11,11 +11,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "pairs card game: find the pairs among 64 face-down cards
- A single-player pairs (memory) game. 64 cards lie face down in an eight by
- eight grid; turn two at a time, and a matching pair leaves the board. The
- window counts the attempts and keeps the three best results. Four face sets
- and four card backs to choose from. The texts of the window are German.")
+# The first line of the Description comes from the summary above; this is the text below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A single-player pairs (memory) game. 64 cards lie face down in
+an eight by eight grid; turn two at a time, and a matching pair leaves
+the board. The window counts the attempts and keeps the three best
+results. Four face sets and four card backs to choose from. The texts
+of the window are German.")
 # The libraries come from the program itself; Qt's platform plugins and the fonts are loaded at run time,
 # so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
