@@ -50,13 +50,9 @@ public:
     StartupMessages() { Previous = qInstallMessageHandler(&Hold); }
     ~StartupMessages() {
         qInstallMessageHandler(Previous);
+        // Qt hands back its own default handler when no other was installed, so there is always one.
         for (const HeldMessage& held : Held) {
-            const QMessageLogContext context(nullptr, 0, nullptr, held.Category.constData());
-            if (Previous) {
-                Previous(held.Type, context, held.Text);
-            } else {
-                std::fprintf(stderr, "%s\n", qPrintable(held.Text));
-            }
+            Previous(held.Type, QMessageLogContext(nullptr, 0, nullptr, held.Category.constData()), held.Text);
         }
         Held.clear();
     }
