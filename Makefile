@@ -1,22 +1,31 @@
-# One entry point: `make run` plays, `make test` checks everything. Both install what is missing first.
+# Two entry points: `make run` builds the game alone and starts it; `make test` installs and builds everything
+# and checks it. Each installs what it is missing first.
 JOBS ?= $(shell nproc)
 BUILD ?= build
+RUN_BUILD ?= build-run
 ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-build test-asan test-fuzz test-windows bench clean
+.PHONY: deps deps-run build run test test-build test-asan test-fuzz test-windows package bench clean
 
 deps:
-	@./tools/install-deps
+	@./tools/install-deps test
+
+deps-run:
+	@./tools/install-deps run
+
+# A player's build: no tests, and no warnings as errors, so a newer compiler's new warning cannot stop it.
+run: deps-run
+	@[ -f $(RUN_BUILD)/CMakeCache.txt ] || \
+		cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPAIRFINDER_WERROR=OFF $(CMAKE_FLAGS)
+	cmake --build $(RUN_BUILD) --target pairfinder -j $(JOBS)
+	./tools/run-game $(RUN_BUILD)
 
 $(BUILD)/CMakeCache.txt:
 	cmake --preset default -B $(BUILD) $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
-
-run: build
-	./tools/run-game $(BUILD)
 
 test-build: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -35,8 +44,12 @@ test-windows: deps build
 
 test: test-build test-asan test-fuzz test-windows
 
+# The Debian package of the release build, in $(BUILD); `make test` builds and checks it too.
+package: build
+	cmake --build $(BUILD) --target package -j $(JOBS)
+
 bench: deps
 	./bench/run
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-*
+	rm -rf $(BUILD) $(RUN_BUILD) $(ASAN_BUILD) build-*

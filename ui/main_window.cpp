@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <optional>
 #include <utility>
@@ -305,11 +307,33 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (FrameFitted) return;
-    FrameFitted = true;
-    // The layout's size includes the frame, which only the window system knows once the window is shown.
+    FitFrame();
+}
+
+// A window manager reports its frame some time after the window is shown, by moving the client area into it.
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitFrame();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FitFrame();
+}
+
+void TForm1::FitFrame() {
+    // The layout's size includes the frame, which only the window system knows, and only once it has framed
+    // the window; a later theme may change it. Each change of the frame is taken off the client size once,
+    // so a size the player has dragged the window to stays otherwise. A maximised or minimised window has no
+    // size of its own to keep.
+    if (!isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        return;
+    }
     const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0) resize(WindowOuterSize - frame);
+    if (frame == FittedFrame) return;
+    const QSize change = frame - FittedFrame;
+    FittedFrame = frame;
+    resize(size() - change);
 }
 
 }  // namespace pairfinder

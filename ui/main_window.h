@@ -81,6 +81,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The attempt label's size in the layout, for "0"; it grows and shrinks with its number.
@@ -96,6 +98,8 @@ private:
     void DeckClick(int k);
     // Runs a handler inside the error guard; once the window has closed, queued events are dropped.
     void Handle(const std::function<void()>& handler);
+    // Keeps the layout's outer size once the window manager has put its frame round the window.
+    void FitFrame();
 
     // Controls, in the layout's declaration order.
     QScrollArea* Scroller = nullptr;
@@ -132,7 +136,8 @@ private:
     GameRules Game;
     HighscoreStorage Storage;
     bool Closed = false;
-    bool FrameFitted = false;
+    // The frame size already taken off the window's client size.
+    QSize FittedFrame{0, 0};
 };
 
 }  // namespace pairfinder

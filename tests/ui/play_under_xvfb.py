@@ -22,6 +22,10 @@ WIDTH, HEIGHT = 739, 645
 MENU = 18
 CELLS, COLUMNS, CELL, PITCH, MARGIN = 64, 8, 60, 72, 8
 NAME = "Xdotool"
+# Every wait ends, but late enough for a machine whose cores are all busy.
+DEADLINE = 60
+# Two reads this far apart that agree show a picture the program has finished drawing.
+SETTLE = 0.15
 
 
 def fail(message):
@@ -45,14 +49,14 @@ class Player:
         self.env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=str(self.work / "config"))
         (self.work / "config").mkdir()
         self.game = subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = self.run("timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name",
-                               "^Pairfinder$").split()[0]
+        self.window = self.run("timeout", str(DEADLINE), "xdotool", "search", "--sync", "--onlyvisible",
+                               "--name", "^Pairfinder$").split()[0]
 
     def close(self):
         for process in (self.game, self.xvfb):
             if process and process.poll() is None:
                 process.terminate()
-                process.wait(10)
+                process.wait(DEADLINE)
 
     def run(self, *command):
         return subprocess.run(command, env=self.env, check=True, capture_output=True, text=True).stdout
@@ -88,14 +92,26 @@ class Player:
             digest.update(pixels[start:start + CELL * 3])
         return digest.hexdigest()
 
-    def turned(self, p, back):
-        """A screenshot once card p no longer shows its back: the program may still be drawing."""
-        for _ in range(50):
+    def settled(self, accept, what):
+        """A screenshot once the window has stopped changing and accept(pixels) holds.
+
+        On a loaded machine a read can catch a card half painted, so a picture counts only once two reads a
+        short time apart agree.
+        """
+        deadline = time.monotonic() + DEADLINE
+        previous = self.shot()
+        while True:
+            time.sleep(SETTLE)
             pixels = self.shot()
-            if self.picture(pixels, p) != back:
+            if pixels == previous and accept(pixels):
                 return pixels
-            time.sleep(0.1)
-        fail(f"card {p} did not turn over")
+            if time.monotonic() > deadline:
+                fail(f"{what} within {DEADLINE} s")
+            previous = pixels
+
+    def turned(self, p, back):
+        """A settled screenshot once card p no longer shows its back."""
+        return self.settled(lambda pixels: self.picture(pixels, p) != back, f"card {p} did not turn over")
 
     def click_cell(self, p):
         x, y = self.cell_origin(p)
@@ -103,7 +119,9 @@ class Player:
 
 
 def play(player, shots):
-    start = player.shot()
+    # A window not yet painted is one flat colour where the first card goes.
+    start = player.settled(lambda pixels: len(set(pixels[(MENU + MARGIN) * WIDTH * 3:][:WIDTH * 3 * CELL])) > 8,
+                           "the cards were not drawn")
     back = player.picture(start, 0)
     faces = {}        # position -> face picture, for cards seen but still in play
     removed = set()
@@ -152,6 +170,20 @@ def play(player, shots):
     return attempts
 
 
+def wait_for_registry(path, attempts):
+    """The registry file once it holds the saved result as the first place; the save is one rename."""
+    deadline = time.monotonic() + DEADLINE
+    registry = ""
+    while time.monotonic() < deadline:
+        if path.exists():
+            # Written as regedit writes an export: UTF-16LE after its byte order mark.
+            registry = path.read_text(encoding="utf-16")
+            if f'"sErster"="{NAME}"' in registry and f'"iErster"=dword:{attempts:08x}' in registry:
+                return registry
+        time.sleep(SETTLE)
+    fail(f"the result is not the first place within {DEADLINE} s:\n{registry}")
+
+
 def main():
     program = sys.argv[1]
     shots = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else None
@@ -165,16 +197,13 @@ def main():
             player.click(184 + 100, 232 + 10)  # into the name entry
             player.run("xdotool", "type", "--delay", "20", NAME)
             player.click(248 + 56, 272 + 12)   # Save
-            time.sleep(0.3)
-            registry = (pathlib.Path(work) / "config/pairfinder/registry.reg").read_text(encoding="utf-16")
+            registry = wait_for_registry(pathlib.Path(work) / "config/pairfinder/registry.reg", attempts)
             for value in ("sErster", "sZweiter", "sDritter", "iErster", "iZweiter", "iDritter"):
                 if f'"{value}"' not in registry:
                     fail(f"{value} is missing from the registry file:\n{registry}")
-            if f'"sErster"="{NAME}"' not in registry or f'"iErster"=dword:{attempts:08x}' not in registry:
-                fail(f"the result is not the first place:\n{registry}")
 
             player.click_window(135, 9)  # the Highscore menu's title in the menu bar
-            time.sleep(0.3)
+            player.settled(lambda pixels: True, "the window did not settle with the menu open")
             if shots:
                 player.run("import", "-window", "root", "-crop", "739x200+188+70", str(shots / "highscore-menu.png"))
             player.run("xdotool", "key", "Escape")
@@ -183,7 +212,7 @@ def main():
             if player.game.poll() is not None:
                 fail("the program ended before END IT")
             player.click(592 + 16 + 48, 328 + 184 + 16)  # END IT
-            if player.game.wait(10) != 0:
+            if player.game.wait(DEADLINE) != 0:
                 fail(f"exit code {player.game.returncode}")
             print(f"saved as {NAME}, registry file holds the six values, END IT ended the program with 0")
         finally:

@@ -25,19 +25,19 @@ fail() {
 # Xvfb picks a free display itself and reports it, so parallel runs never collide.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     [ -s "$work/display" ] && break
     sleep 0.1
 done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+[ -s "$work/display" ] || fail "Xvfb did not start within 30 s: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 
 mkdir -p "$work/config"
 XDG_CONFIG_HOME="$work/config" "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
-    fail "no window called Pairfinder within 20 s: $(cat "$work/game.log")"
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
+    fail "no window called Pairfinder within 60 s: $(cat "$work/game.log")"
 echo "window $window on $DISPLAY"
 
 # Layout coordinates are in the client area, which starts below the menu bar (18 pixels with the fonts the
@@ -45,25 +45,45 @@ echo "window $window on $DISPLAY"
 menu=18
 click() {
     xdotool mousemove --window "$window" "$1" $(($2 + menu)) click 1
-    sleep 0.5
 }
-# The picture shown by the first card, as a checksum of its pixels.
+# The picture shown by the first card: a checksum of its pixels and the number of its colours.
 first_card() {
     import -window "$window" "$work/shot.png"
-    convert "$work/shot.png" -crop "60x60+8+$((8 + menu))" +repage -format '%#' info:
+    convert "$work/shot.png" -crop "60x60+8+$((8 + menu))" +repage -format '%# %k' info:
 }
+# The first card's picture once it has settled: on a loaded machine a read can catch the card half painted,
+# so a picture counts once two reads a short time apart agree. Waits until the test given as $1 holds for
+# it, and gives up after a deadline that is generous for a loaded machine.
+settled_first_card() {
+    local accept=$1 previous current deadline=$((SECONDS + 60))
+    previous=$(first_card)
+    while :; do
+        sleep 0.3
+        current=$(first_card)
+        if [ "$current" = "$previous" ] && "$accept" "$current"; then
+            echo "$current"
+            return
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        previous=$current
+    done
+}
+# A window not yet painted shows one flat colour where the card goes.
+painted() { [ "${1##* }" -gt 8 ]; }
+not_the_back() { [ "$1" != "$back" ]; }
+the_back() { [ "$1" = "$back" ]; }
 
-back=$(first_card)
+back=$(settled_first_card painted) || fail "the first card was not painted within 60 s"
 click 38 38
-[ "$(first_card)" != "$back" ] || fail "clicking the first card did not turn it over"
+settled_first_card not_the_back >/dev/null || fail "clicking the first card did not turn it over within 60 s"
 
 click 656 368
+settled_first_card the_back >/dev/null || fail "MIX IT did not deal a new game within 60 s"
 kill -0 "$game_pid" 2>/dev/null || fail "the program ended after MIX IT: $(cat "$work/game.log")"
-[ "$(first_card)" = "$back" ] || fail "MIX IT did not deal a new game"
 
 click 656 528
 status=0
-timeout 10 tail --pid="$game_pid" -f /dev/null || fail "END IT did not end the program within 10 s"
+timeout 60 tail --pid="$game_pid" -f /dev/null || fail "END IT did not end the program within 60 s"
 wait "$game_pid" || status=$?
 game_pid=
 [ "$status" -eq 0 ] || fail "the program ended with exit code $status: $(cat "$work/game.log")"

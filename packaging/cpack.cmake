@@ -1,0 +1,28 @@
+# The Debian package of the program, built by `make package` (cpack -G DEB) from the install rules.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pairfinder)
+set(CPACK_PACKAGE_VENDOR "The Pairfinder developers")
+set(CPACK_PACKAGE_CONTACT "The Pairfinder developers <pairfinder@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pairs card game: find the pairs among 64 face-down cards")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The first line of the Description comes from the summary above; this is the text below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A single-player pairs (memory) game. 64 cards lie face down in
+an eight by eight grid; turn two at a time, and a matching pair leaves
+the board. The window counts the attempts and keeps the three best
+results. Four face sets and four card backs to choose from. The texts
+of the window are German.")
+# The libraries come from the program itself; Qt's platform plugins and the fonts are loaded at run time,
+# so no library dependency names them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# Files and folders root-owned with the usual permissions, whoever builds it.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Runs the real program under openbox on its own Xvfb: once the window manager has framed the window, the
+# frame's outer size is the layout's 739 x 645 at 188, 70, and the window's class is the desktop entry's.
+# Usage: window_manager_frame_test.sh PROGRAM DESKTOP_ENTRY
+set -euo pipefail
+
+program=$(realpath "$1")
+entry=$2
+work=$(mktemp -d)
+xvfb_pid=
+wm_pid=
+game_pid=
+
+cleanup() {
+    for pid in "$game_pid" "$wm_pid" "$xvfb_pid"; do
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid"
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Polls a command every 0.2 s until it succeeds; generous, because a loaded machine is slow but gets there.
+wait_for() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what within $seconds s"
+        sleep 0.2
+    done
+}
+
+# Xvfb picks a free display itself and reports it, so parallel runs never collide.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for 20 "Xvfb did not report its display" test -s "$work/display"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# A home of its own, so no configuration of the machine's user changes the frame.
+mkdir -p "$work/home" "$work/config"
+HOME="$work/home" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 30 "openbox did not start: $(cat "$work/openbox.log")" wm_running
+
+XDG_CONFIG_HOME="$work/config" "$program" >"$work/game.log" 2>&1 &
+game_pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
+    fail "no window called Pairfinder within 60 s: $(cat "$work/game.log")"
+
+# The frame as the window manager draws it: the window's ancestor just below the root.
+tree_field() { xwininfo -tree -id "$1" | sed -n "s/^ *$2 window id: \(0x[0-9a-f]*\).*/\1/p"; }
+frame_of() {
+    local id=$1 root parent
+    root=$(tree_field "$id" Root)
+    for _ in 1 2 3 4 5 6 7 8; do
+        parent=$(tree_field "$id" Parent)
+        [ -n "$parent" ] || break
+        if [ "$parent" = "$root" ]; then
+            echo "$id"
+            return
+        fi
+        id=$parent
+    done
+    fail "no frame found round window $1"
+}
+outer() {
+    xwininfo -id "$(frame_of "$window")" |
+        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF}
+             END {print w "x" h "+" x "+" y}'
+}
+framed() { xprop -id "$window" _NET_FRAME_EXTENTS | grep -q '= '; }
+wait_for 30 "openbox did not frame the window" framed
+
+# The program answers the frame with a resize of its own: wait until two reads a second apart agree.
+expected="739x645+188+70"
+stable_at_expected() {
+    local first second
+    first=$(outer)
+    sleep 1
+    second=$(outer)
+    [ "$first" = "$second" ] && [ "$second" = "$expected" ]
+}
+if ! (wait_for 30 "" stable_at_expected) 2>/dev/null; then
+    fail "the frame is $(outer) with extents $(xprop -id "$window" _NET_FRAME_EXTENTS), not $expected"
+fi
+echo "frame $(outer), extents $(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')"
+
+# Docks and task bars link a window to its launcher by its class.
+class=$(xprop -id "$window" WM_CLASS | sed 's/.*= //')
+[ "$class" = '"pairfinder", "pairfinder"' ] || fail "the window's class is $class"
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ "$startup_class" = pairfinder ] || fail "the desktop entry's StartupWMClass is '$startup_class', not pairfinder"
+echo "class $class matches StartupWMClass of $(basename "$entry")"
