@@ -52,7 +52,8 @@ public:
         qInstallMessageHandler(Previous);
         // Qt hands back its own default handler when no other was installed, so there is always one.
         for (const HeldMessage& held : Held) {
-            Previous(held.Type, QMessageLogContext(nullptr, 0, nullptr, held.Category.constData()), held.Text);
+            Previous(held.Type, QMessageLogContext(nullptr, 0, nullptr, held.Category.constData()),
+                     held.Text);
         }
         Held.clear();
     }
@@ -76,11 +77,11 @@ private:
             noConnection = noConnection || held.Text.contains(QStringLiteral("connect to display"));
         }
         if (noConnection) {
-            std::fprintf(stderr, "pairfinder: no display to open the window on: cannot connect to DISPLAY=%s\n",
+            std::fprintf(stderr,
+                         "pairfinder: no display to open the window on: cannot connect to DISPLAY=%s\n",
                          qgetenv("DISPLAY").constData());
         } else {
-            std::fprintf(stderr, "pairfinder: cannot open the window: %s\n",
-                         qPrintable(text.simplified()));
+            std::fprintf(stderr, "pairfinder: cannot open the window: %s\n", qPrintable(text.simplified()));
         }
         std::fflush(stderr);
         std::_Exit(1);

@@ -326,7 +326,8 @@ void TForm1::FitFrame() {
     // the window; a later theme may change it. Each change of the frame is taken off the client size once,
     // so a size the player has dragged the window to stays otherwise. A maximised or minimised window has no
     // size of its own to keep.
-    if (!isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+    if (!isVisible() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
         return;
     }
     const QSize frame = frameGeometry().size() - size();

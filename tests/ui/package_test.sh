@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder, unpacks it into a scratch folder, checks what it holds and
 # what it depends on, plays the unpacked program's smoke test under Xvfb, and has lintian find no error in it.
-# Usage: package_test.sh BUILD_FOLDER
+# Usage: package_test.sh BUILD_FOLDER [CPACK]
 set -euo pipefail
 
 build=$(realpath "$1")
+cpack=${2:-cpack}
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -15,7 +16,7 @@ fail() {
 }
 
 # cpack's staging and the package go to the scratch folder, so a test run leaves the build folder as it was.
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
     fail "cpack failed: $(cat "$work/cpack.log")"
 package=$(find "$work/out" -maxdepth 1 -name 'pairfinder_*.deb' | head -n1)
 [ -n "$package" ] || fail "cpack made no pairfinder_*.deb: $(cat "$work/cpack.log")"

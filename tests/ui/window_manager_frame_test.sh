@@ -94,6 +94,15 @@ if ! (wait_for 30 "" stable_at_expected) 2>/dev/null; then
 fi
 echo "frame $(outer), extents $(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')"
 
+# A size the player drags the window to stays: the frame is taken off once, not on every resize.
+xdotool windowsize "$window" 500 400
+read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+expected="$((500 + left + right))x$((400 + top + bottom))+188+70"
+if ! (wait_for 30 "" stable_at_expected) 2>/dev/null; then
+    fail "after a resize to 500 x 400 the frame is $(outer), not $expected"
+fi
+echo "resized by hand: frame $(outer)"
+
 # Docks and task bars link a window to its launcher by its class.
 class=$(xprop -id "$window" WM_CLASS | sed 's/.*= //')
 [ "$class" = '"pairfinder", "pairfinder"' ] || fail "the window's class is $class"
