@@ -18,9 +18,22 @@ import tempfile
 import time
 
 WIDTH, HEIGHT = 739, 645
-# The client area starts below the menu bar, 18 pixels high with the fonts the install script brings.
-MENU = 18
-CELLS, COLUMNS, CELL, PITCH, MARGIN = 64, 8, 60, 72, 8
+
+
+def card_metrics():
+    """Card and menu sizes as the build wrote them out, in the file PAIRFINDER_CARD_METRICS names."""
+    path = os.environ.get("PAIRFINDER_CARD_METRICS")
+    if not path:
+        sys.exit("set PAIRFINDER_CARD_METRICS to card_metrics.env in the build folder")
+    pairs = (line.split("=", 1) for line in pathlib.Path(path).read_text().splitlines() if "=" in line)
+    return {name.strip(): int(value) for name, value in pairs}
+
+
+METRICS = card_metrics()
+# The client area starts below the menu bar.
+MENU = METRICS["MenuBarHeight"]
+CELLS = 64
+COLUMNS, CELL, PITCH, MARGIN = (METRICS[k] for k in ("CardColumns", "CardSize", "CardPitch", "CardMargin"))
 NAME = "Xdotool"
 # Every wait ends, but late enough for a machine whose cores are all busy.
 DEADLINE = 60

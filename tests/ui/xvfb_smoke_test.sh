@@ -40,16 +40,21 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pairfinder$' | 
     fail "no window called Pairfinder within 60 s: $(cat "$work/game.log")"
 echo "window $window on $DISPLAY"
 
-# Layout coordinates are in the client area, which starts below the menu bar (18 pixels with the fonts the
-# install script brings; every target below is at least 30 pixels high, so a few pixels more do no harm).
-menu=18
+# Card and menu sizes as the build wrote them out (PAIRFINDER_CARD_METRICS: its card_metrics.env). Layout
+# coordinates are in the client area, which starts below the menu bar; every target below is at least 30
+# pixels high, so a menu a few pixels taller with other fonts does no harm.
+metrics=${PAIRFINDER_CARD_METRICS:?set PAIRFINDER_CARD_METRICS to card_metrics.env in the build folder}
+# shellcheck source=/dev/null
+. "$metrics"
+menu=$MenuBarHeight
 click() {
     xdotool mousemove --window "$window" "$1" $(($2 + menu)) click 1
 }
 # The picture shown by the first card: a checksum of its pixels and the number of its colours.
 first_card() {
     import -window "$window" "$work/shot.png"
-    convert "$work/shot.png" -crop "60x60+8+$((8 + menu))" +repage -format '%# %k' info:
+    convert "$work/shot.png" -crop "${CardSize}x${CardSize}+$CardMargin+$((CardMargin + menu))" +repage \
+        -format '%# %k' info:
 }
 # The first card's picture once it has settled: on a loaded machine a read can catch the card half painted,
 # so a picture counts once two reads a short time apart agree. Waits until the test given as $1 holds for
