@@ -7,11 +7,13 @@ It remembers every face it has seen, takes a known pair whenever it has one, sav
 and checks that the highscore menu and the registry file then hold it. With a folder it also writes
 screenshot-playing.png (a failed pair open) and screenshot-finished.png (the banner and the name entry).
 """
+import ctypes
 import hashlib
 import os
 import pathlib
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -45,25 +47,39 @@ def fail(message):
     raise SystemExit("FAIL: " + message)
 
 
+def end_with_this_test():
+    """Run in a child before it starts: the kernel kills it when the test's process goes, however that goes."""
+    libc = ctypes.CDLL(None, use_errno=True)
+    libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+
+
 class Player:
     def __init__(self, program, work):
         self.work = pathlib.Path(work)
         self.game = None
         # Xvfb picks a free display itself and reports it, so parallel runs never collide.
         read_end, write_end = os.pipe()
+        # Its output goes nowhere: a server left holding the test runner's pipe would keep the runner waiting.
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=end_with_this_test)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             display = pipe.readline().strip()
         if not display:
+            self.close()
             fail("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=str(self.work / "config"))
         (self.work / "config").mkdir()
-        self.game = subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = self.run("timeout", str(DEADLINE), "xdotool", "search", "--sync", "--onlyvisible",
-                               "--name", "^Pairfinder$").split()[0]
+        self.game = subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     preexec_fn=end_with_this_test)
+        try:
+            self.window = self.run("timeout", str(DEADLINE), "xdotool", "search", "--sync", "--onlyvisible",
+                                   "--name", "^Pairfinder$").split()[0]
+        except BaseException:
+            self.close()
+            raise
 
     def close(self):
         for process in (self.game, self.xvfb):
@@ -72,6 +88,9 @@ class Player:
                 process.wait(DEADLINE)
 
     def run(self, *command):
+        # A program that has gone fails the test at once instead of after every wait's deadline.
+        if self.game and self.game.poll() is not None:
+            fail(f"the program ended unexpectedly with {self.game.returncode}")
         return subprocess.run(command, env=self.env, check=True, capture_output=True, text=True).stdout
 
     def click_window(self, x, y):
@@ -233,4 +252,6 @@ def main():
 
 
 if __name__ == "__main__":
+    # A test runner that gives up on the test stops it with SIGTERM: end through the same cleanup as a failure.
+    signal.signal(signal.SIGTERM, lambda signum, frame: fail("stopped from outside"))
     main()

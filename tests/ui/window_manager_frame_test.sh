@@ -39,19 +39,22 @@ wait_for() {
 }
 
 # Xvfb picks a free display itself and reports it, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The server and the program die with this script even when it is killed (setpriv --pdeathsig), and write
+# nothing to the test runner's pipe, which a stray one would keep open.
+setpriv --pdeathsig KILL Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" \
+    >/dev/null 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for 20 "Xvfb did not report its display" test -s "$work/display"
 export DISPLAY=":$(head -n1 "$work/display")"
 
 # A home of its own, so no configuration of the machine's user changes the frame.
 mkdir -p "$work/home" "$work/config"
-HOME="$work/home" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+HOME="$work/home" setpriv --pdeathsig KILL openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm_pid=$!
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 wait_for 30 "openbox did not start: $(cat "$work/openbox.log")" wm_running
 
-XDG_CONFIG_HOME="$work/config" "$program" >"$work/game.log" 2>&1 &
+XDG_CONFIG_HOME="$work/config" setpriv --pdeathsig KILL "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
     fail "no window called Pairfinder within 60 s: $(cat "$work/game.log")"

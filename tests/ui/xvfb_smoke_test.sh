@@ -23,7 +23,10 @@ fail() {
 }
 
 # Xvfb picks a free display itself and reports it, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The server and the program die with this script even when it is killed (setpriv --pdeathsig), and write
+# nothing to the test runner's pipe, which a stray one would keep open.
+setpriv --pdeathsig KILL Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" \
+    >/dev/null 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 300); do
     [ -s "$work/display" ] && break
@@ -33,7 +36,7 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 mkdir -p "$work/config"
-XDG_CONFIG_HOME="$work/config" "$program" >"$work/game.log" 2>&1 &
+XDG_CONFIG_HOME="$work/config" setpriv --pdeathsig KILL "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
