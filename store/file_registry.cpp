@@ -70,19 +70,17 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
     if (::fstat(fd.Get(), &status) != 0) FailReading(file, std::strerror(errno));
     if (!S_ISREG(status.st_mode)) FailReading(file, "it is not a regular file");
     std::string bytes;
+    bytes.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)), MaxRegFileBytes) +
+                  1);
+    char buffer[65536];
     // One byte past the limit is enough for the parser to report the size.
-    const auto limit = MaxRegFileBytes + 1;
-    bytes.resize(std::min(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 1, limit));
-    std::size_t done = 0;
-    while (done < limit) {
-        if (done == bytes.size()) bytes.resize(std::min(bytes.size() * 2, limit));
-        const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+    while (bytes.size() <= MaxRegFileBytes) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) FailReading(file, std::strerror(errno));
         if (n == 0) break;
-        done += static_cast<std::size_t>(n);
+        bytes.append(buffer, static_cast<std::size_t>(n));
     }
-    bytes.resize(done);
     return bytes;
 }
 
@@ -139,11 +137,13 @@ bool IsOurTempFile(const std::string& entry, const std::string& fileName) {
 void RemoveLeftTempFiles(const fs::path& file) {
     std::error_code error;
     const std::string fileName = file.filename().string();
-    for (fs::directory_iterator it(file.parent_path(), error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(file.parent_path(), error), end; !error && it != end;
+         it.increment(error)) {
         const std::string entry = it->path().filename().string();
         if (!IsOurTempFile(entry, fileName)) continue;
         struct stat status {};
-        if (::lstat(it->path().c_str(), &status) == 0 && S_ISREG(status.st_mode)) ::unlink(it->path().c_str());
+        if (::lstat(it->path().c_str(), &status) == 0 && S_ISREG(status.st_mode))
+            ::unlink(it->path().c_str());
     }
 }
 
@@ -284,7 +284,8 @@ bool FileRegistryBackend::KeyExistsWithFullAccess(const std::string& keyPath) {
     Kept.reset();
     if (!IsWritable(FilePath)) return false;
     auto session = std::make_unique<Session>(FilePath.parent_path(), LockWait);
-    if (session->Lock.Busy()) throw RegistryBusyError("The registry file '" + FilePath.string() + "' is busy");
+    if (session->Lock.Busy())
+        throw RegistryBusyError("The registry file '" + FilePath.string() + "' is busy");
     if (!session->Lock.Held()) return false;
     session->Document = LoadDocument(FilePath);
     const bool exists = session->Document.HasKey(NormalizedKeyPath(keyPath));

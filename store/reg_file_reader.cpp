@@ -13,16 +13,6 @@ namespace pairfinder {
 
 namespace {
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -41,7 +31,6 @@ int HexDigit(char c) {
 }
 
 // Accepts only what an encoder could have produced, so a stray Latin-1 byte is reported, not replaced:
-
 // the decoder turns every malformed sequence into U+FFFD, which no longer matches the original bytes.
 bool IsValidUtf8(std::string_view text) {
     return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
@@ -134,14 +123,14 @@ private:
         if (close == std::string_view::npos || close != line.size() - 1) Fail("a key line must end with ']'");
         const std::string_view name = line.substr(1, close - 1);
         if (name.starts_with('-')) Fail("deleting a key is not something this file can hold");
-        if (!StartsWithNoCase(name, RegFileRoot) ||
+        if (AsciiLower(name.substr(0, RegFileRoot.size())) != AsciiLower(RegFileRoot) ||
             (name.size() > RegFileRoot.size() && name[RegFileRoot.size()] != '\\')) {
             Fail("only keys under HKEY_CURRENT_USER belong in this file");
         }
         std::string_view path = name.substr(RegFileRoot.size());
         if (!path.empty()) path.remove_prefix(1);
         if (name.size() > RegFileRoot.size() && (path.empty() || path.starts_with('\\') ||
-                                              path.ends_with('\\') || path.find("\\\\") != path.npos)) {
+                                                 path.ends_with('\\') || path.find("\\\\") != path.npos)) {
             Fail("a key name has an empty part");
         }
         CurrentKey = &Document.FindOrAddKey(path);

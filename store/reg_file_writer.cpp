@@ -112,7 +112,8 @@ std::size_t EncodedRegFileSize(std::string_view text) {
     std::size_t units = 0;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        // A character's first byte counts one unit; one of four bytes needs a surrogate pair; "\n" gets a "\r".
+        // A character's first byte counts one unit; one of four bytes needs a surrogate pair; "\n" gets a
+        // "\r".
         if ((byte & 0xC0) != 0x80) ++units;
         if (byte >= 0xF0 || byte == '\n') ++units;
     }

@@ -123,20 +123,23 @@ std::u16string Utf16TextOf(const std::string& bytes) {
 
 TEST_F(FileRegistry, TheFirstSaveWritesSixValuesAsRegeditWritesAnExport) {
     StoreHighscores(Table({"J\xC3\xBCrgen", " ", " "}, {41, -1, -1}), Backend);
-    EXPECT_EQ(Utf16TextOf(ReadBytes(File())), u"Windows Registry Editor Version 5.00\r\n"
-                                              u"\r\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n"
-                                              u"\"sErster\"=\"J\u00fcrgen\"\r\n"
-                                              u"\"sZweiter\"=\" \"\r\n"
-                                              u"\"sDritter\"=\" \"\r\n"
-                                              u"\"iErster\"=dword:00000029\r\n"
-                                              u"\"iZweiter\"=dword:ffffffff\r\n"
-                                              u"\"iDritter\"=dword:ffffffff\r\n");
+    EXPECT_EQ(Utf16TextOf(ReadBytes(File())),
+              u"Windows Registry Editor Version 5.00\r\n"
+              u"\r\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n"
+              u"\"sErster\"=\"J\u00fcrgen\"\r\n"
+              u"\"sZweiter\"=\" \"\r\n"
+              u"\"sDritter\"=\" \"\r\n"
+              u"\"iErster\"=dword:00000029\r\n"
+              u"\"iZweiter\"=dword:ffffffff\r\n"
+              u"\"iDritter\"=dword:ffffffff\r\n");
     EXPECT_EQ(FolderEntries(Folder()), (std::vector<std::string>{"registry.reg"}));
 }
 
 TEST_F(FileRegistry, AFileOfAnEarlierVersionInUtf8IsReadAndRewrittenAsUtf16) {
-    WriteBytes(File(), Header + "\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\n\"sErster\"=\"J\xC3\xBCrgen\"\n"
-                                "\"iErster\"=dword:00000029\n\"iZweiter\"=dword:ffffffff\n\"iDritter\"=dword:ffffffff\n");
+    WriteBytes(File(),
+               Header +
+                   "\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\n\"sErster\"=\"J\xC3\xBCrgen\"\n"
+                   "\"iErster\"=dword:00000029\n\"iZweiter\"=dword:ffffffff\n\"iDritter\"=dword:ffffffff\n");
     HighscoreTable table;
     LoadHighscores(table, Backend);
     EXPECT_EQ(table.HighscoreName[0], "J\xC3\xBCrgen");
@@ -210,7 +213,8 @@ TEST_F(FileRegistry, AWriteThatRunsOutOfSpaceLeavesThePreviousFileAndNoTempFile)
     StoreHighscores(Table({"Anna", "Bernd", "Carla"}, {31, 40, 52}), Backend);
     const std::string before = ReadBytes(File());
 
-    // A file size limit of half the file's size lets the temp file's write stop half-way, as a full disk would.
+    // A file size limit of half the file's size lets the temp file's write stop half-way, as a full disk
+    // would.
     struct rlimit oldLimit {};
     ::getrlimit(RLIMIT_FSIZE, &oldLimit);
     const auto oldSignal = ::signal(SIGXFSZ, SIG_IGN);

@@ -1,12 +1,11 @@
 // The registry export text that stands in for the registry: what a hand, regedit or Wine may have written,
 // what the store writes back, and how a damaged file is reported.
-#include "reg_file_reader.h"
-#include "reg_file_writer.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "reg_file_reader.h"
+#include "reg_file_writer.h"
 #include "registry_error.h"
 #include "scratch_registry.h"
 

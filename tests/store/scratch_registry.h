@@ -25,7 +25,6 @@ RegistryValue Utf16Raw(std::uint32_t type, std::u16string_view characters);
 RegistryValue Dword(std::uint32_t number);
 RegistryValue Raw(std::uint32_t type, std::vector<std::uint8_t> bytes);
 
-
 // The message of the RegistryError that action raises, or "no error".
 std::string RegistryErrorOf(const std::function<void()>& action);
 

@@ -14,8 +14,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -35,6 +35,7 @@ namespace fs = std::filesystem;
 using testing::FolderEntries;
 using testing::ReadBytes;
 using testing::RegistryErrorOf;
+using testing::RoundTable;
 using testing::Table;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -76,12 +77,6 @@ public:
     explicit Deadline(unsigned seconds) { ::alarm(seconds); }
     ~Deadline() { ::alarm(0); }
 };
-
-// A whole save of one round: every value differs from every other round's, so a mix shows.
-HighscoreTable RoundTable(int round) {
-    const std::string name = "R" + std::to_string(round);
-    return Table({name + "a", name + "b", name + "c"}, {round * 3 + 1, round * 3 + 2, round * 3 + 3});
-}
 
 bool IsOneRoundsTable(const HighscoreTable& table) {
     const std::string& first = table.HighscoreName[0];
@@ -135,8 +130,8 @@ protected:
         EXPECT_TRUE(badLoads.empty()) << badLoads.size() << " of " << kills
                                       << " loads saw a mixed or damaged table, first " << badLoads.front();
         EXPECT_GT(midSave, 0) << "no kill out of " << kills << " landed inside a save";
-        std::printf("%d kills, %d of them inside a save, %zu loads saw a mixed or damaged table\n", kills, midSave,
-                    badLoads.size());
+        std::printf("%d kills, %d of them inside a save, %zu loads saw a mixed or damaged table\n", kills,
+                    midSave, badLoads.size());
 
         // The next save sweeps up what the killed ones left.
         FileRegistryBackend backend(File());
@@ -184,7 +179,8 @@ class SmallDisk {
 public:
     SmallDisk(const fs::path& where, const char* size) : Where(where) {
         fs::create_directories(where);
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
             Why = std::string("no mount namespace: ") + std::strerror(errno);
             return;
         }
@@ -227,13 +223,14 @@ TEST_F(StoreAccidents, ASaveOnAFullDiskFailsWholeAndKeepsThePreviousFileByteForB
     if (!small.Mounted) GTEST_SKIP() << small.Why;
     const fs::path file = disk / "pairfinder" / "registry.reg";
     // A large hand-added value makes the file big enough for a save to run out of room half-way.
-    WriteBytes(file, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"blob\"=hex:" +
-                         [] {
-                             std::string hex = "00";
-                             for (int i = 1; i < 20000; ++i) hex += ",00";
-                             return hex;
-                         }() +
-                         "\n");
+    WriteBytes(
+        file, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"blob\"=hex:" +
+                  [] {
+                      std::string hex = "00";
+                      for (int i = 1; i < 20000; ++i) hex += ",00";
+                      return hex;
+                  }() +
+                  "\n");
     FileRegistryBackend backend(file);
     StoreHighscores(RoundTable(1), backend);
     const std::string before = ReadBytes(file);
@@ -264,7 +261,8 @@ TEST_F(StoreAccidents, ASaveOnAFullDiskFailsWholeAndKeepsThePreviousFileByteForB
 
 TEST_F(StoreAccidents, AFifoASocketOrADeviceInPlaceOfTheFileIsReportedAtOnceByName) {
     fs::create_directories(Folder());
-    const std::string expected = "Cannot read the registry file '" + File().string() + "': it is not a regular file";
+    const std::string expected =
+        "Cannot read the registry file '" + File().string() + "': it is not a regular file";
     const auto checkRefused = [&](const char* what) {
         SCOPED_TRACE(what);
         Deadline deadline(20);
@@ -321,7 +319,8 @@ TEST_F(StoreAccidents, AStoreLockedByAnotherProgramFailsAfterABoundedWaitAndKeep
         Deadline deadline(30);
         FileRegistryBackend backend(File(), std::chrono::milliseconds(300));
         HighscoreTable table;
-        EXPECT_EQ(RegistryErrorOf([&] { LoadHighscores(table, backend); }), "Failed to get data for 'sErster'");
+        EXPECT_EQ(RegistryErrorOf([&] { LoadHighscores(table, backend); }),
+                  "Failed to get data for 'sErster'");
         EXPECT_EQ(table, HighscoreTable{});
         EXPECT_EQ(RegistryErrorOf([&] { StoreHighscores(RoundTable(2), backend); }),
                   "Failed to set data for 'sErster'");

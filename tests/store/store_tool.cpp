@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "highscore_store.h"
+#include "highscore_tables.h"
 #include "reg_file_reader.h"
 #include "reg_file_writer.h"
 #include "registry_error.h"
@@ -36,7 +37,8 @@ int Dump(const std::string& file, const std::string& keyPath) {
         if (path != prefix && !path.starts_with(prefix + "\\")) continue;
         for (const auto& [name, value] : key.Values) {
             std::ostringstream line;
-            line << path.substr(prefix.size()) << '|' << pairfinder::AsciiLower(name) << '|' << value.Type << '|';
+            line << path.substr(prefix.size()) << '|' << pairfinder::AsciiLower(name) << '|' << value.Type
+                 << '|';
             for (const auto byte : value.Data) {
                 static constexpr char Digits[] = "0123456789abcdef";
                 line << Digits[byte >> 4] << Digits[byte & 0xF];
@@ -56,13 +58,7 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     try {
         if (command == "save" && argc == 3) {
-            // Every value of a round differs from every other round's, so a mixed table shows.
-            const std::string round = argv[2];
-            HighscoreTable table;
-            table.HighscoreName = {"R" + round + "a", "R" + round + "b", "R" + round + "c"};
-            const int n = std::atoi(argv[2]);
-            table.HighscoreTries = {n * 3 + 1, n * 3 + 2, n * 3 + 3};
-            pairfinder::StoreHighscores(table);
+            pairfinder::StoreHighscores(pairfinder::testing::RoundTable(std::atoi(argv[2])));
             return 0;
         }
         if (command == "load" && argc == 2) {

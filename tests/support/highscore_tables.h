@@ -18,4 +18,11 @@ inline HighscoreTable Table(std::array<std::string, HighscoreTable::Places> name
     return table;
 }
 
+// The table of one save in a run of saves: every name and count differs from every other round's, so a
+// table mixed from two saves never passes for one.
+inline HighscoreTable RoundTable(int round) {
+    const std::string name = "R" + std::to_string(round);
+    return Table({name + "a", name + "b", name + "c"}, {round * 3 + 1, round * 3 + 2, round * 3 + 3});
+}
+
 }  // namespace pairfinder::testing
