@@ -119,7 +119,8 @@ int RunApplication(int& argc, char** argv) {
     QApplication application(argc, argv);
     startup.reset();
     SetApplicationIdentity();
-    QApplication::setWindowIcon(artwork::ApplicationIcon());
+    // Windows finds the icon, in all its sizes, among the program's resources.
+    if (!ProgramFileCarriesIcon()) QApplication::setWindowIcon(artwork::ApplicationIcon());
     SetErrorDisplay(ShowErrorBox);
     Guarded([] {
         TForm1 form1;

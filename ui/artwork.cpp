@@ -1,8 +1,7 @@
 // Where the compiled-in pictures live and how one is rendered to a pixmap for the screen.
 #include "artwork.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QImage>
 #include <cmath>
 #include <span>
 
@@ -29,30 +28,31 @@ QStringList BackPaths() {
 }
 
 QString LogoPath() {
-    return QStringLiteral(":/logo.svg");
+    return QStringLiteral(":/logo.png");
 }
 
 QString IconPath() {
-    return QStringLiteral(":/icon.svg");
+    return QStringLiteral(":/icon.png");
 }
 
 QIcon ApplicationIcon() {
-    // One rendering: Qt scales it down for the smaller sizes, and parsing the SVG is most of the cost.
+    // One picture: Qt scales it down for the smaller sizes.
     return QIcon(Render(IconPath(), QSize(64, 64), 1.0));
 }
 
 QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio) {
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid()) return {};
     const QSize pixels(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
                        static_cast<int>(std::lround(size.height() * devicePixelRatio)));
-    QPixmap pixmap(pixels);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    QImage image;
+    if (devicePixelRatio > 1.0 && path.endsWith(QStringLiteral(".png"))) {
+        image.load(path.chopped(4) + QStringLiteral("@2x.png"));
     }
+    if (image.isNull()) image.load(path);
+    if (image.isNull() || pixels.isEmpty()) return {};
+    if (image.size() != pixels) {
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }

@@ -19,7 +19,7 @@ inline constexpr int BackCount = static_cast<int>(manifest::Backs.size());
 inline constexpr int PictureSize = metrics::CardSize;
 inline constexpr QSize LogoSize{96, 69};
 
-// Resource paths of face set 0..FaceSetCount - 1, in picture order ("face00.svg" is picture 0); empty for
+// Resource paths of face set 0..FaceSetCount - 1, in picture order ("face00.png" is picture 0); empty for
 // another set.
 QStringList FaceSetPaths(int set);
 // Resource paths of the back pictures, in menu order.
@@ -31,8 +31,9 @@ QString IconPath();
 // it knows, which costs more at start-up than the rest of the window's pictures together.
 QIcon ApplicationIcon();
 
-// Renders an SVG at `size` device-independent pixels, crisp at the given device pixel ratio, on a
-// transparent background. A path that does not load gives a null pixmap.
+// The picture at `path` for `size` device-independent pixels at the given device pixel ratio. The build
+// rendered every drawing to PNG at 1x and 2x ("name@2x.png"); a high-density screen gets the 2x picture,
+// scaled to the screen's exact ratio where that is not 2. A path that does not load gives a null pixmap.
 QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio);
 
 }  // namespace pairfinder::artwork

@@ -46,6 +46,10 @@ std::string ProgramFilePath() {
     return utf8;
 }
 
+bool ProgramFileCarriesIcon() {
+    return true;
+}
+
 #else
 
 int StartupShowCommand() {
@@ -54,6 +58,10 @@ int StartupShowCommand() {
 
 std::string ProgramFilePath() {
     return {};
+}
+
+bool ProgramFileCarriesIcon() {
+    return false;
 }
 
 #endif

@@ -18,4 +18,8 @@ int StartupShowCommand();
 // such rule, and the caller then asks the toolkit.
 std::string ProgramFilePath();
 
+// True where the window system takes the program's icon from the program file itself (Windows, from its
+// resources); elsewhere the program hands the icon to each window.
+bool ProgramFileCarriesIcon();
+
 }  // namespace pairfinder

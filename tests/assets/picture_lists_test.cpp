@@ -1,14 +1,19 @@
-// The compiled-in picture lists: how many pictures each holds, in which order, and how each file renders.
+// The compiled-in picture lists: how many pictures each holds, in which order, how each drawing is made, and
+// that the pictures the program carries are those drawings as the SVG renderer makes them.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 #include <QSvgRenderer>
 
 #include "artwork.h"
 #include "picture_signature.h"
+#include "svg_picture.h"
 
 namespace pairfinder::artwork {
 namespace {
@@ -26,6 +31,11 @@ double CoveredShare(const QImage& image) {
         for (int x = 0; x < image.width(); ++x) covered += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
     }
     return static_cast<double>(covered) / (image.width() * image.height());
+}
+
+// The drawing a carried picture was rendered from: ":/faces1/face00.png" is faces1/face00.svg under assets/.
+QString DrawingOf(const QString& picture) {
+    return QStringLiteral(PAIRFINDER_ARTWORK_DIR) + picture.mid(1).chopped(4) + QStringLiteral(".svg");
 }
 
 int DistinctColours(const QImage& image) {
@@ -55,7 +65,7 @@ TEST(PictureLists, PictureNumberNIsFileNumberN) {
     for (int set = 0; set < FaceSetCount; ++set) {
         const QStringList paths = FaceSetPaths(set);
         for (int i = 0; i < paths.size(); ++i) {
-            EXPECT_EQ(QFileInfo(paths[i]).fileName(), QStringLiteral("face%1.svg").arg(i, 2, 10, QChar('0')))
+            EXPECT_EQ(QFileInfo(paths[i]).fileName(), QStringLiteral("face%1.png").arg(i, 2, 10, QChar('0')))
                 << "set " << set + 1;
         }
     }
@@ -66,13 +76,13 @@ TEST(PictureLists, FourBacksInMenuOrder) {
     ASSERT_EQ(backs.size(), 4);
     EXPECT_EQ(BackCount, 4);
     for (int i = 0; i < backs.size(); ++i) {
-        EXPECT_EQ(QFileInfo(backs[i]).fileName(), QStringLiteral("back%1.svg").arg(i + 1));
+        EXPECT_EQ(QFileInfo(backs[i]).fileName(), QStringLiteral("back%1.png").arg(i + 1));
     }
 }
 
 TEST(PictureFiles, EveryCardPictureIsDrawnForSixtyBySixty) {
     for (const QString& path : AllCardPictures()) {
-        const QSvgRenderer renderer(path);
+        const QSvgRenderer renderer(DrawingOf(path));
         ASSERT_TRUE(renderer.isValid()) << qPrintable(path);
         EXPECT_EQ(renderer.defaultSize(), QSize(PictureSize, PictureSize)) << qPrintable(path);
         EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, PictureSize, PictureSize)) << qPrintable(path);
@@ -80,8 +90,8 @@ TEST(PictureFiles, EveryCardPictureIsDrawnForSixtyBySixty) {
 }
 
 TEST(PictureFiles, TheLogoIsDrawnForItsPanelAndTheIconIsSquare) {
-    EXPECT_EQ(QSvgRenderer(LogoPath()).defaultSize(), LogoSize);
-    const QSize icon = QSvgRenderer(IconPath()).defaultSize();
+    EXPECT_EQ(QSvgRenderer(DrawingOf(LogoPath())).defaultSize(), LogoSize);
+    const QSize icon = QSvgRenderer(DrawingOf(IconPath())).defaultSize();
     EXPECT_FALSE(icon.isEmpty());
     EXPECT_EQ(icon.width(), icon.height());
 }
@@ -94,7 +104,7 @@ TEST(PictureFiles, UseOnlyPlainShapesAndStayCheapToRender) {
     QStringList paths = AllCardPictures();
     paths << LogoPath() << IconPath();
     for (const QString& path : paths) {
-        QFile file(path);
+        QFile file(DrawingOf(path));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
         const QString text = QString::fromUtf8(file.readAll());
         for (const QString& word : forbidden) {
@@ -102,6 +112,33 @@ TEST(PictureFiles, UseOnlyPlainShapesAndStayCheapToRender) {
                 << qPrintable(path) << " uses " << qPrintable(word);
         }
         EXPECT_LT(text.size(), 4096) << qPrintable(path) << " is too heavy for a small picture";
+    }
+}
+
+TEST(Rendering, EveryPictureIsItsDrawingAsTheSvgRendererMakesItAtOneAndTwoTimes) {
+    struct Case {
+        QString Path;
+        QSize Size;
+    };
+    std::vector<Case> cases{{LogoPath(), LogoSize}, {IconPath(), QSize(64, 64)}};
+    for (const QString& path : AllCardPictures()) cases.push_back({path, QSize(PictureSize, PictureSize)});
+    for (const auto& [path, size] : cases) {
+        for (const int scale : {1, 2}) {
+            const QImage carried = Render(path, size, scale).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage drawn = RenderSvg(DrawingOf(path), size * scale).convertToFormat(QImage::Format_ARGB32);
+            ASSERT_EQ(carried.size(), size * scale) << qPrintable(path) << " at " << scale << "x";
+            // PNG keeps colours unpremultiplied: a half-covered edge pixel may come back one step off.
+            int largest = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QRgb a = carried.pixel(x, y);
+                    const QRgb b = drawn.pixel(x, y);
+                    largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                        std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                }
+            }
+            EXPECT_LE(largest, 1) << qPrintable(path) << " at " << scale << "x";
+        }
     }
 }
 

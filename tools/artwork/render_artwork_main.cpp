@@ -1,0 +1,52 @@
+// Renders SVG drawings to the PNG pictures the program carries: each at 1x and, for high-density screens,
+// at 2x ("name@2x.png"), so the program needs no SVG renderer of its own.
+// Usage: pairfinder_render_artwork SOURCE_FOLDER OUTPUT_FOLDER WIDTHxHEIGHT RELATIVE_PATH.svg...
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <cstdio>
+
+#include "svg_picture.h"
+
+namespace {
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "pairfinder_render_artwork: %s\n", qPrintable(message));
+    return 1;
+}
+
+// Written through a temporary file, so a stopped build never leaves half a picture that looks finished.
+bool Save(const QImage& image, const QString& file) {
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && image.save(&out, "PNG") && out.commit();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 5) {
+        return Fail(QStringLiteral("usage: pairfinder_render_artwork SOURCE OUTPUT WIDTHxHEIGHT FILE.svg..."));
+    }
+    const QDir source(arguments[1]);
+    const QDir output(arguments[2]);
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(arguments[3]);
+    if (!size.hasMatch()) return Fail(QStringLiteral("%1 is not a size such as 60x60").arg(arguments[3]));
+    const QSize pictureSize(size.captured(1).toInt(), size.captured(2).toInt());
+
+    for (const QString& relative : arguments.mid(4)) {
+        if (!relative.endsWith(QStringLiteral(".svg"))) return Fail(QStringLiteral("%1 is not an SVG file").arg(relative));
+        const QString base = output.filePath(relative.chopped(4));
+        if (!QDir().mkpath(QFileInfo(base).path())) return Fail(QStringLiteral("cannot create the folder of %1").arg(base));
+        for (const int scale : {1, 2}) {
+            const QImage image = pairfinder::artwork::RenderSvg(source.filePath(relative), pictureSize * scale);
+            if (image.isNull()) return Fail(QStringLiteral("%1 does not load as SVG").arg(source.filePath(relative)));
+            const QString file = base + (scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png"));
+            if (!Save(image, file)) return Fail(QStringLiteral("cannot write %1").arg(file));
+        }
+    }
+    return 0;
+}
