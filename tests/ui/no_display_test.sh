@@ -12,14 +12,15 @@ fail() {
     exit 1
 }
 
+# shellcheck source=tests/ui/program_env.sh
+. "$(dirname "$0")/program_env.sh"
+
 # Runs the program in a bare environment plus the given variables; it must end on its own within 60 s.
 expect_refusal() {
     local what=$1
     shift
     local status=0
-    timeout 60 env -i PATH="$PATH" HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \
-        ASAN_OPTIONS="${ASAN_OPTIONS:-}" LSAN_OPTIONS="${LSAN_OPTIONS:-}" "$@" "$program" \
-        >"$work/out" 2>"$work/err" || status=$?
+    program_env "$work" "$@" timeout 60 "$program" >"$work/out" 2>"$work/err" || status=$?
     [ "$status" -eq 1 ] || fail "$what: exit code $status, not 1; stderr: $(cat "$work/err")"
     [ ! -s "$work/out" ] || fail "$what: wrote to stdout: $(cat "$work/out")"
     [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$what: stderr is not one line: $(cat "$work/err")"
@@ -39,7 +40,6 @@ expect_refusal "xcb asked for by name, no server" DISPLAY=":$number" QT_QPA_PLAT
 
 # Offscreen needs no display: the program must get as far as its event loop and stay there.
 status=0
-timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" \
-    "$program" >/dev/null 2>"$work/err" || status=$?
+program_env "$work" QT_QPA_PLATFORM=offscreen timeout 10 "$program" >/dev/null 2>"$work/err" || status=$?
 [ "$status" -eq 124 ] || fail "offscreen the program ended by itself with $status: $(cat "$work/err")"
 echo "offscreen: still running after 10 s"

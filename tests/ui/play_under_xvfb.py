@@ -1,11 +1,21 @@
 #!/usr/bin/env python3
-"""Plays one whole game of the real program on its own Xvfb, by looking at the cards like a player.
+"""Plays the real program on its own Xvfb, by looking at the screen and clicking like a player.
 
 Usage: play_under_xvfb.py PROGRAM [SCREENSHOT_FOLDER]
+       play_under_xvfb.py --wine PROGRAM.exe [SCREENSHOT_FOLDER]
 
-It remembers every face it has seen, takes a known pair whenever it has one, saves the result under a name,
-and checks that the highscore menu and the registry file then hold it. With a folder it also writes
-screenshot-playing.png (a failed pair open) and screenshot-finished.png (the banner and the name entry).
+With --wine the Windows program runs under Wine, in a Wine prefix of its own, against Wine's registry.
+
+1. A whole game: it remembers every face it has seen, takes a known pair whenever it has one, saves the result
+   under a name, reads the Highscore menu off the screen and the six values out of the registry, then MIX IT
+   deals again and END IT ends the program with 0.
+2. A broken store (iErster held as text): the error box shows the registry's message under the program's
+   title, and once it is closed the cards still turn over.
+3. Under Wine: started maximised (`wine start /max`), the window fills the screen with the layout in its
+   top-left corner, and the window carries the icon from the program file's resources.
+
+With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
+and the name entry) and highscore-menu.png.
 """
 import ctypes
 import hashlib
@@ -19,7 +29,7 @@ import sys
 import tempfile
 import time
 
-WIDTH, HEIGHT = 739, 645
+LAYOUT_WIDTH, LAYOUT_HEIGHT = 739, 645
 
 
 def card_metrics():
@@ -32,11 +42,10 @@ def card_metrics():
 
 
 METRICS = card_metrics()
-# The client area starts below the menu bar.
-MENU = METRICS["MenuBarHeight"]
 CELLS = 64
 COLUMNS, CELL, PITCH, MARGIN = (METRICS[k] for k in ("CardColumns", "CardSize", "CardPitch", "CardMargin"))
 NAME = "Xdotool"
+VALUES = ("sErster", "sZweiter", "sDritter", "iErster", "iZweiter", "iDritter")
 # Every wait ends, but late enough for a machine whose cores are all busy.
 DEADLINE = 60
 # Two reads this far apart that agree show a picture the program has finished drawing.
@@ -53,53 +62,195 @@ def end_with_this_test():
     libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
-class Player:
+def wait_until(condition, what):
+    deadline = time.monotonic() + DEADLINE
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            fail(f"{what} within {DEADLINE} s")
+        time.sleep(SETTLE)
+
+
+def program_environment(work, **settings):
+    """What a started program gets: a home, folders and a display of this test's, and nothing of the caller's
+    (no QT_QPA_PLATFORM, DISPLAY or WINEPREFIX) but the search path and the sanitizers' settings."""
+    environment = {"PATH": os.environ["PATH"], "HOME": str(work / "home"), "LANG": "C.UTF-8",
+                   "XDG_RUNTIME_DIR": str(work / "runtime")}
+    for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+        if name in os.environ:
+            environment[name] = os.environ[name]
+    for folder in ("home", "runtime"):
+        (work / folder).mkdir(mode=0o700, exist_ok=True)
+    environment.update(settings)
+    return environment
+
+
+def signed(number):
+    return number - (1 << 32) if number >= 1 << 31 else number
+
+
+class Linux:
+    """The Linux program, with its registry file in a configuration folder of its own."""
+
     def __init__(self, program, work):
-        self.work = pathlib.Path(work)
-        self.game = None
-        # Xvfb picks a free display itself and reports it, so parallel runs never collide.
+        self.program = program
+        self.work = work
+        self.file = work / "config/pairfinder/registry.reg"
+
+    def environment(self, display):
+        return program_environment(self.work, DISPLAY=display, XDG_CONFIG_HOME=str(self.work / "config"))
+
+    def command(self):
+        return [self.program]
+
+    def registry(self):
+        """The six values as (kind, data), read from the file the store writes as regedit exports."""
+        if not self.file.exists():
+            return {}
+        values = {}
+        for line in self.file.read_text(encoding="utf-16").splitlines():
+            text = re.fullmatch(r'"(\w+)"="(.*)"', line)
+            number = re.fullmatch(r'"(\w+)"=dword:([0-9a-f]{8})', line)
+            if text:
+                values[text[1]] = ("REG_SZ", text[2])
+            elif number:
+                values[number[1]] = ("REG_DWORD", signed(int(number[2], 16)))
+        return values
+
+    def break_store(self):
+        self.file.parent.mkdir(parents=True, exist_ok=True)
+        self.file.write_text('Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n'
+                             '"iErster"="7"\r\n\r\n', encoding="utf-16")
+
+    def stop(self):
+        pass
+
+
+class Wine:
+    """The Windows program under Wine, in a prefix of its own whose registry is Wine's real one."""
+
+    def __init__(self, program, work):
+        self.program = program
+        self.work = work
+        self.prefix = work / "wine"
+        # No display while the prefix is made: no dialog can open, and Mono and Gecko are not asked for.
+        subprocess.run(["wineboot", "-i"], env=self.environment(""), check=True, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=300)
+
+    def environment(self, display):
+        return program_environment(self.work, DISPLAY=display, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
+                                   WINEARCH="win64", WINEDLLOVERRIDES="mscoree,mshtml=")
+
+    def command(self, maximised=False):
+        return ["wine", "start", "/wait", "/max", self.program] if maximised else ["wine", self.program]
+
+    def reg(self, *arguments):
+        return subprocess.run(["wine", "reg", *arguments], env=self.environment(""), capture_output=True,
+                              text=True, timeout=DEADLINE)
+
+    def registry(self):
+        """The six values as (kind, data), as `wine reg query` lists them."""
+        listing = self.reg("query", "HKCU\\Software\\Pairfinder")
+        values = {}
+        for line in listing.stdout.splitlines():
+            entry = re.fullmatch(r" {4}(\w+) {4}(REG_\w+) {4}(.*)", line.rstrip("\r\n"))
+            if entry:
+                kind, data = entry[2], entry[3]
+                values[entry[1]] = (kind, signed(int(data, 16)) if kind == "REG_DWORD" else data)
+        return values
+
+    def break_store(self):
+        added = self.reg("add", "HKCU\\Software\\Pairfinder", "/v", "iErster", "/t", "REG_SZ", "/d", "7", "/f")
+        if added.returncode != 0:
+            fail(f"wine reg add failed: {added.stderr}")
+
+    def stop(self):
+        subprocess.run(["wineserver", "-k"], env=self.environment(""), stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+
+
+class Screen:
+    """An Xvfb of this test's; Xvfb picks a free display itself and reports it, so parallel runs never collide."""
+
+    def __init__(self):
         read_end, write_end = os.pipe()
         # Its output goes nowhere: a server left holding the test runner's pipe would keep the runner waiting.
-        self.xvfb = subprocess.Popen(
+        self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=end_with_this_test)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
-            display = pipe.readline().strip()
-        if not display:
+            self.display = ":" + pipe.readline().strip()
+        if self.display == ":":
             self.close()
             fail("Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=str(self.work / "config"))
-        (self.work / "config").mkdir()
-        self.game = subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                     preexec_fn=end_with_this_test)
-        try:
-            self.window = self.run("timeout", str(DEADLINE), "xdotool", "search", "--sync", "--onlyvisible",
-                                   "--name", "^Pairfinder$").split()[0]
-        except BaseException:
-            self.close()
-            raise
 
     def close(self):
-        for process in (self.game, self.xvfb):
-            if process and process.poll() is None:
-                process.terminate()
-                process.wait(DEADLINE)
+        if self.server.poll() is None:
+            self.server.terminate()
+            self.server.wait(DEADLINE)
+
+
+class Player:
+    """One run of the program on the screen, and what a player does with it."""
+
+    def __init__(self, platform, screen, command=None):
+        self.platform = platform
+        self.work = platform.work
+        self.env = platform.environment(screen.display)
+        self.game = subprocess.Popen(command or platform.command(), env=self.env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL, preexec_fn=end_with_this_test)
+        self.window = None
+
+    def find_window(self, accept=lambda geometry: True, what="no window called Pairfinder"):
+        """The visible window called Pairfinder whose (x, y, width, height) accept() takes."""
+        def found():
+            listing = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Pairfinder$"],
+                                     env=self.env, capture_output=True, text=True).stdout.split()
+            return next((w for w in listing if accept(self.geometry(w))), None)
+        self.check_running()
+        return wait_until(found, what)
+
+    def open(self):
+        self.window = self.find_window()
+        self.x, self.y, self.width, self.height = self.geometry(self.window)
+        return self
+
+    def geometry(self, window):
+        shell = self.run("xdotool", "getwindowgeometry", "--shell", window)
+        values = dict(line.split("=", 1) for line in shell.split())
+        return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def check_running(self):
+        # A program that has gone fails the test at once instead of after every wait's deadline.
+        if self.game.poll() is not None:
+            fail(f"the program ended unexpectedly with {self.game.returncode}")
+
+    def close(self):
+        if self.game.poll() is None:
+            self.game.terminate()
+            self.game.wait(DEADLINE)
 
     def run(self, *command):
-        # A program that has gone fails the test at once instead of after every wait's deadline.
-        if self.game and self.game.poll() is not None:
-            fail(f"the program ended unexpectedly with {self.game.returncode}")
         return subprocess.run(command, env=self.env, check=True, capture_output=True, text=True).stdout
 
     def click_window(self, x, y):
+        self.check_running()
         self.run("xdotool", "mousemove", "--window", self.window, str(x), str(y), "click", "1")
         time.sleep(0.05)
 
-    # Layout coordinates, in the client area.
+    # Layout coordinates, in the client area below the menu bar.
     def click(self, x, y):
-        self.click_window(x, y + MENU)
+        self.click_window(x, y + METRICS["MenuBarHeight"])
+
+    def key(self, keys):
+        """Keys typed into the window, which takes the keyboard first, as a click would give it."""
+        self.check_running()
+        self.run("xdotool", "windowfocus", "--sync", self.window)
+        self.run("xdotool", "key", keys)
 
     def shot(self, keep=None):
         path = self.work / "shot.png"
@@ -108,19 +259,26 @@ class Player:
             shutil.copyfile(path, keep)
         pixels = subprocess.run(["convert", str(path), "-depth", "8", "rgb:-"], check=True,
                                 capture_output=True).stdout
-        if len(pixels) != WIDTH * HEIGHT * 3:
-            fail(f"the window is not {WIDTH} x {HEIGHT}")
+        if len(pixels) != self.width * self.height * 3:
+            fail(f"the window is no longer {self.width} x {self.height}")
         return pixels
 
-    @staticmethod
-    def cell_origin(p):
-        return MARGIN + PITCH * (p % COLUMNS), MARGIN + PITCH * (p // COLUMNS)
+    def read(self, x, y, width, height, keep=None):
+        """The text a reader sees in that part of the screen, without its blanks."""
+        path = self.work / "read.png"
+        self.run("import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "+repage", str(path))
+        if keep:
+            shutil.copyfile(path, keep)
+        self.run("convert", str(path), "-resize", "300%", "-colorspace", "Gray", str(path))
+        text = subprocess.run(["tesseract", str(path), "-", "--psm", "11"], capture_output=True, text=True).stdout
+        return re.sub(r"\s+", "", text.translate(str.maketrans("‘’`´", "''''")))
 
     def picture(self, pixels, p):
-        x, y = self.cell_origin(p)
+        x, y = cell_origin(p)
+        y += METRICS["MenuBarHeight"]
         digest = hashlib.sha1()
-        for row in range(y + MENU, y + MENU + CELL):
-            start = (row * WIDTH + x) * 3
+        for row in range(y, y + CELL):
+            start = (row * self.width + x) * 3
             digest.update(pixels[start:start + CELL * 3])
         return digest.hexdigest()
 
@@ -130,30 +288,43 @@ class Player:
         On a loaded machine a read can catch a card half painted, so a picture counts only once two reads a
         short time apart agree.
         """
-        deadline = time.monotonic() + DEADLINE
-        previous = self.shot()
-        while True:
+        previous = [self.shot()]
+
+        def agreed():
             time.sleep(SETTLE)
             pixels = self.shot()
-            if pixels == previous and accept(pixels):
-                return pixels
-            if time.monotonic() > deadline:
-                fail(f"{what} within {DEADLINE} s")
-            previous = pixels
+            stable = pixels == previous[0] and accept(pixels)
+            previous[0] = pixels
+            return pixels if stable else None
+        return wait_until(agreed, what)
+
+    def drawn(self):
+        """A settled screenshot once the cards are painted: a window not yet painted is one flat colour there."""
+        top = (METRICS["MenuBarHeight"] + MARGIN) * self.width * 3
+        return self.settled(lambda pixels: len(set(pixels[top:top + self.width * 3 * CELL])) > 8,
+                            "the cards were not drawn")
 
     def turned(self, p, back):
         """A settled screenshot once card p no longer shows its back."""
         return self.settled(lambda pixels: self.picture(pixels, p) != back, f"card {p} did not turn over")
 
     def click_cell(self, p):
-        x, y = self.cell_origin(p)
+        x, y = cell_origin(p)
         self.click(x + CELL // 2, y + CELL // 2)
+
+    def end(self):
+        """END IT, and the exit code the program ends with."""
+        self.click(592 + 16 + 48, 328 + 184 + 16)
+        return self.game.wait(DEADLINE)
+
+
+def cell_origin(p):
+    return MARGIN + PITCH * (p % COLUMNS), MARGIN + PITCH * (p // COLUMNS)
 
 
 def play(player, shots):
-    # A window not yet painted is one flat colour where the first card goes.
-    start = player.settled(lambda pixels: len(set(pixels[(MENU + MARGIN) * WIDTH * 3:][:WIDTH * 3 * CELL])) > 8,
-                           "the cards were not drawn")
+    """Plays a whole game to its end; returns the number of attempts."""
+    start = player.drawn()
     back = player.picture(start, 0)
     faces = {}        # position -> face picture, for cards seen but still in play
     removed = set()
@@ -202,53 +373,133 @@ def play(player, shots):
     return attempts
 
 
-def wait_for_registry(path, attempts):
-    """The registry file once it holds the saved result as the first place; the save is one rename."""
-    deadline = time.monotonic() + DEADLINE
-    registry = ""
-    while time.monotonic() < deadline:
-        if path.exists():
-            # Written as regedit writes an export: UTF-16LE after its byte order mark.
-            registry = path.read_text(encoding="utf-16")
-            if f'"sErster"="{NAME}"' in registry and f'"iErster"=dword:{attempts:08x}' in registry:
-                return registry
-        time.sleep(SETTLE)
-    fail(f"the result is not the first place within {DEADLINE} s:\n{registry}")
+def whole_game(platform, screen, shots):
+    player = Player(platform, screen).open()
+    try:
+        if isinstance(platform, Linux) and (player.width, player.height) != (LAYOUT_WIDTH, LAYOUT_HEIGHT):
+            # With no window manager there is no frame: the window is the layout's outer size.
+            fail(f"the window is {player.width} x {player.height}, not {LAYOUT_WIDTH} x {LAYOUT_HEIGHT}")
+        attempts = play(player, shots)
+        player.shot(keep=shots / "screenshot-finished.png" if shots else None)
+        print(f"all 32 pairs found in {attempts} attempts")
+
+        player.click(184 + 100, 232 + 10)  # into the name entry
+        player.run("xdotool", "type", "--delay", "20", NAME)
+        player.click(248 + 56, 272 + 12)   # Save
+        expected = {"sErster": ("REG_SZ", NAME), "sZweiter": ("REG_SZ", " "), "sDritter": ("REG_SZ", " "),
+                    "iErster": ("REG_DWORD", attempts), "iZweiter": ("REG_DWORD", -1),
+                    "iDritter": ("REG_DWORD", -1)}
+        values = wait_until(lambda: platform.registry() == expected and expected, "the registry did not hold "
+                            f"the saved result: {platform.registry()} instead of {expected}")
+        print("registry: " + ", ".join(f"{name} {values[name][0]} {values[name][1]!r}" for name in VALUES))
+
+        player.key("alt+h")  # the Highscore menu
+        line = f"1.{NAME}mit{attempts}Versuchen"
+        keep = shots / "highscore-menu.png" if shots else None
+        wait_until(lambda: line in player.read(player.x, player.y, LAYOUT_WIDTH, 200, keep),
+                   f"the Highscore menu did not read '{line}'")
+        print(f"the Highscore menu reads 1. {NAME} mit {attempts} Versuchen")
+        player.key("Escape")
+
+        player.click(592 + 16 + 48, 328 + 24 + 16)  # MIX IT
+        player.drawn()
+        player.check_running()
+        if player.end() != 0:
+            fail(f"END IT ended the program with {player.game.returncode}")
+        print("MIX IT dealt anew, END IT ended the program with 0")
+    finally:
+        player.close()
+
+
+def broken_store(platform, screen):
+    platform.break_store()
+    player = Player(platform, screen)
+    try:
+        # Reading the highscores fails while the window is made: the box comes before the window.
+        box = player.find_window(lambda g: g[2] < LAYOUT_WIDTH // 2 and g[3] < LAYOUT_HEIGHT // 2,
+                                 "no error box called Pairfinder")
+        x, y, width, height = player.geometry(box)
+        message = "Invaliddatatypefor'iErster'"
+        wait_until(lambda: message in player.read(x, y, width, height),
+                   f"the error box did not read \"Invalid data type for 'iErster'\": {player.read(x, y, width, height)}")
+        print("the error box, titled Pairfinder, reads: Invalid data type for 'iErster'")
+        player.window = box
+        player.key("Return")
+        player.open()
+        back = player.picture(player.drawn(), 0)
+        player.click_cell(0)
+        player.turned(0, back)
+        print("once it is closed, the first card turns over")
+        player.end()
+    finally:
+        player.close()
+
+
+def started_maximised(platform, screen):
+    player = Player(platform, screen, platform.command(maximised=True))
+    try:
+        # Without a window manager Wine sizes a maximised window to the screen itself.
+        player.window = player.find_window(lambda g: g[2] >= 1280, "no window called Pairfinder as wide as the "
+                                           "screen")
+        player.x, player.y, player.width, player.height = player.geometry(player.window)
+        # The layout stays where it is: the cards are drawn at the top left as before.
+        player.drawn()
+        print(f"wine start /max: the window is {player.width} x {player.height} with the cards at the top left")
+        icon_matches_resource(player)
+        if player.end() != 0:
+            fail(f"wine start ended with {player.game.returncode}")
+    finally:
+        player.close()
+
+
+def icon_matches_resource(player):
+    """The window's icon, as a task bar reads it, is the program file's own icon at that size."""
+    words = player.run("xprop", "-id", player.window, "-notype", "32c", "_NET_WM_ICON").split("=", 1)[-1]
+    numbers = [int(n) for n in words.replace(",", " ").split()]
+    if len(numbers) < 2:
+        fail("the window carries no icon")
+    width, height = numbers[0], numbers[1]
+    argb = numbers[2:2 + width * height]
+    resource = pathlib.Path(__file__).resolve().parents[2] / "app/pairfinder.ico"
+    sizes = player.run("identify", "-format", "%w %h\n", str(resource)).split("\n")
+    index = next((i for i, s in enumerate(sizes) if s == f"{width} {height}"), None)
+    if index is None:
+        fail(f"the window's {width} x {height} icon is no size of the program's icon ({sizes})")
+    rgba = subprocess.run(["convert", f"{resource}[{index}]", "-depth", "8", "rgba:-"], check=True,
+                          capture_output=True).stdout
+    difference = 0
+    for i, pixel in enumerate(argb):
+        alpha = pixel >> 24 & 255
+        ours = [pixel >> 16 & 255, pixel >> 8 & 255, pixel & 255]
+        theirs = rgba[4 * i:4 * i + 3]
+        difference += abs(alpha - rgba[4 * i + 3]) + sum(abs(a - b) for a, b in zip(ours, theirs)) * alpha // 255
+    mean = difference / (width * height)
+    if mean > 8:
+        fail(f"the window's {width} x {height} icon is not the program's (mean difference {mean:.1f})")
+    print(f"the window carries the program file's {width} x {height} icon")
 
 
 def main():
-    program = sys.argv[1]
-    shots = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else None
-    with tempfile.TemporaryDirectory() as work:
-        player = Player(program, work)
+    arguments = sys.argv[1:]
+    wine = arguments[:1] == ["--wine"]
+    if wine:
+        arguments = arguments[1:]
+    program = os.path.abspath(arguments[0])
+    shots = pathlib.Path(arguments[1]) if len(arguments) > 1 else None
+    with tempfile.TemporaryDirectory() as folder:
+        work = pathlib.Path(folder)
+        screen = Screen()
+        platform = None
         try:
-            attempts = play(player, shots)
-            player.shot(keep=shots / "screenshot-finished.png" if shots else None)
-            print(f"all 32 pairs found in {attempts} attempts")
-
-            player.click(184 + 100, 232 + 10)  # into the name entry
-            player.run("xdotool", "type", "--delay", "20", NAME)
-            player.click(248 + 56, 272 + 12)   # Save
-            registry = wait_for_registry(pathlib.Path(work) / "config/pairfinder/registry.reg", attempts)
-            for value in ("sErster", "sZweiter", "sDritter", "iErster", "iZweiter", "iDritter"):
-                if f'"{value}"' not in registry:
-                    fail(f"{value} is missing from the registry file:\n{registry}")
-
-            player.click_window(135, 9)  # the Highscore menu's title in the menu bar
-            player.settled(lambda pixels: True, "the window did not settle with the menu open")
-            if shots:
-                player.run("import", "-window", "root", "-crop", "739x200+188+70", str(shots / "highscore-menu.png"))
-            player.run("xdotool", "key", "Escape")
-
-            player.click(592 + 16 + 48, 328 + 24 + 16)  # MIX IT
-            if player.game.poll() is not None:
-                fail("the program ended before END IT")
-            player.click(592 + 16 + 48, 328 + 184 + 16)  # END IT
-            if player.game.wait(DEADLINE) != 0:
-                fail(f"exit code {player.game.returncode}")
-            print(f"saved as {NAME}, registry file holds the six values, END IT ended the program with 0")
+            platform = Wine(program, work) if wine else Linux(program, work)
+            whole_game(platform, screen, shots)
+            broken_store(platform, screen)
+            if wine:
+                started_maximised(platform, screen)
         finally:
-            player.close()
+            if platform:
+                platform.stop()
+            screen.close()
 
 
 if __name__ == "__main__":

@@ -54,7 +54,9 @@ wm_pid=$!
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 wait_for 30 "openbox did not start: $(cat "$work/openbox.log")" wm_running
 
-XDG_CONFIG_HOME="$work/config" setpriv --pdeathsig KILL "$program" >"$work/game.log" 2>&1 &
+# shellcheck source=tests/ui/program_env.sh
+. "$(dirname "$0")/program_env.sh"
+program_env "$work" DISPLAY="$DISPLAY" setpriv --pdeathsig KILL "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
     fail "no window called Pairfinder within 60 s: $(cat "$work/game.log")"

@@ -35,8 +35,9 @@ done
 [ -s "$work/display" ] || fail "Xvfb did not start within 30 s: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-mkdir -p "$work/config"
-XDG_CONFIG_HOME="$work/config" setpriv --pdeathsig KILL "$program" >"$work/game.log" 2>&1 &
+# shellcheck source=tests/ui/program_env.sh
+. "$(dirname "$0")/program_env.sh"
+program_env "$work" DISPLAY="$DISPLAY" setpriv --pdeathsig KILL "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pairfinder$' | head -n1) ||
