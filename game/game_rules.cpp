@@ -8,7 +8,10 @@
 namespace pairfinder {
 
 GameRules::GameRules(GameRequests& requests, SecondsClock clock)
-    : Random(std::move(clock)), Requests(requests) {}
+    : GameRules(requests, RandomSource(std::move(clock))) {}
+
+GameRules::GameRules(GameRequests& requests, RandomSource random)
+    : Random(std::move(random)), Requests(requests) {}
 
 void GameRules::NewGame() {
     if (Board.IsReleased()) return;

@@ -19,6 +19,7 @@ public:
     static constexpr std::int32_t ExchangesPerStep = 123;
 
     GameRules(GameRequests& requests, SecondsClock clock = SystemSeconds);
+    GameRules(GameRequests& requests, RandomSource random);
 
     GameBoard Board;
     HighscoreTable Highscores;

@@ -11,7 +11,8 @@ std::int64_t SystemSeconds() {
         .count();
 }
 
-RandomSource::RandomSource(SecondsClock clock) : Clock(std::move(clock)) {}
+RandomSource::RandomSource(SecondsClock clock, DrawScript script)
+    : Clock(std::move(clock)), Script(std::move(script)) {}
 
 void RandomSource::SeedRandom() {
     // Reduce to 32 bits first: uint_fast32_t is 64 bits wide on some platforms and 32 on others,
@@ -24,7 +25,7 @@ void RandomSource::SeedRandom() {
 
 std::int32_t RandomSource::RandomBelow(std::int32_t n) {
     // The engine's own type throughout: draws are below 2^31, so the remainder fits the result.
-    const std::minstd_rand::result_type draw = Engine();
+    const std::minstd_rand::result_type draw = Script ? Script() : Engine();
     if (n <= 0) return 0;
     return static_cast<std::int32_t>(draw % static_cast<std::minstd_rand::result_type>(n));
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board_walk.h"
@@ -133,6 +134,25 @@ TEST_F(GameRulesTest, NoDealIsLeftUnmixed) {
         deals.insert(deal);
     }
     EXPECT_GT(deals.size(), 1990u);
+}
+
+TEST(DealTest, EitherDrawOfAnExchangeReachesEveryPositionTheLastOneIncluded) {
+    // One step of exchanges (the first draw), whose first exchanges positions `a` and `b`; every later draw
+    // is 0, which exchanges position 0 with itself.
+    for (std::uint32_t a = 0; a < 64; ++a) {
+        const std::uint32_t b = (a + 1) % 64;
+        for (const auto& [first, second] : {std::pair{a, b}, std::pair{b, a}}) {
+            std::vector<std::uint32_t> draws{0, first, second};
+            RecordingRequests window;
+            GameRules game(window, RandomSource(SystemSeconds, [&draws, i = std::size_t{0}]() mutable {
+                               return i < draws.size() ? draws[i++] : 0u;
+                           }));
+            game.NewGame();
+            auto expected = UnmixedDeal();
+            std::swap(expected[first], expected[second]);
+            EXPECT_EQ(game.Board.PairOf, expected) << "exchange of " << first << " and " << second;
+        }
+    }
 }
 
 TEST_F(GameRulesTest, TwoGamesInTheSameSecondGetTheSameDeal) {

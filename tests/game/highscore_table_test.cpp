@@ -50,6 +50,9 @@ TEST(HighscoreRanking, EqualCountRanksTheNewResultAhead) {
     EXPECT_EQ(table, Table({"Cleo", "Anna", "Ben"}, {41, 41, 50}));
     table.InsertHighscore("Dan", 50);
     EXPECT_EQ(table, Table({"Cleo", "Anna", "Dan"}, {41, 41, 50}));
+    table = Table({"Anna", "Ben", "Cleo"}, {40, 45, 50});
+    table.InsertHighscore("Dan", 45);
+    EXPECT_EQ(table, Table({"Anna", "Dan", "Ben"}, {40, 45, 45}));
 }
 
 TEST(HighscoreRanking, BetterResultPushesEveryoneDownAndTheThirdDropsOut) {
@@ -87,10 +90,15 @@ TEST(HighscoreCaptions, EmptyTableEncouragesOnTheMiddleLine) {
 TEST(HighscoreCaptions, OneResultStandsOnTheMiddleLine) {
     EXPECT_EQ(Table({"Anna", " ", " "}, {41, -1, -1}).HighscoreCaptions(),
               (Captions{"", "1. Anna mit 41 Versuchen", ""}));
+    // A count of 0, as an edited or old registry may hold, is an empty place like -1.
+    EXPECT_EQ(Table({"Anna", "x", "y"}, {41, 0, 0}).HighscoreCaptions(),
+              (Captions{"", "1. Anna mit 41 Versuchen", ""}));
 }
 
 TEST(HighscoreCaptions, TwoResultsFillTheFirstTwoLines) {
     EXPECT_EQ(Table({"Anna", "Ben", " "}, {41, 50, -1}).HighscoreCaptions(),
+              (Captions{"1. Anna mit 41 Versuchen", "2. Ben mit 50 Versuchen", ""}));
+    EXPECT_EQ(Table({"Anna", "Ben", "y"}, {41, 50, 0}).HighscoreCaptions(),
               (Captions{"1. Anna mit 41 Versuchen", "2. Ben mit 50 Versuchen", ""}));
 }
 

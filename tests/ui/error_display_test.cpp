@@ -59,6 +59,7 @@ TEST(ApplicationTitleTest, OnlyTheFirstLetterKeepsItsCapital) {
     EXPECT_EQ(ApplicationTitle("C:\\GAMES\\PAIRFINDER.EXE"), "Pairfinder");
     EXPECT_EQ(ApplicationTitle("/bin/ÄRGER"), "Ärger");
     EXPECT_EQ(ApplicationTitle("/bin/x"), "x");
+    EXPECT_EQ(ApplicationTitle("C:\\OK.EXE"), "Ok");
 }
 
 TEST(ApplicationTitleTest, TheProgramNameIsReadFromAtMost255Characters) {
