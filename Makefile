@@ -44,7 +44,10 @@ test-fuzz: deps
 windows: deps $(BUILD)/CMakeCache.txt
 	./tools/windows-qt build >/dev/null
 	cmake --build $(BUILD) --target pairfinder_render_artwork -j $(JOBS)
-	cmake --preset windows-program -B $(WINDOWS_BUILD) $$(./tools/windows-qt cmake-args) \
+	@# A Qt built with other options lies in another folder: configure afresh, or CMake keeps finding the old one.
+	qt=$$(./tools/windows-qt path); fresh=; \
+	grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$$qt" $(WINDOWS_BUILD)/CMakeCache.txt 2>/dev/null || fresh=--fresh; \
+	cmake --preset windows-program -B $(WINDOWS_BUILD) $$fresh $$(./tools/windows-qt cmake-args) \
 		-DPAIRFINDER_ARTWORK_RENDERER=$(CURDIR)/$(BUILD)/tools/artwork/pairfinder_render_artwork $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	cd $(WINDOWS_BUILD) && cpack -G ZIP >/dev/null

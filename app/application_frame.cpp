@@ -115,6 +115,10 @@ int RunApplication(int& argc, char** argv) {
         std::fprintf(stderr, "pairfinder: %s\n", reason.c_str());
         return 1;
     }
+    if (const std::string platform = DefaultQtPlatform();
+        !platform.empty() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
+    }
     std::optional<StartupMessages> startup(std::in_place);
     QApplication application(argc, argv);
     startup.reset();

@@ -50,6 +50,10 @@ bool ProgramFileCarriesIcon() {
     return true;
 }
 
+std::string DefaultQtPlatform() {
+    return "windows:fontengine=freetype";
+}
+
 #else
 
 int StartupShowCommand() {
@@ -62,6 +66,10 @@ std::string ProgramFilePath() {
 
 bool ProgramFileCarriesIcon() {
     return false;
+}
+
+std::string DefaultQtPlatform() {
+    return {};
 }
 
 #endif

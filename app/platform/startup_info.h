@@ -22,4 +22,9 @@ std::string ProgramFilePath();
 // resources); elsewhere the program hands the icon to each window.
 bool ProgramFileCarriesIcon();
 
+// The Qt platform and its options the program starts with unless QT_QPA_PLATFORM names one; empty for Qt's
+// own choice. On Windows text is drawn through FreeType, as on Linux: Qt's GDI font engine leaves out
+// one-pixel-wide glyphs such as "I" under Wine, and FreeType draws the same everywhere.
+std::string DefaultQtPlatform();
+
 }  // namespace pairfinder

@@ -204,6 +204,7 @@ class Player:
         self.game = subprocess.Popen(command or platform.command(), env=self.env, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.DEVNULL, preexec_fn=end_with_this_test)
         self.window = None
+        self.menu = METRICS["MenuBarHeight"]
 
     def find_window(self, accept=lambda geometry: True, what="no window called Pairfinder"):
         """The visible window called Pairfinder whose (x, y, width, height) accept() takes."""
@@ -244,7 +245,7 @@ class Player:
 
     # Layout coordinates, in the client area below the menu bar.
     def click(self, x, y):
-        self.click_window(x, y + METRICS["MenuBarHeight"])
+        self.click_window(x, y + self.menu)
 
     def key(self, keys):
         """Keys typed into the window, which takes the keyboard first, as a click would give it."""
@@ -275,7 +276,7 @@ class Player:
 
     def picture(self, pixels, p):
         x, y = cell_origin(p)
-        y += METRICS["MenuBarHeight"]
+        y += self.menu
         digest = hashlib.sha1()
         for row in range(y, y + CELL):
             start = (row * self.width + x) * 3
@@ -299,10 +300,20 @@ class Player:
         return wait_until(agreed, what)
 
     def drawn(self):
-        """A settled screenshot once the cards are painted: a window not yet painted is one flat colour there."""
-        top = (METRICS["MenuBarHeight"] + MARGIN) * self.width * 3
-        return self.settled(lambda pixels: len(set(pixels[top:top + self.width * 3 * CELL])) > 8,
-                            "the cards were not drawn")
+        """A settled screenshot once the cards are painted. The menu bar's height depends on the platform's
+        style and fonts: it is where the last card of the first row begins, less the margin above the cards."""
+        column = MARGIN + PITCH * (COLUMNS - 1) + CELL // 2
+
+        def card_top(pixels):
+            for y in range(min(self.height, 80)):
+                start = (y * self.width + column) * 3
+                if sum(pixels[start:start + 3]) < 200:  # the dark edge of a card's back
+                    return y
+            return None
+
+        pixels = self.settled(lambda pixels: card_top(pixels) is not None, "the cards were not drawn")
+        self.menu = card_top(pixels) - MARGIN
+        return pixels
 
     def turned(self, p, back):
         """A settled screenshot once card p no longer shows its back."""
