@@ -45,18 +45,25 @@ QFont LayoutFont(const QString& family, int pixels, bool bold = false) {
     return font;
 }
 
-QFont WindowFont() {
-    // Where MS Sans Serif is missing, the Arial-metric Liberation Sans stands in for it: it keeps the
-    // layout's text widths better than the generic fallback, and naming it spares a fallback search at
-    // start-up. Where the font exists, Qt takes it and never asks for the substitute.
+// Where MS Sans Serif or Times New Roman is missing (Linux, Wine), the metric-compatible Liberation Sans
+// and Liberation Serif stand in: they keep the layout's text widths better than a generic fallback, and
+// naming them spares a fallback search at start-up. Where the fonts exist, Qt takes them and never asks
+// for the substitutes.
+void SubstituteLayoutFonts() {
     static const bool substituted = [] {
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
         return true;
     }();
     (void)substituted;
+}
+
+QFont WindowFont() {
+    SubstituteLayoutFonts();
     return LayoutFont(QStringLiteral("MS Sans Serif"), 11);
 }
 QFont TimesFont(int pixels, bool bold = false) {
+    SubstituteLayoutFonts();
     return LayoutFont(QStringLiteral("Times New Roman"), pixels, bold);
 }
 
