@@ -39,7 +39,7 @@ test-asan: deps
 test-fuzz: deps
 	./tools/fuzz 30
 
-# The game for Windows: the Qt it links (built once per machine, about 20 minutes), the pictures rendered by
+# The game for Windows: the Qt it links (built once per machine, about 15 minutes), the pictures rendered by
 # this machine's build, then one static pairfinder.exe and its zip.
 windows: deps $(BUILD)/CMakeCache.txt
 	./tools/windows-qt build >/dev/null
