@@ -473,6 +473,8 @@ def broken_store(platform, screen):
 
 
 def started_maximised(platform, screen):
+    # Without the broken store's error box, which would come before the window.
+    platform.reg("delete", "HKCU\\Software\\Pairfinder", "/f")
     player = Player(platform, screen, platform.command(maximised=True))
     try:
         player.open()
