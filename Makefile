@@ -7,7 +7,8 @@ ASAN_BUILD ?= build-asan
 WINDOWS_BUILD ?= build-windows
 CMAKE_FLAGS ?=
 
-.PHONY: deps deps-run build run test test-build test-asan test-fuzz test-windows windows package bench clean
+.PHONY: deps deps-run build run test test-build test-asan test-fuzz test-windows windows package release \
+	release-check bench clean
 
 deps:
 	@./tools/install-deps test
@@ -40,7 +41,7 @@ test-fuzz: deps
 	./tools/fuzz 30
 
 # The game for Windows: the Qt it links (built once per machine, about 15 minutes), the pictures rendered by
-# this machine's build, then one static pairfinder.exe and its zip.
+# this machine's build, then one static pairfinder.exe with its third-party notices, its zip and its installer.
 windows: deps $(BUILD)/CMakeCache.txt
 	./tools/windows-qt build >/dev/null
 	cmake --build $(BUILD) --target pairfinder_render_artwork -j $(JOBS)
@@ -51,17 +52,22 @@ windows: deps $(BUILD)/CMakeCache.txt
 		-DPAIRFINDER_ARTWORK_RENDERER=$(CURDIR)/$(BUILD)/tools/artwork/pairfinder_render_artwork $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	cd $(WINDOWS_BUILD) && cpack -G ZIP >/dev/null
-	@ls -l $(WINDOWS_BUILD)/app/pairfinder.exe $(WINDOWS_BUILD)/pairfinder-*-windows-x64.zip
+	@ls -l $(WINDOWS_BUILD)/app/pairfinder.exe $(WINDOWS_BUILD)/pairfinder-*-windows-x64.*
 
-# The Windows layers' tests and the regedit comparison under Wine; then the whole Windows program, played
-# under Wine, whenever the Qt it links is in the cache (`make windows` builds it once).
+# The Windows layers' tests and the regedit comparison under Wine; then, whenever the Qt it links is in the
+# cache (`make windows` builds it once), the whole Windows program: its notices checked against what it links,
+# played under Wine, and installed, upgraded and uninstalled by Wine's msiexec.
 test-windows: deps build
 	./tools/test-windows
 	./tools/compare-regedit $(BUILD)/tests/store/store_tool
-	@if ./tools/windows-qt path >/dev/null; then \
+	@if qt=$$(./tools/windows-qt path); then \
 		$(MAKE) --no-print-directory windows && \
+		python3 tools/third-party-notices check --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map \
+			--own $(WINDOWS_BUILD) --program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $(WINDOWS_BUILD)/pairfinder-*-windows-x64.zip && \
 		PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env \
-			python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe; \
+			python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe && \
+		PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env \
+			python3 tests/ui/install_under_wine.py $(WINDOWS_BUILD); \
 	else \
 		echo "The Windows program was not tested: there is no Qt for Windows in the cache; make windows builds it (about 15 minutes on two cores, once per machine)."; \
 	fi
@@ -72,8 +78,16 @@ test: test-build test-asan test-fuzz test-windows
 package: build
 	cmake --build $(BUILD) --target package -j $(JOBS)
 
+# The current commit built into dist/: the source, the Debian package, the Windows zip and installer, and their
+# checksums, the same bytes on every machine. release-check builds it twice in two clones and compares.
+release:
+	./tools/release
+
+release-check:
+	./tools/release-check
+
 bench: deps
 	./bench/run
 
 clean:
-	rm -rf $(BUILD) $(RUN_BUILD) $(ASAN_BUILD) build-*
+	rm -rf $(BUILD) $(RUN_BUILD) $(ASAN_BUILD) build-* dist

@@ -1,13 +1,13 @@
 # The packages of the program, built by cpack from the install rules: on Windows a zip of the program, its
-# licence and a readme; elsewhere the Debian package that `make package` builds.
+# licence, readme and third-party notices; elsewhere the Debian package that `make package` builds.
 set(CPACK_PACKAGE_NAME pairfinder)
 set(CPACK_PACKAGE_VENDOR "The Pairfinder developers")
 set(CPACK_PACKAGE_CONTACT "The Pairfinder developers <pairfinder@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pairs card game: find the pairs among 64 face-down cards")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
+  # The program is stripped when it is linked; stripped again, it would no longer be the file that was built.
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME pairfinder-${PROJECT_VERSION}-windows-x64)
   include(CPack)
@@ -15,6 +15,7 @@ if(WIN32)
 endif()
 
 set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

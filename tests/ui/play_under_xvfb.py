@@ -143,7 +143,7 @@ class Wine:
 
     def environment(self, display):
         return program_environment(self.work, DISPLAY=display, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
-                                   WINEARCH="win64", WINEDLLOVERRIDES="mscoree,mshtml=")
+                                   WINEARCH="win64", WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
 
     def command(self, maximised=False):
         if maximised:
@@ -154,16 +154,22 @@ class Wine:
         return subprocess.run(["wine", "reg", *arguments], env=self.environment(self.display), capture_output=True,
                               text=True, timeout=DEADLINE)
 
-    def registry(self):
-        """The six values as (kind, data), as `wine reg query` lists them."""
-        listing = self.reg("query", "HKCU\\Software\\Pairfinder")
-        values = {}
-        for line in listing.stdout.splitlines():
-            entry = re.fullmatch(r" {4}(\w+) {4}(REG_\w+) {4}(.*)", line.rstrip("\r\n"))
-            if entry:
+    def query(self, key):
+        """Every key under key with its values as {name: (kind, data)}, as `wine reg query /s` lists them."""
+        keys, values = {}, None
+        for line in self.reg("query", key, "/s").stdout.splitlines():
+            line = line.rstrip("\r\n")
+            entry = re.fullmatch(r" {4}(\S*) {4}(REG_\w+) {4}(.*)", line)
+            if line.startswith("HKEY_"):
+                values = keys.setdefault(line, {})
+            elif entry and values is not None:
                 kind, data = entry[2], entry[3]
                 values[entry[1]] = (kind, signed(int(data, 16)) if kind == "REG_DWORD" else data)
-        return values
+        return keys
+
+    def registry(self):
+        """The six values as (kind, data), as `wine reg query` lists them."""
+        return self.query("HKCU\\Software\\Pairfinder").get("HKEY_CURRENT_USER\\Software\\Pairfinder", {})
 
     def break_store(self):
         added = self.reg("add", "HKCU\\Software\\Pairfinder", "/v", "iErster", "/t", "REG_SZ", "/d", "7", "/f")
@@ -522,6 +528,22 @@ def icon_matches_resource(player):
     print(f"the window carries the program file's {width} x {height} icon")
 
 
+def on_own_screen(make_platform, scenario):
+    """Runs scenario(platform, screen) on an Xvfb of its own with a work folder of its own, and ends the program,
+    Wine and Xvfb however it ends, also when a test runner that gives up on it stops it with SIGTERM."""
+    signal.signal(signal.SIGTERM, lambda signum, frame: fail("stopped from outside"))
+    with tempfile.TemporaryDirectory() as folder:
+        screen = Screen()
+        platform = None
+        try:
+            platform = make_platform(pathlib.Path(folder), screen)
+            scenario(platform, screen)
+        finally:
+            if platform:
+                platform.stop()
+            screen.close()
+
+
 def main():
     arguments = sys.argv[1:]
     wine = arguments[:1] == ["--wine"]
@@ -529,23 +551,15 @@ def main():
         arguments = arguments[1:]
     program = os.path.abspath(arguments[0])
     shots = pathlib.Path(arguments[1]) if len(arguments) > 1 else None
-    with tempfile.TemporaryDirectory() as folder:
-        work = pathlib.Path(folder)
-        screen = Screen()
-        platform = None
-        try:
-            platform = Wine(program, work, screen.display) if wine else Linux(program, work)
-            whole_game(platform, screen, shots)
-            broken_store(platform, screen)
-            if wine:
-                started_maximised(platform, screen)
-        finally:
-            if platform:
-                platform.stop()
-            screen.close()
+
+    def scenarios(platform, screen):
+        whole_game(platform, screen, shots)
+        broken_store(platform, screen)
+        if wine:
+            started_maximised(platform, screen)
+    on_own_screen(lambda work, screen: Wine(program, work, screen.display) if wine else Linux(program, work),
+                  scenarios)
 
 
 if __name__ == "__main__":
-    # A test runner that gives up on the test stops it with SIGTERM: end through the same cleanup as a failure.
-    signal.signal(signal.SIGTERM, lambda signum, frame: fail("stopped from outside"))
     main()

@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+"""Installs the Windows program with Wine's msiexec as a player would, upgrades it and takes it away again.
+
+Usage: install_under_wine.py WINDOWS_BUILD_FOLDER
+
+In a Wine prefix of its own (the play test's Wine driver), where a player's highscores are already stored:
+1. A quiet install puts the zip's files into the user's programs folder, a Start-menu shortcut to the program
+   with its icon, and one entry under Apps with name, version, publisher, icon and size; nothing under the
+   highscores' key changes. The installed program carries its manifest, starts, and its window comes.
+2. The same package built at a higher version replaces it: one entry, at the new version.
+3. A quiet uninstall leaves no file, shortcut, folder or entry that was not there before, and the highscores
+   as they were.
+"""
+import os
+import pathlib
+import re
+import struct
+import subprocess
+import sys
+import zipfile
+
+from play_under_xvfb import DEADLINE, Player, Wine, fail, on_own_screen
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+HIGHSCORES = "HKCU\\Software\\Pairfinder"
+STORED = (("sErster", "REG_SZ", "Ada"), ("sZweiter", "REG_SZ", "Bo"), ("sDritter", "REG_SZ", " "),
+          ("iErster", "REG_DWORD", "41"), ("iZweiter", "REG_DWORD", "57"), ("iDritter", "REG_DWORD", "0xffffffff"))
+# What Windows Installer keeps of an installed product, and the Apps entries: all must be as before at the end.
+KEPT = (HIGHSCORES, "HKCU\\Software\\Microsoft\\Installer",
+        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+        "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData")
+# The manifest's promises: run as the user, and these Windows versions, by their supportedOS ids.
+MANIFEST = {"asInvoker": 'level="asInvoker"', "Windows 10 and 11": "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a",
+            "Windows 8.1": "1f676c76-80e1-4239-95bb-83d0f6d0da78", "Windows 8": "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+            "Windows 7": "35138b9a-5d96-4fbd-8e2d-a2440225f93a", "per-monitor DPI": "PerMonitorV2"}
+
+
+def resource(program, kind, number):
+    """The data of a resource in a 64-bit Windows program, found through its resource table."""
+    data = program.read_bytes()
+    header = struct.unpack_from("<I", data, 0x3C)[0]
+    sections, optional_size = (struct.unpack_from("<H", data, header + at)[0] for at in (6, 20))
+    table_rva = struct.unpack_from("<I", data, header + 24 + 112 + 2 * 8)[0]  # data directory 2, PE32+
+    section_table = header + 24 + optional_size
+
+    def offset(rva):
+        for i in range(sections):
+            size, address, _, raw = struct.unpack_from("<IIII", data, section_table + 40 * i + 8)
+            if address <= rva < address + size:
+                return rva - address + raw
+        fail(f"{program} has no section at {rva:#x}")
+
+    table = offset(table_rva)
+
+    def entry(directory, wanted):
+        named, numbered = struct.unpack_from("<HH", data, table + directory + 12)
+        for i in range(named + numbered):
+            name, target = struct.unpack_from("<II", data, table + directory + 16 + 8 * i)
+            if wanted is None or name == wanted:
+                return target & 0x7FFFFFFF
+        return None
+
+    language = None
+    for wanted in (kind, number, None):
+        language = entry(language or 0, wanted)
+        if language is None:
+            fail(f"{program} carries no resource {kind}/{number}")
+    rva, size = struct.unpack_from("<II", data, table + language)
+    return data[offset(rva):offset(rva) + size]
+
+
+def shortcut(path):
+    """The target and the icon of a Windows shortcut (.lnk) file."""
+    data = path.read_bytes()
+    flags = struct.unpack_from("<I", data, 20)[0]
+    at, target, strings = 76, None, {}
+    if flags & 1:  # an item id list
+        at += 2 + struct.unpack_from("<H", data, at)[0]
+    if flags & 2:  # link info, with the target's local path
+        size, local = struct.unpack_from("<I", data, at)[0], struct.unpack_from("<I", data, at + 16)[0]
+        target = data[at + local:data.index(b"\0", at + local)].decode("latin-1")
+        at += size
+    width = 2 if flags & 0x80 else 1
+    for bit, name in ((4, "name"), (8, "relative path"), (16, "working folder"), (32, "arguments"), (64, "icon")):
+        if flags & bit:
+            count = struct.unpack_from("<H", data, at)[0]
+            text = data[at + 2:at + 2 + count * width].decode("utf-16-le" if width == 2 else "latin-1")
+            strings[name] = text.rstrip("\0")  # Wine counts the terminating null
+            at += 2 + count * width
+    return target, strings.get("icon")
+
+
+class Installer:
+    """Wine's msiexec in the test's prefix, and what an installation leaves in it."""
+
+    def __init__(self, platform, screen):
+        self.platform, self.screen = platform, screen
+        self.drive = platform.prefix / "drive_c"
+        self.user = next(p for p in (self.drive / "users").iterdir() if p.name != "Public")
+
+    def unix(self, windows_path):
+        return self.drive / windows_path[3:].replace("\\", "/")
+
+    def msiexec(self, *arguments):
+        done = subprocess.run(["wine", "msiexec", *arguments, "/qn"], capture_output=True, text=True,
+                              env=self.platform.environment(self.screen.display), timeout=5 * DEADLINE)
+        if done.returncode != 0:
+            fail(f"msiexec {' '.join(arguments)} ended with {done.returncode}: {done.stderr[-500:]}")
+
+    def snapshot(self):
+        """The files and folders of the user's profile and of Windows Installer's package cache, and the keys
+        that must end as they began."""
+        paths = [*(self.drive / "users").rglob("*"), *(self.drive / "windows/Installer").glob("*")]
+        return {str(p.relative_to(self.drive)) for p in paths}, {key: self.platform.query(key) for key in KEPT}
+
+    def entries(self):
+        """The Apps entries called Pairfinder: {key: values}."""
+        found = {}
+        for root in KEPT[2:4]:
+            found.update({k: v for k, v in self.platform.query(root).items()
+                          if v.get("DisplayName", ("", ""))[1] == "Pairfinder"})
+        return found
+
+    def one_entry(self, version):
+        entries = self.entries()
+        if len(entries) != 1:
+            fail(f"{len(entries)} Apps entries called Pairfinder, not one: {list(entries)}")
+        values = next(iter(entries.values()))
+        shown = {name: values.get(name, ("", ""))[1] for name in ("DisplayVersion", "Publisher", "Size")}
+        if shown["DisplayVersion"] != version or shown["Publisher"] != "The Pairfinder developers":
+            fail(f"the Apps entry shows {shown}")
+        installed = sum(f.stat().st_size for f in self.folder().iterdir())
+        if not shown["Size"].isdigit() or int(shown["Size"]) * 1024 < installed:
+            fail(f"the Apps entry gives a size of {shown['Size']} KB for {installed} bytes")
+        # The product's icon, which Apps shows: Windows Installer keeps it with the product.
+        products = self.platform.query("HKCU\\Software\\Microsoft\\Installer\\Products")
+        icons = [v["ProductIcon"][1] for v in products.values() if v.get("ProductName", ("", ""))[1] == "Pairfinder"]
+        if len(icons) != 1 or self.unix(icons[0]).read_bytes() != (ROOT / "app/pairfinder.ico").read_bytes():
+            fail(f"the product's icon is not the program's: {icons}")
+        print(f"one Apps entry: Pairfinder {version} by The Pairfinder developers, {shown['Size']} KB, with its icon")
+
+    def folder(self):
+        return self.user / "AppData/Local/Programs/Pairfinder"
+
+
+def check_install(installer, package, version):
+    folder = installer.folder()
+    with zipfile.ZipFile(package) as archive:
+        files = {os.path.basename(n): archive.read(n) for n in archive.namelist() if not n.endswith("/")}
+    installed = {p.name: p.read_bytes() for p in folder.iterdir()}
+    if installed != files:
+        fail(f"{folder} holds {sorted(installed)}, not the zip's {sorted(files)} as they are in the zip")
+    target, icon = shortcut(installer.user / "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pairfinder.lnk")
+    if target is None or installer.unix(target) != folder / "pairfinder.exe":
+        fail(f"the Start-menu shortcut points at {target}")
+    if icon is None or installer.unix(icon).read_bytes() != (ROOT / "app/pairfinder.ico").read_bytes():
+        fail(f"the Start-menu shortcut's icon is {icon}, not the program's")
+    print(f"installed into {folder.relative_to(installer.drive)}: the zip's files, and a Start-menu shortcut to "
+          f"{target} with the program's icon")
+    installer.one_entry(version)
+
+
+def install_upgrade_uninstall(platform, screen, build, package, version):
+    work = platform.work
+    installer = Installer(platform, screen)
+    for name, kind, data in STORED:
+        if platform.reg("add", HIGHSCORES, "/v", name, "/t", kind, "/d", data, "/f").returncode != 0:
+            fail(f"wine reg add {name} failed")
+    before = installer.snapshot()
+
+    installer.msiexec("/i", str(build / f"pairfinder-{version}-windows-x64.msi"))
+    check_install(installer, package, version)
+    if platform.query(HIGHSCORES) != before[1][HIGHSCORES]:
+        fail(f"installing changed the highscores: {platform.query(HIGHSCORES)}")
+    program = installer.folder() / "pairfinder.exe"
+    manifest = resource(program, 24, 1).decode("utf-8")
+    missing = [what for what, text in MANIFEST.items() if text not in manifest]
+    if missing:
+        fail(f"the program's manifest does not say: {', '.join(missing)}")
+    print(f"the installed program's manifest says: {', '.join(MANIFEST)}")
+    player = Player(platform, screen, ["wine", str(program)])
+    try:
+        player.open().drawn()
+        if player.end() != 0:
+            fail(f"the installed program ended with {player.game.returncode}")
+    finally:
+        player.close()
+    print("the installed program starts, its window comes, and END IT ends it")
+
+    # The same files at the next version.
+    newer = re.sub(r"\d+$", lambda m: str(int(m[0]) + 1), version)
+    files = work / "files"
+    with zipfile.ZipFile(package) as archive:
+        archive.extractall(files)
+    inside = files / f"pairfinder-{version}-windows-x64"
+    subprocess.run([ROOT / "packaging/windows/build-msi", newer, work / "newer.msi", inside / "pairfinder.exe",
+                    inside / "LICENSE.txt", inside / "README.txt", inside / "THIRD-PARTY-NOTICES.txt",
+                    ROOT / "app/pairfinder.ico"], check=True, capture_output=True, timeout=DEADLINE)
+    installer.msiexec("/i", str(work / "newer.msi"))
+    installer.one_entry(newer)
+    print(f"{newer} replaced {version}")
+
+    installer.msiexec("/x", str(work / "newer.msi"))
+    after = installer.snapshot()
+    # Windows Installer's own folder in the profile stays, as on Windows, where it is always there.
+    left = {p for p in after[0] - before[0] if not p.endswith("AppData/Roaming/Microsoft/Installer")}
+    if left or before[0] - after[0]:
+        fail(f"uninstalling left {sorted(left)} and took {sorted(before[0] - after[0])}")
+    # Windows Installer's own empty keys stay too; nothing that holds a value or names the product does.
+    own = re.compile(r".*\\(Features|Products|UpgradeCodes|Components|S-1-5-[-0-9]+)$")
+    for keys in after[1].values():
+        for key in [k for k, values in keys.items() if not values and own.match(k)]:
+            del keys[key]
+    changed = [key for key in KEPT if before[1][key] != after[1][key]]
+    if changed:
+        fail(f"uninstalling left changes under {changed}: {[after[1][k] for k in changed]}")
+    print("uninstalled: no file, shortcut, folder or entry left, the highscores as they were")
+
+
+def main():
+    build = pathlib.Path(sys.argv[1]).resolve()
+    package = next(build.glob("pairfinder-*-windows-x64.zip"))
+    version = re.search(r"pairfinder-(.*)-windows-x64", package.name)[1]
+    on_own_screen(lambda work, screen: Wine(str(build / "app/pairfinder.exe"), work, screen.display),
+                  lambda platform, screen: install_upgrade_uninstall(platform, screen, build, package, version))
+
+
+if __name__ == "__main__":
+    main()
