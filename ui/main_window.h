@@ -138,6 +138,9 @@ private:
     bool Closed = false;
     // The frame size already taken off the window's client size.
     QSize FittedFrame{0, 0};
+    // The frame and client size at the last look, to tell a new frame round the same client from a resize.
+    QSize SeenFrame{0, 0};
+    QSize SeenSize;
 };
 
 }  // namespace pairfinder

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real program under openbox on its own Xvfb: once the window manager has framed the window, the
-# frame's outer size is the layout's 739 x 645 at 188, 70, and the window's class is the desktop entry's.
+# frame's outer size is the layout's 739 x 645 at 188, 70; a size the player gives it stays; maximised it fills
+# the work area with the layout where it was, and restored it has its size again; and the window's class is
+# the desktop entry's.
 # Usage: window_manager_frame_test.sh PROGRAM DESKTOP_ENTRY
 set -euo pipefail
 
@@ -99,6 +101,9 @@ if ! (wait_for 30 "" stable_at_expected) 2>/dev/null; then
 fi
 echo "frame $(outer), extents $(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')"
 
+# The client area's top left, where the layout lies; it must not move when the window is maximised.
+import -window "$window" -crop 400x300+0+0 +repage "$work/layout.png"
+
 # A size the player drags the window to stays: the frame is taken off once, not on every resize.
 xdotool windowsize "$window" 500 400
 read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
@@ -107,6 +112,27 @@ if ! (wait_for 30 "" stable_at_expected) 2>/dev/null; then
     fail "after a resize to 500 x 400 the frame is $(outer), not $expected"
 fi
 echo "resized by hand: frame $(outer)"
+
+# Maximised through the window manager, the window fills the work area and stays so, with the layout at the top
+# left; restored, it has the size it had before.
+restored=$expected
+maximised() { xprop -id "$window" _NET_WM_STATE | grep -q "MAXIMIZED_VERT.*MAXIMIZED_HORZ\|MAXIMIZED_HORZ.*MAXIMIZED_VERT"; }
+wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+read -r x y width height _ < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')
+expected="${width}x${height}+${x}+${y}"
+if ! (wait_for 30 "" stable_at_expected) 2>/dev/null || ! maximised; then
+    fail "maximised, the frame is $(outer) and the state $(xprop -id "$window" _NET_WM_STATE), not $expected"
+fi
+import -window "$window" -crop 400x300+0+0 +repage "$work/maximised.png"
+changed=$(compare -metric AE "$work/layout.png" "$work/maximised.png" /dev/null 2>&1 || true)
+[ "$changed" = 0 ] || fail "maximised, $changed pixels of the layout's top left changed"
+echo "maximised: frame $(outer), the layout at the top left as before"
+wmctrl -i -r "$window" -b remove,maximized_vert,maximized_horz
+expected=$restored
+if ! (wait_for 30 "" stable_at_expected) 2>/dev/null; then
+    fail "restored, the frame is $(outer), not $expected"
+fi
+echo "restored: frame $(outer)"
 
 # Docks and task bars link a window to its launcher by its class.
 class=$(xprop -id "$window" WM_CLASS | sed 's/.*= //')
