@@ -331,20 +331,21 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::FitFrame() {
     // The layout's size includes the frame, which only the window system knows, and only once it has framed
-    // the window; a later theme may change it. Such a change of the frame, while the client keeps its size, is
-    // taken off the client size once, so a size the player has dragged the window to stays otherwise.
-    // Maximising and restoring change the frame too (a maximised window has no borders), but together with the
-    // size, and the window manager may tell the new size, the new frame and the new state in any order: none
-    // of that is fitted, or the window would unmaximise, or come back from maximised at another size. A
-    // minimised or maximised window, or one that fills the work area, has no size of its own to keep.
+    // the window; a later theme may change it. Such a change of the frame, while the client keeps its size,
+    // is taken off the client size once, so a size the player has dragged the window to stays otherwise.
+    // Maximising and restoring change the frame too (a maximised window has no borders), but together with
+    // the size, and the window manager may tell the new size, the new frame and the new state in any order:
+    // none of that is fitted, or the window would unmaximise, or come back from maximised at another size. A
+    // minimised or maximised window, or one as large as the work area (the window manager may say where it
+    // is after it has said how large), has no size of its own to keep.
+    if (!isVisible()) return;
     const QSize frame = frameGeometry().size() - size();
     const bool reframed = frame != SeenFrame && (size() == SeenSize || !SeenSize.isValid());
     SeenFrame = frame;
     SeenSize = size();
     const QScreen* screen = this->screen();
-    if (!isVisible() || !reframed ||
-        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) ||
-        (screen && (frameGeometry() == screen->availableGeometry() || frameGeometry() == screen->geometry()))) {
+    if (!reframed || (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) ||
+        (screen && (frame + size() == screen->availableSize() || frame + size() == screen->size()))) {
         return;
     }
     const QSize change = frame - FittedFrame;
