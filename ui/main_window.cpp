@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -47,25 +48,22 @@ QFont LayoutFont(const QString& family, int pixels, bool bold = false) {
 }
 
 // Where MS Sans Serif or Times New Roman is missing (Linux, Wine), the metric-compatible Liberation Sans
-// and Liberation Serif stand in: they keep the layout's text widths better than a generic fallback, and
-// naming them spares a fallback search at start-up. Where the fonts exist, Qt takes them and never asks
-// for the substitutes.
-void SubstituteLayoutFonts() {
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-        return true;
-    }();
-    (void)substituted;
+// and Liberation Serif stand in: they keep the layout's text widths better than a generic fallback. They are
+// asked for by their own names: a font asked for by a name the system lacks first has the system search for
+// every face that might stand in for it, the dearest step of the start-up, even when a substitute is named.
+QString LayoutFamily(const QString& named, const QString& standIn) {
+    return QFontDatabase::hasFamily(named) ? named : standIn;
 }
 
 QFont WindowFont() {
-    SubstituteLayoutFonts();
-    return LayoutFont(QStringLiteral("MS Sans Serif"), 11);
+    static const QString family =
+        LayoutFamily(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    return LayoutFont(family, 11);
 }
 QFont TimesFont(int pixels, bool bold = false) {
-    SubstituteLayoutFonts();
-    return LayoutFont(QStringLiteral("Times New Roman"), pixels, bold);
+    static const QString family =
+        LayoutFamily(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    return LayoutFont(family, pixels, bold);
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
@@ -81,9 +79,12 @@ void FitToText(QLabel* label, QSize layoutSize) {
 }
 
 // A label in the window's font unless the layout names another; a colour that is not valid keeps the
-// parent's.
+// parent's. A label hidden at start-up is fitted to its text when it is shown (`FitOutcomeLabels`): measuring
+// the text loads its font, which start-up need not wait for.
+enum class Fit { Now, WhenShown };
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  const std::optional<QFont>& font = std::nullopt, const QColor& colour = QColor()) {
+                  const std::optional<QFont>& font = std::nullopt, const QColor& colour = QColor(),
+                  Fit fit = Fit::Now) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -92,7 +93,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     // A shown label hides the cards beneath it and takes their clicks.
     label->setAutoFillBackground(true);
     label->move(geometry.topLeft());
-    FitToText(label, geometry.size());
+    if (fit == Fit::Now) {
+        FitToText(label, geometry.size());
+    } else {
+        label->resize(geometry.size());
+    }
     return label;
 }
 
@@ -177,11 +182,12 @@ void TForm1::BuildLayout() {
         Images[static_cast<std::size_t>(k - 1)] = cell;
     }
 
+    // The outcome of a finished game, hidden until then.
     lbl_ferdisch = MakeLabel(Canvas, "lbl_ferdisch", QStringLiteral("FERTIG!!"), {136, 104, 289, 73},
-                             TimesFont(64, true), Purple);
+                             TimesFont(64, true), Purple, Fit::WhenShown);
 
     lbl_Name = MakeLabel(Canvas, "lbl_Name", QStringLiteral("Namen für die Highsorce noch schnell eingeben:"),
-                         {184, 216, 230, 13});
+                         {184, 216, 230, 13}, std::nullopt, QColor(), Fit::WhenShown);
 
     edt_Name = new QLineEdit(Canvas);
     edt_Name->setObjectName(QStringLiteral("edt_Name"));
@@ -190,7 +196,7 @@ void TForm1::BuildLayout() {
     btn_Save = MakeButton(Canvas, "btn_Save", QStringLiteral("&Save"), {248, 272, 113, 25});
 
     lbl_Looser = MakeLabel(Canvas, "lbl_Looser", QStringLiteral("Leider reicht es für die Highscore nicht."),
-                           {120, 248, 382, 27}, TimesFont(24), Navy);
+                           {120, 248, 382, 27}, TimesFont(24), Navy, Fit::WhenShown);
 
     // The name entry must stay reachable over every card and label.
     edt_Name->raise();
@@ -284,6 +290,10 @@ void TForm1::ConnectHandlers() {
 
 void TForm1::FitCountLabel() {
     FitToText(lbl_Count, CountLabelSize);
+}
+
+void TForm1::FitOutcomeLabels() {
+    for (QLabel* label : {lbl_ferdisch, lbl_Name, lbl_Looser}) FitToText(label, label->size());
 }
 
 void TForm1::Handle(const std::function<void()>& handler) {

@@ -90,6 +90,8 @@ private:
 
     void BuildLayout();
     void FitCountLabel();
+    // The labels of a finished game's outcome, fitted to their text the first time they are shown.
+    void FitOutcomeLabels();
     void BuildMenu();
     void BuildPictureLists();
     void ConnectHandlers();

@@ -125,6 +125,7 @@ void TForm1::LoadFaceSet() {
 }
 
 void TForm1::ShowOutcome(bool qualifies) {
+    FitOutcomeLabels();
     lbl_ferdisch->show();
     if (qualifies) {
         lbl_Name->show();
