@@ -36,40 +36,6 @@ MANIFEST = {"asInvoker": 'level="asInvoker"', "Windows 10 and 11": "8e0f7a12-bfb
             "Windows 7": "35138b9a-5d96-4fbd-8e2d-a2440225f93a", "per-monitor DPI": "PerMonitorV2"}
 
 
-def resource(program, kind, number):
-    """The data of a resource in a 64-bit Windows program, found through its resource table."""
-    data = program.read_bytes()
-    header = struct.unpack_from("<I", data, 0x3C)[0]
-    sections, optional_size = (struct.unpack_from("<H", data, header + at)[0] for at in (6, 20))
-    table_rva = struct.unpack_from("<I", data, header + 24 + 112 + 2 * 8)[0]  # data directory 2, PE32+
-    section_table = header + 24 + optional_size
-
-    def offset(rva):
-        for i in range(sections):
-            size, address, _, raw = struct.unpack_from("<IIII", data, section_table + 40 * i + 8)
-            if address <= rva < address + size:
-                return rva - address + raw
-        fail(f"{program} has no section at {rva:#x}")
-
-    table = offset(table_rva)
-
-    def entry(directory, wanted):
-        named, numbered = struct.unpack_from("<HH", data, table + directory + 12)
-        for i in range(named + numbered):
-            name, target = struct.unpack_from("<II", data, table + directory + 16 + 8 * i)
-            if wanted is None or name == wanted:
-                return target & 0x7FFFFFFF
-        return None
-
-    language = None
-    for wanted in (kind, number, None):
-        language = entry(language or 0, wanted)
-        if language is None:
-            fail(f"{program} carries no resource {kind}/{number}")
-    rva, size = struct.unpack_from("<II", data, table + language)
-    return data[offset(rva):offset(rva) + size]
-
-
 def shortcut(path):
     """The target and the icon of a Windows shortcut (.lnk) file."""
     data = path.read_bytes()
@@ -174,7 +140,9 @@ def install_upgrade_uninstall(platform, screen, build, package, version):
     if platform.query(HIGHSCORES) != before[1][HIGHSCORES]:
         fail(f"installing changed the highscores: {platform.query(HIGHSCORES)}")
     program = installer.folder() / "pairfinder.exe"
-    manifest = resource(program, 24, 1).decode("utf-8")
+    # The application manifest: resource 1 of type 24 (RT_MANIFEST).
+    manifest = subprocess.run(["wrestool", "-x", "--raw", "--type=24", "--name=1", program], check=True,
+                              capture_output=True, text=True, timeout=DEADLINE).stdout
     missing = [what for what, text in MANIFEST.items() if text not in manifest]
     if missing:
         fail(f"the program's manifest does not say: {', '.join(missing)}")
