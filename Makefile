@@ -64,10 +64,9 @@ test-windows: deps build
 		$(MAKE) --no-print-directory windows && \
 		python3 tools/third-party-notices check --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map \
 			--own $(WINDOWS_BUILD) --program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $(WINDOWS_BUILD)/pairfinder-*-windows-x64.zip && \
-		PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env \
-			python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe && \
-		PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env \
-			python3 tests/ui/install_under_wine.py $(WINDOWS_BUILD); \
+		export PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env && \
+		python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe && \
+		python3 tests/ui/install_under_wine.py $(WINDOWS_BUILD); \
 	else \
 		echo "The Windows program was not tested: there is no Qt for Windows in the cache; make windows builds it (about 15 minutes on two cores, once per machine)."; \
 	fi

@@ -22,13 +22,15 @@ import zipfile
 from play_under_xvfb import DEADLINE, Player, Wine, fail, on_own_screen
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
+ICON = (ROOT / "app/pairfinder.ico").read_bytes()
 HIGHSCORES = "HKCU\\Software\\Pairfinder"
 STORED = (("sErster", "REG_SZ", "Ada"), ("sZweiter", "REG_SZ", "Bo"), ("sDritter", "REG_SZ", " "),
           ("iErster", "REG_DWORD", "41"), ("iZweiter", "REG_DWORD", "57"), ("iDritter", "REG_DWORD", "0xffffffff"))
+# Where the Apps entries are: Wine keeps a per-user product's under HKLM, Windows under HKCU.
+APPS = ("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+        "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall")
 # What Windows Installer keeps of an installed product, and the Apps entries: all must be as before at the end.
-KEPT = (HIGHSCORES, "HKCU\\Software\\Microsoft\\Installer",
-        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
-        "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+KEPT = (HIGHSCORES, "HKCU\\Software\\Microsoft\\Installer", *APPS,
         "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData")
 # The manifest's promises: run as the user, and these Windows versions, by their supportedOS ids.
 MANIFEST = {"asInvoker": 'level="asInvoker"', "Windows 10 and 11": "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a",
@@ -83,7 +85,7 @@ class Installer:
     def entries(self):
         """The Apps entries called Pairfinder: {key: values}."""
         found = {}
-        for root in KEPT[2:4]:
+        for root in APPS:
             found.update({k: v for k, v in self.platform.query(root).items()
                           if v.get("DisplayName", ("", ""))[1] == "Pairfinder"})
         return found
@@ -102,7 +104,7 @@ class Installer:
         # The product's icon, which Apps shows: Windows Installer keeps it with the product.
         products = self.platform.query("HKCU\\Software\\Microsoft\\Installer\\Products")
         icons = [v["ProductIcon"][1] for v in products.values() if v.get("ProductName", ("", ""))[1] == "Pairfinder"]
-        if len(icons) != 1 or self.unix(icons[0]).read_bytes() != (ROOT / "app/pairfinder.ico").read_bytes():
+        if len(icons) != 1 or self.unix(icons[0]).read_bytes() != ICON:
             fail(f"the product's icon is not the program's: {icons}")
         print(f"one Apps entry: Pairfinder {version} by The Pairfinder developers, {shown['Size']} KB, with its icon")
 
@@ -120,7 +122,7 @@ def check_install(installer, package, version):
     target, icon = shortcut(installer.user / "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pairfinder.lnk")
     if target is None or installer.unix(target) != folder / "pairfinder.exe":
         fail(f"the Start-menu shortcut points at {target}")
-    if icon is None or installer.unix(icon).read_bytes() != (ROOT / "app/pairfinder.ico").read_bytes():
+    if icon is None or installer.unix(icon).read_bytes() != ICON:
         fail(f"the Start-menu shortcut's icon is {icon}, not the program's")
     print(f"installed into {folder.relative_to(installer.drive)}: the zip's files, and a Start-menu shortcut to "
           f"{target} with the program's icon")
