@@ -43,12 +43,12 @@ test-fuzz: deps
 # The game for Windows: the Qt it links (built once per machine, about 15 minutes), the pictures rendered by
 # this machine's build, then one static pairfinder.exe with its third-party notices, its zip and its installer.
 windows: deps $(BUILD)/CMakeCache.txt
-	./tools/windows-qt build >/dev/null
+	./third_party/windows-qt build >/dev/null
 	cmake --build $(BUILD) --target pairfinder_render_artwork -j $(JOBS)
 	@# A Qt built with other options lies in another folder: configure afresh, or CMake keeps finding the old one.
-	qt=$$(./tools/windows-qt path); fresh=; \
+	qt=$$(./third_party/windows-qt path); fresh=; \
 	grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$$qt" $(WINDOWS_BUILD)/CMakeCache.txt 2>/dev/null || fresh=--fresh; \
-	cmake --preset windows-program -B $(WINDOWS_BUILD) $$fresh $$(./tools/windows-qt cmake-args) \
+	cmake --preset windows-program -B $(WINDOWS_BUILD) $$fresh $$(./third_party/windows-qt cmake-args) \
 		-DPAIRFINDER_ARTWORK_RENDERER=$(CURDIR)/$(BUILD)/tools/artwork/pairfinder_render_artwork $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	cd $(WINDOWS_BUILD) && cpack -G ZIP >/dev/null
@@ -60,7 +60,7 @@ windows: deps $(BUILD)/CMakeCache.txt
 test-windows: deps build
 	./tools/test-windows
 	./tools/compare-regedit $(BUILD)/tests/store/store_tool
-	@if qt=$$(./tools/windows-qt path); then \
+	@if qt=$$(./third_party/windows-qt path); then \
 		$(MAKE) --no-print-directory windows && \
 		python3 tools/third-party-notices check --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map \
 			--own $(WINDOWS_BUILD) --program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $(WINDOWS_BUILD)/pairfinder-*-windows-x64.zip && \

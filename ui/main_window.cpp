@@ -14,8 +14,9 @@
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
+#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -33,6 +34,10 @@ constexpr QPoint WindowPosition(188, 70);
 constexpr QSize WindowOuterSize(739, 645);
 // The extent of the controls: the right edge of the panels and the bottom edge of the last card row.
 constexpr QSize CanvasSize(721, 572);
+
+// How long the window manager stays quiet before what it said of the window's frame is settled: longer than
+// the burst of reports of one change, too short for the player to see the fitted size come late.
+constexpr std::chrono::milliseconds FrameSettleTime(100);
 
 const QColor Purple(128, 0, 128);
 const QColor Navy(0, 0, 128);
@@ -153,6 +158,10 @@ TForm1::TForm1(HighscoreStorage storage, QWidget* parent)
     BuildMenu();
     BuildPictureLists();
     ConnectHandlers();
+    FrameSettle = new QTimer(this);
+    FrameSettle->setSingleShot(true);
+    FrameSettle->setInterval(FrameSettleTime);
+    connect(FrameSettle, &QTimer::timeout, this, &TForm1::SettleFrame);
     move(WindowPosition);
     resize(WindowOuterSize);
     Handle([this] { OnCreate(); });
@@ -325,7 +334,8 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    FitFrame();
+    // A window system that frames a window as it shows it has told all there is to tell.
+    SettleFrame();
 }
 
 // A window manager reports its frame some time after the window is shown, by moving the client area into it.
@@ -340,27 +350,15 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::FitFrame() {
-    // The layout's size includes the frame, which only the window system knows, and only once it has framed
-    // the window; a later theme may change it. Such a change of the frame, while the client keeps its size,
-    // is taken off the client size once, so a size the player has dragged the window to stays otherwise.
-    // Maximising and restoring change the frame too (a maximised window has no borders), but together with
-    // the size, and the window manager may tell the new size, the new frame and the new state in any order:
-    // none of that is fitted, or the window would unmaximise, or come back from maximised at another size. A
-    // minimised or maximised window, or one as large as the work area (the window manager may say where it
-    // is after it has said how large), has no size of its own to keep.
+    // The window manager tells one change in a burst of reports; it is settled once they have stopped.
+    if (isVisible()) FrameSettle->start();
+}
+
+void TForm1::SettleFrame() {
     if (!isVisible()) return;
-    const QSize frame = frameGeometry().size() - size();
-    const bool reframed = frame != SeenFrame && (size() == SeenSize || !SeenSize.isValid());
-    SeenFrame = frame;
-    SeenSize = size();
-    const QScreen* screen = this->screen();
-    if (!reframed || (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) ||
-        (screen && (frame + size() == screen->availableSize() || frame + size() == screen->size()))) {
-        return;
+    if (const auto client = Frames.Settle({frameGeometry().size() - size(), size(), windowState()})) {
+        resize(*client);
     }
-    const QSize change = frame - FittedFrame;
-    FittedFrame = frame;
-    resize(size() - change);
 }
 
 }  // namespace pairfinder

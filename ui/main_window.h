@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "frame_fit.h"
 #include "game_requests.h"
 #include "game_rules.h"
 
@@ -18,6 +19,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace pairfinder {
 
@@ -102,6 +104,7 @@ private:
     void Handle(const std::function<void()>& handler);
     // Keeps the layout's outer size once the window manager has put its frame round the window.
     void FitFrame();
+    void SettleFrame();
 
     // Controls, in the layout's declaration order.
     QScrollArea* Scroller = nullptr;
@@ -138,11 +141,8 @@ private:
     GameRules Game;
     HighscoreStorage Storage;
     bool Closed = false;
-    // The frame size already taken off the window's client size.
-    QSize FittedFrame{0, 0};
-    // The frame and client size at the last look, to tell a new frame round the same client from a resize.
-    QSize SeenFrame{0, 0};
-    QSize SeenSize;
+    FrameFit Frames;
+    QTimer* FrameSettle = nullptr;
 };
 
 }  // namespace pairfinder
