@@ -1,5 +1,7 @@
 // The window's frame fitting, driven through every order in which a window manager may tell a change of the
 // window: its new size, its new frame and its new state, settled once the manager pauses.
+#include "frame_fit.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,8 +9,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "frame_fit.h"
 
 namespace pairfinder::testing {
 namespace {
@@ -88,7 +88,8 @@ TEST(FrameFit, EveryOrderOfAWindowManagersReportsGivesTheSameSize) {
             Look now = framed;
             EXPECT_EQ(fit.Settle(now), std::nullopt) << "the fitted size, settled again";
             for (const Change& change : story.Changes) {
-                EXPECT_EQ(Tell(fit, now, change, order), change.Fitted) << story.Name << ", told as" << Spelled(order);
+                EXPECT_EQ(Tell(fit, now, change, order), change.Fitted)
+                    << story.Name << ", told as" << Spelled(order);
             }
         } while (std::next_permutation(order.begin(), order.end()));
     }
