@@ -38,35 +38,28 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 test-fuzz: deps
-	./tools/fuzz 30
+	./tests/runners/fuzz 30
 
 # The game for Windows: the Qt it links (built once per machine, about 15 minutes), the pictures rendered by
 # this machine's build, then one static pairfinder.exe with its third-party notices, its zip and its installer.
 windows: deps $(BUILD)/CMakeCache.txt
-	./third_party/windows-qt build >/dev/null
-	cmake --build $(BUILD) --target pairfinder_render_artwork -j $(JOBS)
-	@# A Qt built with other options lies in another folder: configure afresh, or CMake keeps finding the old one.
-	qt=$$(./third_party/windows-qt path); fresh=; \
-	grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$$qt" $(WINDOWS_BUILD)/CMakeCache.txt 2>/dev/null || fresh=--fresh; \
-	cmake --preset windows-program -B $(WINDOWS_BUILD) $$fresh $$(./third_party/windows-qt cmake-args) \
-		-DPAIRFINDER_ARTWORK_RENDERER=$(CURDIR)/$(BUILD)/tools/artwork/pairfinder_render_artwork $(CMAKE_FLAGS) >/dev/null
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	cd $(WINDOWS_BUILD) && cpack -G ZIP >/dev/null
-	@ls -l $(WINDOWS_BUILD)/app/pairfinder.exe $(WINDOWS_BUILD)/pairfinder-*-windows-x64.*
+	./packaging/windows/build $(BUILD) $(WINDOWS_BUILD) $(CMAKE_FLAGS) >/dev/null
+	@ls -l $(WINDOWS_BUILD)/app/pairfinder.exe $$(cat $(WINDOWS_BUILD)/packages.txt)
 
 # The Windows layers' tests and the regedit comparison under Wine; then, whenever the Qt it links is in the
 # cache (`make windows` builds it once), the whole Windows program: its notices checked against what it links,
 # played under Wine, and installed, upgraded and uninstalled by Wine's msiexec.
 test-windows: deps build
-	./tools/test-windows
-	./tools/compare-regedit $(BUILD)/tests/store/store_tool
+	./tests/runners/windows-layers
+	./tests/runners/compare-regedit $(BUILD)/tests/store/store_tool
 	@if qt=$$(./third_party/windows-qt path); then \
 		$(MAKE) --no-print-directory windows && \
-		python3 tools/third-party-notices check --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map \
-			--own $(WINDOWS_BUILD) --program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $(WINDOWS_BUILD)/pairfinder-*-windows-x64.zip && \
+		{ read -r zip; read -r msi; } < $(WINDOWS_BUILD)/packages.txt && \
+		python3 release/third-party-notices check --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map \
+			--own $(WINDOWS_BUILD) --program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $$zip && \
 		export PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env && \
 		python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe && \
-		python3 tests/ui/install_under_wine.py $(WINDOWS_BUILD); \
+		python3 tests/packaging/install_under_wine.py $$zip $$msi; \
 	else \
 		echo "The Windows program was not tested: there is no Qt for Windows in the cache; make windows builds it (about 15 minutes on two cores, once per machine)."; \
 	fi
@@ -80,10 +73,10 @@ package: build
 # The current commit built into dist/: the source, the Debian package, the Windows zip and installer, and their
 # checksums, the same bytes on every machine. release-check builds it twice in two clones and compares.
 release:
-	./tools/release
+	./release/release
 
 release-check:
-	./tools/release-check
+	./release/release-check
 
 bench: deps
 	./bench/run

@@ -9,7 +9,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 if(WIN32)
   # The program is stripped when it is linked; stripped again, it would no longer be the file that was built.
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME pairfinder-${PROJECT_VERSION}-windows-x64)
+  # The zip's and the installer's name; CPack's own variable holds the source package's after include(CPack).
+  set(PAIRFINDER_PACKAGE_NAME pairfinder-${PROJECT_VERSION}-windows-x64)
+  set(CPACK_PACKAGE_FILE_NAME ${PAIRFINDER_PACKAGE_NAME})
   include(CPack)
   return()
 endif()

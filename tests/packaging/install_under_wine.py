@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 """Installs the Windows program with Wine's msiexec as a player would, upgrades it and takes it away again.
 
-Usage: install_under_wine.py WINDOWS_BUILD_FOLDER
+Usage: install_under_wine.py ZIP MSI
 
-In a Wine prefix of its own (the play test's Wine driver), where a player's highscores are already stored:
+First the installer's tables (msiitools' msiinfo) must keep Windows Installer's rules that Wine's msiexec never
+checks: every component in the user's profile, and every component with a shortcut that is not advertised, has
+a value under HKEY_CURRENT_USER as its key path (ICE38, ICE43); the program's File row carries the version of
+the program's version resource. Then, in a Wine prefix of its own (the play test's Wine driver), where a
+player's highscores are already stored:
 1. A quiet install puts the zip's files into the user's programs folder, a Start-menu shortcut to the program
-   with its icon, and one entry under Apps with name, version, publisher, icon and size; nothing under the
-   highscores' key changes. The installed program carries its manifest, starts, and its window comes.
+   with its icon, one entry under Apps with name, version, publisher, icon and size, and the installer's own
+   values under HKEY_CURRENT_USER; nothing under the highscores' key changes. The installed program carries its manifest, starts, and its window comes.
 2. The same package built at a higher version replaces it: one entry, at the new version.
-3. A quiet uninstall leaves no file, shortcut, folder or entry that was not there before, and the highscores
-   as they were.
+3. A quiet uninstall leaves no file, shortcut, folder, entry or value of the installer's that was not there
+   before, and the highscores as they were.
 """
 import os
 import pathlib
@@ -17,25 +21,77 @@ import re
 import struct
 import subprocess
 import sys
+import tempfile
 import zipfile
 
-from play_under_xvfb import DEADLINE, Player, Wine, fail, on_own_screen
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "ui"))
+from play_under_xvfb import DEADLINE, Player, Wine, fail, on_own_screen  # noqa: E402 (beside the play test)
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 ICON = (ROOT / "app/pairfinder.ico").read_bytes()
 HIGHSCORES = "HKCU\\Software\\Pairfinder"
+# The installer's own key: its values are the per-user components' key paths.
+INSTALLER_KEY = "HKCU\\Software\\Pairfinder Installer"
 STORED = (("sErster", "REG_SZ", "Ada"), ("sZweiter", "REG_SZ", "Bo"), ("sDritter", "REG_SZ", " "),
           ("iErster", "REG_DWORD", "41"), ("iZweiter", "REG_DWORD", "57"), ("iDritter", "REG_DWORD", "0xffffffff"))
 # Where the Apps entries are: Wine keeps a per-user product's under HKLM, Windows under HKCU.
 APPS = ("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
         "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall")
 # What Windows Installer keeps of an installed product, and the Apps entries: all must be as before at the end.
-KEPT = (HIGHSCORES, "HKCU\\Software\\Microsoft\\Installer", *APPS,
+KEPT = (HIGHSCORES, INSTALLER_KEY, "HKCU\\Software\\Microsoft\\Installer", *APPS,
         "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData")
 # The manifest's promises: run as the user, and these Windows versions, by their supportedOS ids.
 MANIFEST = {"asInvoker": 'level="asInvoker"', "Windows 10 and 11": "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a",
             "Windows 8.1": "1f676c76-80e1-4239-95bb-83d0f6d0da78", "Windows 8": "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
             "Windows 7": "35138b9a-5d96-4fbd-8e2d-a2440225f93a", "per-monitor DPI": "PerMonitorV2"}
+
+
+def table(msi, name):
+    """The rows of one table of an installer, as dicts by column name."""
+    lines = subprocess.run(["msiinfo", "export", msi, name], check=True, capture_output=True, text=True,
+                           timeout=DEADLINE).stdout.splitlines()
+    columns = lines[0].split("\t")
+    return [dict(zip(columns, line.split("\t"))) for line in lines[3:]]
+
+
+def resource_version(program):
+    """The file version in a program's version resource (VS_FIXEDFILEINFO)."""
+    data = pathlib.Path(program).read_bytes()
+    at = data.find(struct.pack("<I", 0xFEEF04BD))
+    if at < 0:
+        fail(f"{program} has no version resource")
+    high, low = struct.unpack_from("<II", data, at + 8)
+    return f"{high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}"
+
+
+def check_tables(msi, program):
+    """Windows Installer's rules for per-user components (ICE38, ICE43) and the program's version."""
+    parent = {row["Directory"]: row["Directory_Parent"] for row in table(msi, "Directory")}
+
+    def in_profile(folder):
+        while folder:
+            if folder in ("LocalAppDataFolder", "AppDataFolder", "ProgramMenuFolder", "StartMenuFolder",
+                          "DesktopFolder", "PersonalFolder"):
+                return True
+            folder = parent.get(folder)
+        return False
+
+    features = {row["Feature"] for row in table(msi, "Feature")}
+    user_keys = {row["Registry"] for row in table(msi, "Registry") if row["Root"] == "1"}
+    components = {row["Component"]: row for row in table(msi, "Component")}
+    shortcuts = {row["Component_"] for row in table(msi, "Shortcut") if row["Target"] not in features}
+    wrong = [f"{name} (key path {row['KeyPath'] or 'none'})" for name, row in components.items()
+             if (in_profile(row["Directory_"]) or name in shortcuts)
+             and not (int(row["Attributes"]) & 4 and row["KeyPath"] in user_keys)]
+    if wrong:
+        fail(f"per-user components without a HKEY_CURRENT_USER value as their key path: {', '.join(wrong)}")
+    files = {row["FileName"]: row for row in table(msi, "File")}
+    version = resource_version(program)
+    if files["pairfinder.exe"]["Version"] != version:
+        fail(f"the File row of pairfinder.exe gives version '{files['pairfinder.exe']['Version']}', "
+             f"its resource {version}")
+    print(f"the installer's {len(components)} components keep to ICE38 and ICE43 ({len(shortcuts)} with a "
+          f"shortcut), and pairfinder.exe's File row has its version {version}")
 
 
 def shortcut(path):
@@ -129,7 +185,7 @@ def check_install(installer, package, version):
     installer.one_entry(version)
 
 
-def install_upgrade_uninstall(platform, screen, build, package, version):
+def install_upgrade_uninstall(platform, screen, msi, package, version):
     work = platform.work
     installer = Installer(platform, screen)
     for name, kind, data in STORED:
@@ -137,10 +193,14 @@ def install_upgrade_uninstall(platform, screen, build, package, version):
             fail(f"wine reg add {name} failed")
     before = installer.snapshot()
 
-    installer.msiexec("/i", str(build / f"pairfinder-{version}-windows-x64.msi"))
+    installer.msiexec("/i", str(msi))
     check_install(installer, package, version)
     if platform.query(HIGHSCORES) != before[1][HIGHSCORES]:
         fail(f"installing changed the highscores: {platform.query(HIGHSCORES)}")
+    own = platform.query(INSTALLER_KEY).get(INSTALLER_KEY.replace("HKCU", "HKEY_CURRENT_USER"), {})
+    if sorted(own) != ["Program", "ProgramsFolder"]:
+        fail(f"the installer's key holds {own}, not its two components' values")
+    print(f"the installer's own values are under {INSTALLER_KEY}: {', '.join(sorted(own))}")
     program = installer.folder() / "pairfinder.exe"
     # The application manifest: resource 1 of type 24 (RT_MANIFEST).
     manifest = subprocess.run(["wrestool", "-x", "--raw", "--type=24", "--name=1", program], check=True,
@@ -185,15 +245,21 @@ def install_upgrade_uninstall(platform, screen, build, package, version):
     changed = [key for key in KEPT if before[1][key] != after[1][key]]
     if changed:
         fail(f"uninstalling left changes under {changed}: {[after[1][k] for k in changed]}")
-    print("uninstalled: no file, shortcut, folder or entry left, the highscores as they were")
+    print("uninstalled: no file, shortcut, folder, entry or installer value left, the highscores as they were")
 
 
 def main():
-    build = pathlib.Path(sys.argv[1]).resolve()
-    package = next(build.glob("pairfinder-*-windows-x64.zip"))
+    if len(sys.argv) != 3:
+        sys.exit(__doc__.split("\n\n")[1])
+    package, msi = (pathlib.Path(a).resolve() for a in sys.argv[1:])
     version = re.search(r"pairfinder-(.*)-windows-x64", package.name)[1]
-    on_own_screen(lambda work, screen: Wine(str(build / "app/pairfinder.exe"), work, screen.display),
-                  lambda platform, screen: install_upgrade_uninstall(platform, screen, build, package, version))
+    with tempfile.TemporaryDirectory() as unpacked:
+        with zipfile.ZipFile(package) as archive:
+            archive.extractall(unpacked)
+        program = next(pathlib.Path(unpacked).glob("*/pairfinder.exe"))
+        check_tables(msi, program)
+        on_own_screen(lambda work, screen: Wine(str(program), work, screen.display),
+                      lambda platform, screen: install_upgrade_uninstall(platform, screen, msi, package, version))
 
 
 if __name__ == "__main__":

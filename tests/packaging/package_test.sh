@@ -31,6 +31,9 @@ for file in usr/games/pairfinder "usr/share/applications/$id.desktop" "usr/share
     [ -f "$root/$file" ] || fail "the package holds no /$file"
 done
 [ -x "$root/usr/games/pairfinder" ] || fail "the program is not executable"
+# The copyright file names the holders and years; no template of a licence text stands in for them.
+template=$(grep -n '<[a-z ]*>' "$root/usr/share/doc/pairfinder/copyright" || true)
+[ -z "$template" ] || fail "the copyright file carries a template line: $template"
 # A build folder, a header or a test binary has no place in it.
 unexpected=$(cd "$root" && find . -type f | grep -v -e '^./usr/games/pairfinder$' -e '^./usr/share/' || true)
 [ -z "$unexpected" ] || fail "the package holds more than the program and its shared files: $unexpected"
@@ -46,7 +49,7 @@ done
 ! grep -q libqt6svg <<<"$depends" || fail "Depends names Qt's SVG library: $depends"
 echo "Depends: $depends"
 
-"$here/xvfb_smoke_test.sh" "$root/usr/games/pairfinder"
+"$here/../ui/xvfb_smoke_test.sh" "$root/usr/games/pairfinder"
 
 # Errors fail the test; warnings and the rest are shown for whoever reads the log.
 lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || true
