@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QHash>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -25,50 +26,43 @@
 #include "error_guard.h"
 #include "highscore_store.h"
 #include "picture_list.h"
+#include "window_layout.h"
 
 namespace pairfinder {
 
 namespace {
 
-constexpr QPoint WindowPosition(188, 70);
-constexpr QSize WindowOuterSize(739, 645);
-// The extent of the controls: the right edge of the panels and the bottom edge of the last card row.
-constexpr QSize CanvasSize(721, 572);
-
 // How long the window manager stays quiet before what it said of the window's frame is settled: longer than
 // the burst of reports of one change, too short for the player to see the fitted size come late.
 constexpr std::chrono::milliseconds FrameSettleTime(100);
 
-const QColor Purple(128, 0, 128);
-const QColor Navy(0, 0, 128);
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-// The layout gives font heights as character heights without internal leading, which is the em size
-// of the font. Qt's pixel size is the em size as well, so the layout's numbers carry over unchanged and
-// the glyphs come out as tall as intended whatever face the system substitutes for the named one.
-QFont LayoutFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+QRect Geometry(const layout::Rect& rect) {
+    return {rect.Left, rect.Top, rect.Width, rect.Height};
 }
 
 // Where MS Sans Serif or Times New Roman is missing (Linux, Wine), the metric-compatible Liberation Sans
 // and Liberation Serif stand in: they keep the layout's text widths better than a generic fallback. They are
 // asked for by their own names: a font asked for by a name the system lacks first has the system search for
 // every face that might stand in for it, the dearest step of the start-up, even when a substitute is named.
-QString LayoutFamily(const QString& named, const QString& standIn) {
-    return QFontDatabase::hasFamily(named) ? named : standIn;
+QString LayoutFamily(layout::Face face) {
+    const layout::FaceNames names = layout::NamesOf(face);
+    return QFontDatabase::hasFamily(Text(names.Named)) ? Text(names.Named) : Text(names.StandIn);
 }
 
-QFont WindowFont() {
-    static const QString family =
-        LayoutFamily(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    return LayoutFont(family, 11);
-}
-QFont TimesFont(int pixels, bool bold = false) {
-    static const QString family =
-        LayoutFamily(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    return LayoutFont(family, pixels, bold);
+// The layout gives font heights as character heights without internal leading, which is the em size
+// of the font. Qt's pixel size is the em size as well, so the layout's numbers carry over unchanged and
+// the glyphs come out as tall as intended whatever face the system substitutes for the named one.
+QFont LayoutFont(const layout::Font& layoutFont) {
+    static const QString window = LayoutFamily(layout::Face::Window);
+    static const QString times = LayoutFamily(layout::Face::Times);
+    QFont font(layoutFont.Family == layout::Face::Window ? window : times);
+    font.setPixelSize(layoutFont.Pixels);
+    font.setBold(layoutFont.Bold);
+    return font;
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
@@ -83,63 +77,74 @@ void FitToText(QLabel* label, QSize layoutSize) {
     label->resize(layoutSize.expandedTo(label->sizeHint()));
 }
 
-// A label in the window's font unless the layout names another; a colour that is not valid keeps the
-// parent's. A label hidden at start-up is fitted to its text when it is shown (`FitOutcomeLabels`): measuring
-// the text loads its font, which start-up need not wait for.
-enum class Fit { Now, WhenShown };
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  const std::optional<QFont>& font = std::nullopt, const QColor& colour = QColor(),
-                  Fit fit = Fit::Now) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+// A control's font and text colour as the layout gives them; what it does not give is the parent's.
+void Dress(QWidget* widget, const layout::Control& control, const QColor& windowText) {
+    if (control.TextFont) widget->setFont(LayoutFont(*control.TextFont));
+    if (control.TextInk.From == layout::Ink::WindowText) SetTextColour(widget, windowText);
+    if (control.TextInk.From == layout::Ink::Own) {
+        const layout::Rgb& rgb = control.TextInk.Colour;
+        SetTextColour(widget, QColor(rgb.Red, rgb.Green, rgb.Blue));
+    }
+    if (control.LeftToRight) widget->setLayoutDirection(Qt::LeftToRight);
+}
+
+// A label hidden at start-up (an outcome label) is fitted to its text when it is shown (`FitOutcomeLabels`):
+// measuring the text loads its font, which start-up need not wait for.
+QLabel* MakeLabel(QWidget* parent, const layout::Control& control, const QColor& windowText) {
+    auto* label = new QLabel(Text(control.Text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (font) label->setFont(*font);
-    if (colour.isValid()) SetTextColour(label, colour);
+    Dress(label, control, windowText);
     // A shown label hides the cards beneath it and takes their clicks.
     label->setAutoFillBackground(true);
-    label->move(geometry.topLeft());
-    if (fit == Fit::Now) {
-        FitToText(label, geometry.size());
+    label->move(control.Geometry.Left, control.Geometry.Top);
+    const QSize size(control.Geometry.Width, control.Geometry.Height);
+    if (control.Outcome) {
+        label->resize(size);
     } else {
-        label->resize(geometry.size());
+        FitToText(label, size);
     }
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
+QPushButton* MakeButton(QWidget* parent, const layout::Control& control) {
+    auto* button = new QPushButton(Text(control.Text), parent);
+    button->setGeometry(Geometry(control.Geometry));
     button->setAutoDefault(false);
     return button;
 }
 
-QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {
+QFrame* MakePanel(QWidget* parent, const layout::Control& control, const QColor& windowText) {
     auto* panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(1);
-    panel->setGeometry(geometry);
+    panel->setGeometry(Geometry(control.Geometry));
+    Dress(panel, control, windowText);
     return panel;
 }
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& text, bool checkable = false) {
+QLabel* MakeLogo(QWidget* parent, const layout::Control& control, qreal ratio) {
+    auto* logo = new QLabel(parent);
+    logo->setGeometry(Geometry(control.Geometry));
+    logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    logo->setPixmap(artwork::Render(artwork::LogoPath(), logo->size(), ratio));
+    return logo;
+}
+
+QAction* AddItem(QMenu* menu, const QString& name, const QString& text, bool checkable = false) {
     QAction* action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(name);
     action->setCheckable(checkable);
     return action;
 }
 
-QMenu* AddMenu(QMenu* parent, const char* name, const QString& text) {
-    QMenu* menu = parent->addMenu(text);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& text) {
-    QMenu* menu = bar->addMenu(text);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
+// How many items a choice of the menu stands for: one per picture the build found.
+int ChoiceCount(std::string_view stem) {
+    constexpr std::array<std::pair<std::string_view, int>, 2> counts{
+        {{"Blatt", artwork::BackCount}, {"Deck", artwork::FaceSetCount}}};
+    for (const auto& [name, count] : counts) {
+        if (name == stem) return count;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -152,8 +157,8 @@ HighscoreStorage HighscoreStorage::Registry() {
 TForm1::TForm1(HighscoreStorage storage, QWidget* parent)
     : QMainWindow(parent), Game(*this), Storage(std::move(storage)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Pairfinder"));
-    setFont(WindowFont());
+    setWindowTitle(Text(layout::Title));
+    setFont(LayoutFont(layout::WindowFont));
     BuildLayout();
     BuildMenu();
     BuildPictureLists();
@@ -162,8 +167,8 @@ TForm1::TForm1(HighscoreStorage storage, QWidget* parent)
     FrameSettle->setSingleShot(true);
     FrameSettle->setInterval(FrameSettleTime);
     connect(FrameSettle, &QTimer::timeout, this, &TForm1::SettleFrame);
-    move(WindowPosition);
-    resize(WindowOuterSize);
+    move(layout::WindowPosition.X, layout::WindowPosition.Y);
+    resize(layout::WindowOuterSize.Width, layout::WindowOuterSize.Height);
     Handle([this] { OnCreate(); });
 }
 
@@ -178,90 +183,102 @@ void TForm1::BuildLayout() {
     Scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Canvas = new QWidget;
     Canvas->setObjectName(QStringLiteral("Canvas"));
-    Canvas->setFixedSize(CanvasSize);
+    Canvas->setFixedSize(layout::ClientSize.Width, layout::ClientSize.Height);
     Scroller->setWidget(Canvas);
     setCentralWidget(Scroller);
 
-    for (int k = 1; k <= CellCount; ++k) {
+    for (int p = 0; p < CellCount; ++p) {
         auto* cell = new CardCell(Canvas);
-        cell->setObjectName(QStringLiteral("Image%1").arg(k));
-        cell->setGeometry(metrics::CardMargin + metrics::CardPitch * ((k - 1) % metrics::CardColumns),
-                          metrics::CardMargin + metrics::CardPitch * ((k - 1) / metrics::CardColumns),
-                          metrics::CardSize, metrics::CardSize);
-        Images[static_cast<std::size_t>(k - 1)] = cell;
+        cell->setObjectName(QStringLiteral("Image%1").arg(p + 1));
+        cell->setGeometry(Geometry(layout::CellGeometry(p)));
+        Images[static_cast<std::size_t>(p)] = cell;
     }
 
-    // The outcome of a finished game, hidden until then.
-    lbl_ferdisch = MakeLabel(Canvas, "lbl_ferdisch", QStringLiteral("FERTIG!!"), {136, 104, 289, 73},
-                             TimesFont(64, true), Purple, Fit::WhenShown);
-
-    lbl_Name = MakeLabel(Canvas, "lbl_Name", QStringLiteral("Namen für die Highsorce noch schnell eingeben:"),
-                         {184, 216, 230, 13}, std::nullopt, QColor(), Fit::WhenShown);
-
-    edt_Name = new QLineEdit(Canvas);
-    edt_Name->setObjectName(QStringLiteral("edt_Name"));
-    edt_Name->setGeometry(184, 232, 233, 21);
-
-    btn_Save = MakeButton(Canvas, "btn_Save", QStringLiteral("&Save"), {248, 272, 113, 25});
-
-    lbl_Looser = MakeLabel(Canvas, "lbl_Looser", QStringLiteral("Leider reicht es für die Highscore nicht."),
-                           {120, 248, 382, 27}, TimesFont(24), Navy, Fit::WhenShown);
-
-    // The name entry must stay reachable over every card and label.
-    edt_Name->raise();
-    btn_Save->raise();
-
-    Panel1 = MakePanel(Canvas, "Panel1", {592, 328, 129, 241});
-    btn_Mix = MakeButton(Panel1, "btn_Mix", QStringLiteral("&MIX IT"), {16, 24, 97, 33});
-    Image65 = new QLabel(Panel1);
-    Image65->setObjectName(QStringLiteral("Image65"));
-    Image65->setGeometry(16, 88, artwork::LogoSize.width(), artwork::LogoSize.height());
-    Image65->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image65->setPixmap(artwork::Render(artwork::LogoPath(), artwork::LogoSize, devicePixelRatioF()));
-    btn_End = MakeButton(Panel1, "btn_End", QStringLiteral("&END IT"), {16, 184, 97, 33});
-
-    Panel2 = MakePanel(Canvas, "Panel2", {592, 152, 129, 81});
-    Panel2->setFont(WindowFont());
-    SetTextColour(Panel2, Navy);
-    // Panel2 writes in navy, but its labels ask for the ordinary text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
-    Label1 =
-        MakeLabel(Panel2, "Label1", QStringLiteral("Versuche:"), {16, 8, 84, 23}, TimesFont(21), windowText);
-    lbl_Count = MakeLabel(Panel2, "lbl_Count", QStringLiteral("0"), QRect(QPoint(72, 40), CountLabelSize),
-                          TimesFont(21), windowText);
-    lbl_Count->setLayoutDirection(Qt::LeftToRight);
+    QHash<QString, QWidget*> placed;
+    for (const layout::Control& control : layout::Controls) {
+        QWidget* parent = control.Parent.empty() ? Canvas : placed.value(Text(control.Parent));
+        QWidget* widget = nullptr;
+        switch (control.Type) {
+            case layout::Kind::Label:
+                widget = MakeLabel(parent, control, windowText);
+                break;
+            case layout::Kind::Edit:
+                widget = new QLineEdit(parent);
+                widget->setGeometry(Geometry(control.Geometry));
+                break;
+            case layout::Kind::Button:
+                widget = MakeButton(parent, control);
+                break;
+            case layout::Kind::Panel:
+                widget = MakePanel(parent, control, windowText);
+                break;
+            case layout::Kind::Logo:
+                widget = MakeLogo(parent, control, devicePixelRatioF());
+                break;
+        }
+        widget->setObjectName(Text(control.Name));
+        placed.insert(widget->objectName(), widget);
+    }
+    // The name entry must stay reachable over every card and label.
+    for (const layout::Control& control : layout::Controls) {
+        if (control.Parent.empty() &&
+            (control.Type == layout::Kind::Edit || control.Type == layout::Kind::Button))
+            placed.value(Text(control.Name))->raise();
+    }
 
-    setTabOrder(btn_Mix, btn_End);
-    setTabOrder(btn_End, edt_Name);
-    setTabOrder(edt_Name, btn_Save);
+    lbl_ferdisch = Placed<QLabel>(placed, "lbl_ferdisch");
+    lbl_Name = Placed<QLabel>(placed, "lbl_Name");
+    edt_Name = Placed<QLineEdit>(placed, "edt_Name");
+    btn_Save = Placed<QPushButton>(placed, "btn_Save");
+    lbl_Looser = Placed<QLabel>(placed, "lbl_Looser");
+    Panel1 = Placed<QFrame>(placed, "Panel1");
+    btn_Mix = Placed<QPushButton>(placed, "btn_Mix");
+    Image65 = Placed<QLabel>(placed, "Image65");
+    btn_End = Placed<QPushButton>(placed, "btn_End");
+    Panel2 = Placed<QFrame>(placed, "Panel2");
+    Label1 = Placed<QLabel>(placed, "Label1");
+    lbl_Count = Placed<QLabel>(placed, "lbl_Count");
+
+    for (std::size_t i = 1; i < layout::TabOrder.size(); ++i)
+        setTabOrder(placed.value(Text(layout::TabOrder[i - 1])), placed.value(Text(layout::TabOrder[i])));
 }
 
 void TForm1::BuildMenu() {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* game1 = AddMenu(MainMenu1, "Game1", QStringLiteral("&Game"));
-    Mixitnew1 = AddItem(game1, "Mixitnew1", QStringLiteral("&Mix it"));
-    Ferdisch1 = AddItem(game1, "Ferdisch1", QStringLiteral("&Ferdisch"));
-
-    QMenu* ansicht1 = AddMenu(MainMenu1, "Ansicht1", QStringLiteral("&Ansicht"));
-    QMenu* deckblatt = AddMenu(ansicht1, "Deckblatt", QStringLiteral("Deckblatt"));
-    QMenu* spieldeck = AddMenu(ansicht1, "Spieldeck", QStringLiteral("Spieldeck"));
-    // One item for each picture folder the build found.
-    for (int k = 1; k <= artwork::BackCount; ++k) {
-        Blatt.push_back(AddItem(deckblatt, QStringLiteral("Blatt%1").arg(k).toLatin1().constData(),
-                                QStringLiteral("Deckblatt %1").arg(k), true));
+    QHash<QString, QMenu*> menus;
+    QHash<QString, QAction*> items;
+    for (const layout::MenuEntry& entry : layout::Menu) {
+        const QString name = Text(entry.Name);
+        QMenu* parent = menus.value(Text(entry.Parent));
+        switch (entry.Purpose) {
+            case layout::Role::Menu: {
+                QMenu* menu =
+                    parent ? parent->addMenu(Text(entry.Text)) : MainMenu1->addMenu(Text(entry.Text));
+                menu->setObjectName(name);
+                menus.insert(name, menu);
+                break;
+            }
+            case layout::Role::Command:
+            case layout::Role::Display:
+                items.insert(name, AddItem(parent, name, Text(entry.Text)));
+                break;
+            case layout::Role::Choice: {
+                std::vector<QAction*>& group = entry.Name == "Blatt" ? Blatt : Deck;
+                for (int k = 1; k <= ChoiceCount(entry.Name); ++k)
+                    group.push_back(AddItem(parent, name + QString::number(k),
+                                            Text(entry.Text) + QString::number(k), true));
+                break;
+            }
+        }
     }
-    for (int k = 1; k <= artwork::FaceSetCount; ++k) {
-        Deck.push_back(AddItem(spieldeck, QStringLiteral("Deck%1").arg(k).toLatin1().constData(),
-                               QStringLiteral("Deck %1").arg(k), true));
-    }
-
-    // These lines only display the table; they have no action.
-    QMenu* highscore1 = AddMenu(MainMenu1, "Highscore1", QStringLiteral("&Highscore"));
-    Erster = AddItem(highscore1, "Erster", QStringLiteral("Erster"));
-    Zweiter = AddItem(highscore1, "Zweiter", QStringLiteral("Zweiter"));
-    Dritter = AddItem(highscore1, "Dritter", QStringLiteral("Dritter"));
+    Mixitnew1 = items.value(QStringLiteral("Mixitnew1"));
+    Ferdisch1 = items.value(QStringLiteral("Ferdisch1"));
+    Erster = items.value(QStringLiteral("Erster"));
+    Zweiter = items.value(QStringLiteral("Zweiter"));
+    Dritter = items.value(QStringLiteral("Dritter"));
 }
 
 void TForm1::BuildPictureLists() {
@@ -298,7 +315,9 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::FitCountLabel() {
-    FitToText(lbl_Count, CountLabelSize);
+    // The attempt label's size in the layout, for "0"; it grows and shrinks with its number.
+    static constexpr layout::Rect Count = layout::Find("lbl_Count").Geometry;
+    FitToText(lbl_Count, {Count.Width, Count.Height});
 }
 
 void TForm1::FitOutcomeLabels() {

@@ -2,6 +2,7 @@
 // rules. The controls keep the layout's names; docs/glossary.md says what each one is.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -87,10 +88,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The attempt label's size in the layout, for "0"; it grows and shrinks with its number.
-    static constexpr QSize CountLabelSize{11, 23};
-
     void BuildLayout();
+    // A control the layout placed, by the name it gave it.
+    template <typename Widget>
+    static Widget* Placed(const QHash<QString, QWidget*>& placed, const char* name) {
+        return qobject_cast<Widget*>(placed.value(QLatin1String(name)));
+    }
     void FitCountLabel();
     // The labels of a finished game's outcome, fitted to their text the first time they are shown.
     void FitOutcomeLabels();
