@@ -1,4 +1,5 @@
-// The application frame's two text rules: the title of the program and the wording of an error message.
+// The application frame's title of the program; the wording of an error message is every front end's
+// (error_text.h).
 #include "frame_rules.h"
 
 #include <algorithm>
@@ -20,14 +21,6 @@ QString ApplicationTitle(const QString& programFile) {
     if (dot >= 0) name.truncate(dot);
     if (name.size() > 1) name = name.left(1) + name.mid(1).toLower();
     return name;
-}
-
-std::string WithFullStop(std::string message) {
-    // Compared as unsigned bytes, so the trailing byte of any UTF-8 character above 127 counts as high.
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
-        message += '.';
-    }
-    return message;
 }
 
 }  // namespace pairfinder

@@ -89,23 +89,6 @@ RegFileDocument LoadDocument(const fs::path& file) {
     return bytes ? ParseRegFile(*bytes, file.string()) : RegFileDocument{};
 }
 
-// The registry takes doubled and trailing separators as one; the file must not grow a key with an empty
-// part, which its own reader would refuse.
-std::string NormalizedKeyPath(const std::string& keyPath) {
-    std::string normalized;
-    std::size_t start = 0;
-    while (start <= keyPath.size()) {
-        std::size_t end = keyPath.find('\\', start);
-        if (end == std::string::npos) end = keyPath.size();
-        if (end > start) {
-            if (!normalized.empty()) normalized += '\\';
-            normalized.append(keyPath, start, end - start);
-        }
-        start = end + 1;
-    }
-    return normalized;
-}
-
 bool WriteAll(int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {

@@ -51,4 +51,19 @@ RegFileKey& RegFileDocument::FindOrAddKey(std::string_view path) {
     return Keys.back();
 }
 
+std::string NormalizedKeyPath(const std::string& keyPath) {
+    std::string normalized;
+    std::size_t start = 0;
+    while (start <= keyPath.size()) {
+        std::size_t end = keyPath.find('\\', start);
+        if (end == std::string::npos) end = keyPath.size();
+        if (end > start) {
+            if (!normalized.empty()) normalized += '\\';
+            normalized.append(keyPath, start, end - start);
+        }
+        start = end + 1;
+    }
+    return normalized;
+}
+
 }  // namespace pairfinder

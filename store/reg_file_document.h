@@ -63,4 +63,8 @@ inline constexpr std::size_t MaxRegValueBytes = 1u << 20;
 // The registry's own comparison of key and value names: ASCII letters without regard to case.
 std::string AsciiLower(std::string_view text);
 
+// The key path as the registry takes it: doubled and trailing separators count as one. A store must not grow
+// a key with an empty part, which its own reader would refuse.
+std::string NormalizedKeyPath(const std::string& keyPath);
+
 }  // namespace pairfinder

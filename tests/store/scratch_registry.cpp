@@ -16,6 +16,15 @@
 #include <atomic>
 
 #include "windows_registry.h"
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "reg_file_reader.h"
+#include "reg_file_writer.h"
+#include "web_storage_registry.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -177,6 +186,84 @@ void ScratchRegistry::MakeHighscoreKeyReadOnly() {
     ::FreeSid(everyone);
     ::RegCloseKey(key);
     if (result != ERROR_SUCCESS) throw std::runtime_error("cannot make the scratch key read-only");
+}
+
+#elif defined(__EMSCRIPTEN__)
+
+namespace {
+
+// The storage as the browser's tools show it, past any refusal (node_local_storage.js).
+// clang-format off
+EM_JS(char*, PeekItem, (const char* name), {
+    const text = globalThis.localStorage.peek(UTF8ToString(name));
+    if (text === null) return 0;
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
+EM_JS(void, PokeItem, (const char* name, const char* text), {
+    globalThis.localStorage.poke(UTF8ToString(name), UTF8ToString(text));
+});
+EM_JS(void, RefuseStorage, (const char* what), {
+    globalThis.localStorage.refuse = UTF8ToString(what);
+});
+EM_JS(void, ClearStorage, (), {
+    globalThis.localStorage.refuse = "";
+    globalThis.localStorage.clear();
+});
+// clang-format on
+
+}  // namespace
+
+struct ScratchRegistry::Impl {
+    WebStorageRegistryBackend Backend;
+    std::string Item = Backend.ItemName(HighscoreKeyPath);
+
+    RegFileDocument Document() const {
+        const std::unique_ptr<char, decltype(&std::free)> text(PeekItem(Item.c_str()), &std::free);
+        return text ? ParseRegFile(text.get(), Item) : RegFileDocument{};
+    }
+};
+
+ScratchRegistry::ScratchRegistry() : Self(std::make_unique<Impl>()) {
+    ClearStorage();
+}
+
+ScratchRegistry::~ScratchRegistry() {
+    ClearStorage();
+}
+
+RegistryBackend& ScratchRegistry::Backend() {
+    return Self->Backend;
+}
+
+void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value) {
+    RegFileDocument document = Self->Document();
+    document.FindOrAddKey(HighscoreKeyPath).SetValue(name, value);
+    PokeItem(Self->Item.c_str(), FormatRegFile(document).c_str());
+}
+
+std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) const {
+    const RegFileDocument document = Self->Document();
+    const RegFileKey* key = document.FindKey(HighscoreKeyPath);
+    const RegistryValue* value = key ? key->FindValue(name) : nullptr;
+    if (!value) return std::nullopt;
+    return *value;
+}
+
+bool ScratchRegistry::HighscoreKeyPresent() const {
+    return Self->Document().HasKey(HighscoreKeyPath);
+}
+
+// A browser has no key that may be read but not written: what comes closest is a storage it blocks for the
+// page, which can then be neither read nor written.
+void ScratchRegistry::MakeHighscoreKeyReadOnly() {
+    RefuseStorage("all");
+}
+
+void ScratchRegistry::MakeStorageFull() {
+    RefuseStorage("writes");
 }
 
 #else

@@ -44,13 +44,17 @@ public:
     bool HighscoreKeyPresent() const;
     // Leaves the key readable but not writable for this user.
     void MakeHighscoreKeyReadOnly();
+#ifdef __EMSCRIPTEN__
+    // The storage takes no more: every read works, every write fails.
+    void MakeStorageFull();
+#endif
 
 private:
     struct Impl;
     std::unique_ptr<Impl> Self;
 };
 
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 // A folder that is removed with everything in it when the test ends.
 class TempFolder {
 public:

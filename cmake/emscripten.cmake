@@ -1,0 +1,12 @@
+# The browser build: the rules, the store and the page's bindings compiled to WebAssembly with Debian's
+# emscripten. The store's errors are exceptions, so they are compiled in everywhere (without them a throw
+# aborts); the tests run under Node, whose fetch emscripten 3.1.6 would take for a browser's.
+add_compile_options(-fexceptions)
+# Memory grows as a program needs it: the store's tests read files of megabytes.
+add_link_options(-fexceptions -sALLOW_MEMORY_GROWTH=1)
+find_program(PAIRFINDER_NODE NAMES node nodejs REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR "${PAIRFINDER_NODE};--no-experimental-fetch" CACHE STRING
+  "How the tests' JavaScript runs" FORCE)
+# GoogleTest is built from Debian's source, without threads, which the page has none of.
+set(PAIRFINDER_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the browser build")
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
