@@ -266,6 +266,15 @@ void ScratchRegistry::MakeStorageFull() {
     RefuseStorage("writes");
 }
 
+std::string ScratchRegistry::ItemText() const {
+    const std::unique_ptr<char, decltype(&std::free)> text(PeekItem(Self->Item.c_str()), &std::free);
+    return text ? text.get() : "(none)";
+}
+
+void ScratchRegistry::SetItemText(const std::string& text) {
+    PokeItem(Self->Item.c_str(), text.c_str());
+}
+
 #else
 
 TempFolder::TempFolder() {

@@ -47,6 +47,9 @@ public:
 #ifdef __EMSCRIPTEN__
     // The storage takes no more: every read works, every write fails.
     void MakeStorageFull();
+    // The highscore key's localStorage item as the browser's tools show and change it; "(none)" for none.
+    std::string ItemText() const;
+    void SetItemText(const std::string& text);
 #endif
 
 private:

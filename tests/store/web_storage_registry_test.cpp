@@ -2,11 +2,8 @@
 // storage or a hand edit in the browser's tools does to loading and saving.
 #include "web_storage_registry.h"
 
-#include <emscripten.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,27 +12,6 @@
 
 namespace pairfinder::testing {
 namespace {
-
-// clang-format off
-EM_JS(char*, ItemText, (const char* name), {
-    const text = globalThis.localStorage.peek(UTF8ToString(name));
-    if (text === null) return 0;
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
-    return copy;
-});
-EM_JS(void, SetItemText, (const char* name, const char* text), {
-    globalThis.localStorage.poke(UTF8ToString(name), UTF8ToString(text));
-});
-// clang-format on
-
-const char* const Item = "HKEY_CURRENT_USER\\Software\\Pairfinder";
-
-std::string Stored() {
-    const std::unique_ptr<char, decltype(&std::free)> text(ItemText(Item), &std::free);
-    return text ? text.get() : "(none)";
-}
 
 const std::string Saved =
     "Windows Registry Editor Version 5.00\n"
@@ -81,7 +57,7 @@ TEST(WebStorage, TheKeyIsOneItemOfRegistryTextAndEachFaultHasTheDesktopsMessage)
     for (const Case& c : cases) {
         ScratchRegistry registry;
         WebStorageRegistryBackend page;
-        if (c.Before) SetItemText(Item, c.Before);
+        if (c.Before) registry.SetItemText(c.Before);
         HighscoreTable before;
         const std::string loadBefore = RegistryErrorOf([&] { LoadHighscores(before, page); });
         if (std::string(c.Refuse) == "writes") registry.MakeStorageFull();
@@ -89,7 +65,7 @@ TEST(WebStorage, TheKeyIsOneItemOfRegistryTextAndEachFaultHasTheDesktopsMessage)
         HighscoreTable table;
         table.InsertHighscore("Anna", 41);
         EXPECT_EQ(RegistryErrorOf([&] { StoreHighscores(table, page); }), c.SaveError) << c.Name;
-        EXPECT_EQ(Stored(), c.After) << c.Name;
+        EXPECT_EQ(registry.ItemText(), c.After) << c.Name;
         HighscoreTable loaded;
         const std::string loadAfter = RegistryErrorOf([&] { LoadHighscores(loaded, page); });
         if (c.LoadError.empty()) {
