@@ -5,16 +5,24 @@ BUILD ?= build
 RUN_BUILD ?= build-run
 ASAN_BUILD ?= build-asan
 WINDOWS_BUILD ?= build-windows
+WASM_BUILD ?= build-wasm
+WASM_TEST_BUILD ?= build-wasm-test
+WEB ?= build-web
 CMAKE_FLAGS ?=
+# Debian's emscripten runs its JavaScript optimiser with the node on the PATH, which must find Debian's modules.
+export NODE_PATH := /usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
 
-.PHONY: deps deps-run build run test test-build test-asan test-fuzz test-windows windows package release \
-	release-check bench clean
+.PHONY: deps deps-run deps-web build run test test-build test-asan test-fuzz test-windows test-web windows web \
+	package release release-check bench clean
 
 deps:
 	@./tools/install-deps test
 
 deps-run:
 	@./tools/install-deps run
+
+deps-web:
+	@./tools/install-deps web
 
 # A player's build: no tests, and no warnings as errors, so a newer compiler's new warning cannot stop it.
 run: deps-run
@@ -64,7 +72,23 @@ test-windows: deps build
 		echo "The Windows program was not tested: there is no Qt for Windows in the cache; make windows builds it (about 15 minutes on two cores, once per machine)."; \
 	fi
 
-test: test-build test-asan test-fuzz test-windows
+# The page: the rules and the store as WebAssembly with the page's front end, its pictures and fonts, as one
+# static folder, build-web/, that plays opened from disk or served by any static web server.
+web: deps-web
+	@[ -f $(WASM_BUILD)/CMakeCache.txt ] || cmake --preset web -B $(WASM_BUILD) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(WASM_BUILD) -j $(JOBS)
+	rm -rf $(WEB) && cmake --install $(WASM_BUILD) --prefix $(WEB) >/dev/null
+	@echo "The page is in $(WEB)/: open $(WEB)/index.html, or serve the folder."
+
+# The game's and the store's tests built for the page and run under Node; the page played in Chromium from a
+# local server and from disk, and compared with the desktop window.
+test-web: deps build
+	@[ -f $(WASM_TEST_BUILD)/CMakeCache.txt ] || cmake --preset web-test -B $(WASM_TEST_BUILD) \
+		-DPAIRFINDER_DESKTOP_PROGRAM=$(CURDIR)/$(BUILD)/app/pairfinder $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(WASM_TEST_BUILD) -j $(JOBS)
+	cd $(WASM_TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test: test-build test-asan test-fuzz test-windows test-web
 
 # The Debian package of the release build, in $(BUILD); `make test` builds and checks it too.
 package: build

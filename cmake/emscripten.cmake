@@ -10,3 +10,8 @@ set(CMAKE_CROSSCOMPILING_EMULATOR "${PAIRFINDER_NODE};--no-experimental-fetch" C
 # GoogleTest is built from Debian's source, without threads, which the page has none of.
 set(PAIRFINDER_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the browser build")
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+# emscripten runs its JavaScript optimiser with the node on the PATH, which must find Debian's own modules (a
+# node of another packaging does not look there by itself).
+if(EXISTS /usr/share/nodejs)
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env --modify NODE_PATH=path_list_append:/usr/share/nodejs)
+endif()

@@ -16,6 +16,14 @@ if(WIN32)
   return()
 endif()
 
+if(EMSCRIPTEN)
+  # The page's folder, as it plays opened from disk or served.
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME pairfinder-${PROJECT_VERSION}-web)
+  include(CPack)
+  return()
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

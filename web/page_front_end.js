@@ -104,7 +104,8 @@
             node.addEventListener('click', (event) => {
                 if (event.button === 0 && !node.classList.contains('disabled')) press(cell.name);
             });
-            cells[position] = { node, picture };
+            picture.hidden = true;
+            cells[position] = { node, picture, changes: 0 };
         });
 
         for (const control of layout.controls) {
@@ -305,15 +306,21 @@
         setChecked(name, checked) {
             named.get(name).setAttribute('aria-checked', checked ? 'true' : 'false');
         },
+        // A cell changes to its new picture once that is ready to be drawn, never to a blank while it loads;
+        // of two changes in a row the later one wins, however long the earlier one's picture takes.
         setPicture(position, picture, enabled) {
             const cell = cells[position];
-            if (picture) {
+            const change = ++cell.changes;
+            cell.node.classList.toggle('disabled', !enabled);
+            if (!picture) {
+                cell.picture.hidden = true;
+                return;
+            }
+            ready(picture).then(() => {
+                if (cell.changes !== change) return;
                 if (cell.picture.getAttribute('src') !== picture) cell.picture.src = picture;
                 cell.picture.hidden = false;
-            } else {
-                cell.picture.hidden = true;
-            }
-            cell.node.classList.toggle('disabled', !enabled);
+            });
         },
         textOf(name) {
             return named.get(name).value;
@@ -338,11 +345,22 @@
     };
     Module.frontEnd = frontEnd;
 
+    // Every picture the page has asked for, decoded once: a promise that it is ready to be drawn.
+    const decoded = new Map();
+    function ready(picture) {
+        if (!decoded.has(picture)) {
+            const image = new Image();
+            image.src = picture;
+            decoded.set(picture, image.decode().catch(() => undefined).then(() => image));
+        }
+        return decoded.get(picture);
+    }
+
     // The face set in use is fetched once the first deal is on the screen (the page has loaded every picture
     // it shows), so the first view waits for none of its pictures, yet the first card turned shows its face
     // at once.
     function prefetch() {
-        const load = () => faceSet.forEach((picture) => { new Image().src = picture; });
+        const load = () => faceSet.forEach(ready);
         if (window.requestIdleCallback) window.requestIdleCallback(load, { timeout: 1000 });
         else window.setTimeout(load, 200);
     }
@@ -365,9 +383,9 @@
         started = true;
         _pf_start();
         document.body.classList.add('ready');
-        // The first deal is shown once the pictures on the screen are ready to be drawn.
-        const shown = [...document.querySelectorAll('#Form1 img:not([hidden])')];
-        Promise.all(shown.map((picture) => picture.decode().catch(() => undefined))).then(() => {
+        // The first deal is shown once the pictures it asked for are ready to be drawn.
+        const logo = document.getElementById('Image65');
+        Promise.all([...decoded.values(), logo.decode().catch(() => undefined)]).then(() => {
             document.body.classList.add('shown');
             loaded = true;
             prefetch();

@@ -1,0 +1,513 @@
+#!/usr/bin/env python3
+"""Plays the page in Debian's Chromium, headless, as a player does: by looking at what it shows and clicking or
+tapping, never by reading the deal from the page's state. The whole-game player is the desktop tests' own
+(tests/ui/play_under_xvfb.py), handed a browser instead of an X display.
+
+Usage: play_in_chromium.py PAGE_FOLDER SCENARIO [DESKTOP_PROGRAM]
+
+  served      from a local server: a whole game; at the first Save the storage is full, so the desktop's
+              message comes in the error box and the name entry stays; the second Save, under a hostile name,
+              lands; the page reloaded, the Highscore menu shows the name as text and nothing of it ran
+  disk        a whole game opened from disk (file://), saved, the page reloaded and the Highscore menu read
+  loser       a table of three better results stored: a whole game ends with the loser's label, no name entry
+  wrong-kind  a count edited into text in the browser's storage: the desktop's message, and the game goes on
+  two-tabs    two tabs each save a game: each then reads one whole table, the one saved last
+  phone       a phone in portrait (390 x 844, twice as many device pixels): the window fits without scrolling,
+              its proportions kept, its pictures drawn at the device's pixels, and taps play like clicks
+  desktop     the page beside the desktop window (DESKTOP_PROGRAM under Xvfb): every control where the desktop
+              has it, within two pixels
+
+Every scenario ends with no error on the console and no violation of the page's Content-Security-Policy.
+"""
+import base64
+import functools
+import http.server
+import io
+import os
+import pathlib
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from PIL import Image, ImageChops, ImageStat
+from selenium import webdriver
+from selenium.webdriver.chromium.remote_connection import ChromiumRemoteConnection
+from selenium.webdriver.common.by import By
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "ui"))
+import play_under_xvfb as desktop  # noqa: E402 (the desktop tests' player and its Xvfb)
+from play_under_xvfb import DEADLINE, SETTLE, fail, wait_until  # noqa: E402
+
+WIDTH, HEIGHT = desktop.LAYOUT_WIDTH, desktop.LAYOUT_HEIGHT
+ITEM = "HKEY_CURRENT_USER\\Software\\Pairfinder"
+HOSTILE = '<img src=x onerror="window.ran=1">&amp;'
+# Recorded from the first line of every document: what the page's policy refused, and whether a full storage
+# is played.
+WATCH = """
+window.refused = [];
+document.addEventListener('securitypolicyviolation', (e) => window.refused.push(e.violatedDirective + ' ' + e.blockedURI));
+const setItem = Storage.prototype.setItem;
+Storage.prototype.setItem = function (name, value) {
+    if (sessionStorage.getItem('full') === 'yes' && this === window.localStorage)
+        throw new DOMException('the storage is full', 'QuotaExceededError');
+    return setItem.call(this, name, value);
+};
+"""
+
+
+class StaticFiles(http.server.SimpleHTTPRequestHandler):
+    """Files as a plain static web server hands them out, saying nothing of each request."""
+
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".js": "text/javascript",
+                      ".svg": "image/svg+xml", ".css": "text/css", ".webmanifest": "application/manifest+json"}
+
+    def log_message(self, *arguments):
+        pass
+
+
+def served(folder):
+    """A static web server of the folder on a free loopback port, in a thread of this test's."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(StaticFiles, directory=str(folder)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+class Browser:
+    """Chromium driven by chromedriver, with a profile, a home and an environment of this test's: nothing of the
+    caller's reaches it but the search path. Both end with the test, however it ends."""
+
+    def __init__(self, work, width=WIDTH, height=HEIGHT, ratio=1, phone=False):
+        port = free_port()
+        environment = {"PATH": os.environ["PATH"], "HOME": str(work / "home"), "LANG": "C.UTF-8",
+                       "TMPDIR": str(work), "XDG_CONFIG_HOME": str(work / "config")}
+        self.driver_process = subprocess.Popen(["chromedriver", f"--port={port}"], env=environment,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                               preexec_fn=desktop.end_with_this_test, start_new_session=True)
+        options = webdriver.ChromeOptions()
+        options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
+        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                     f"--user-data-dir={work / 'profile'}", "--window-size=1280,1024"):
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        wait_until(lambda: connectable(port), "chromedriver did not start")
+        connection = ChromiumRemoteConnection(remote_server_addr=f"http://127.0.0.1:{port}", vendor_prefix="goog",
+                                              browser_name="chrome")
+        self.driver = webdriver.Remote(command_executor=connection, options=options)
+        self.width, self.height, self.ratio, self.phone = width, height, ratio, phone
+        self.prepare()
+
+    def prepare(self):
+        """The screen and the watch of the tab in front, which each tab needs of its own."""
+        self.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": self.width, "height": self.height, "deviceScaleFactor": self.ratio, "mobile": self.phone})
+        if self.phone:
+            self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
+
+    def switch_to(self, tab):
+        self.driver.switch_to.window(tab)
+        self.cdp("Page.bringToFront")
+
+    def cdp(self, command, arguments=None):
+        return self.driver.execute("executeCdpCommand", {"cmd": command, "params": arguments or {}})["value"]
+
+    def close(self):
+        try:
+            self.driver.quit()
+        finally:
+            # chromedriver and the browsers it started are one process group of their own.
+            try:
+                os.killpg(self.driver_process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            self.driver_process.wait(DEADLINE)
+            wait_until(lambda: not group_alive(self.driver_process.pid), "the browser did not end")
+
+    def open(self, address):
+        self.driver.get(address)
+        wait_until(lambda: self.driver.execute_script("return document.body.classList.contains('shown')"),
+                   "the first deal was not shown")
+        return self
+
+    def script(self, text, *arguments):
+        return self.driver.execute_script(text, *arguments)
+
+    def node(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def visible(self, name):
+        return self.node(name).is_displayed()
+
+    def text(self, name):
+        return self.node(name).text
+
+    def screenshot(self):
+        """What the viewport shows, in device pixels."""
+        shot = self.cdp("Page.captureScreenshot", {"format": "png"})["data"]
+        return Image.open(io.BytesIO(base64.b64decode(shot))).convert("RGB")
+
+    def mouse(self, x, y):
+        for kind in ("mousePressed", "mouseReleased"):
+            self.cdp("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+        time.sleep(0.02)
+
+    def tap(self, x, y):
+        self.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        self.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+        time.sleep(0.05)
+
+    def problems(self, expected=()):
+        """Console errors and refusals of the page's policy, but those the scenario caused on purpose."""
+        logged = [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        refused = self.script("return window.refused || []")
+        return [p for p in logged + refused if not any(e in p for e in expected)]
+
+
+def group_alive(group):
+    try:
+        os.killpg(group, 0)
+        return True
+    except ProcessLookupError:
+        return False
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def connectable(port):
+    with socket.socket() as probe:
+        return probe.connect_ex(("127.0.0.1", port)) == 0
+
+
+class PageOnScreen(desktop.Player):
+    """The desktop tests' player, looking at the page's window instead of the program's: the same clicks at the
+    same layout coordinates, the same pictures compared, on screenshots of the viewport."""
+
+    def __init__(self, browser, work):
+        self.browser, self.work = browser, work
+        self.width, self.height = WIDTH, HEIGHT
+        self.menu = desktop.METRICS["MenuBarHeight"]
+
+    def check_running(self):
+        if not self.browser.script("return document.body.classList.contains('shown')"):
+            fail("the page is gone")
+
+    def close(self):
+        pass
+
+    def shot(self, keep=None):
+        picture = self.browser.screenshot().crop((0, 0, WIDTH, HEIGHT))
+        if keep:
+            picture.save(keep)
+        return picture.tobytes()
+
+    def click_window(self, x, y):
+        self.browser.mouse(x, y)
+
+    def picture(self, pixels, p):
+        x, y = desktop.cell_origin(p)
+        shot = Image.frombytes("RGB", (WIDTH, HEIGHT), pixels)
+        return Picture(shot.crop((x, y + self.menu, x + desktop.CELL, y + self.menu + desktop.CELL)))
+
+
+class Picture:
+    """A card's picture as the page shows it. The browser draws the same picture in two cells a little apart
+    along its edges and gradients (less than a level of colour on average), two pictures apart by tens of
+    levels: two count as the same when they are less than 3 levels apart on average."""
+
+    def __init__(self, image):
+        self.image = image
+
+    def __eq__(self, other):
+        return max(ImageStat.Stat(ImageChops.difference(self.image, other.image)).mean) < 3
+
+    def __hash__(self):
+        return 0
+
+
+def play_and_finish(browser, work):
+    player = PageOnScreen(browser, work)
+    attempts = desktop.play(player, None)
+    wait_until(lambda: browser.visible("lbl_ferdisch"), "FERTIG!! was not shown")
+    if browser.text("lbl_Count") != str(attempts):
+        fail(f"the attempt count shows {browser.text('lbl_Count')}, not {attempts}")
+    print(f"all 32 pairs found in {attempts} attempts; FERTIG!! shown")
+    return player, attempts
+
+
+def save(browser, player, name):
+    player.click(184 + 100, 232 + 10)  # into the name entry
+    browser.driver.switch_to.active_element.send_keys(name)
+    player.click(248 + 56, 272 + 12)   # Save
+
+
+def error_box(browser):
+    box = wait_until(lambda: browser.script("return document.getElementById('ErrorBox').open"),
+                     "no error box came")
+    caption, message = browser.text("ErrorCaption"), browser.node("ErrorBox").find_element(By.CLASS_NAME,
+                                                                                            "message").text
+    return box and (caption, message)
+
+
+def close_error_box(browser):
+    browser.node("ErrorBox").find_element(By.TAG_NAME, "button").click()
+    wait_until(lambda: not browser.script("return document.getElementById('ErrorBox').open"),
+               "the error box did not close")
+
+
+def highscore_menu(browser):
+    browser.node("Highscore1-title").click()
+    wait_until(lambda: browser.visible("Highscore1"), "the Highscore menu did not open")
+    lines = [browser.text(name) for name in ("Erster", "Zweiter", "Dritter")]
+    browser.node("Highscore1-title").click()
+    return lines
+
+
+def hand_edit(browser, text):
+    """The highscore key's item as a player may edit it in the browser's tools, then the page reloaded."""
+    browser.script("localStorage.setItem(arguments[0], arguments[1]); location.reload()", ITEM, text)
+    time.sleep(SETTLE)
+    wait_until(lambda: browser.script("return document.readyState === 'complete' && "
+                                      "document.body.classList.contains('ready')"), "the page did not reload")
+
+
+def scenario_served(browser, work, page):
+    server = served(page)
+    try:
+        browser.open(f"http://127.0.0.1:{server.server_port}/index.html")
+        player, attempts = play_and_finish(browser, work)
+        browser.script("sessionStorage.setItem('full', 'yes')")
+        save(browser, player, "Ada")
+        if error_box(browser) != ("Pairfinder", "Failed to set data for 'sErster'"):
+            fail(f"a full storage showed {error_box(browser)}")
+        close_error_box(browser)
+        if not (browser.visible("edt_Name") and browser.visible("btn_Save") and browser.visible("lbl_ferdisch")):
+            fail("after the failed save the name entry is gone")
+        print("a full storage: the error box, titled Pairfinder, reads Failed to set data for 'sErster'; "
+              "the name entry stays")
+        browser.script("sessionStorage.setItem('full', 'no')")
+        browser.node("edt_Name").clear()
+        save(browser, player, HOSTILE)
+        wait_until(lambda: not browser.visible("edt_Name"), "the second save did not deal anew")
+        browser.driver.refresh()
+        browser.open(browser.driver.current_url)
+        expected = ["", f"1. {HOSTILE} mit {attempts} Versuchen", ""]
+        if highscore_menu(browser) != expected:
+            fail(f"after reloading the Highscore menu reads {highscore_menu(browser)}, not {expected}")
+        if browser.script("return window.ran || document.querySelectorAll('img[src=x]').length"):
+            fail("the stored name ran as markup")
+        print(f"saved, reloaded: the Highscore menu reads 1. {HOSTILE} mit {attempts} Versuchen, as text")
+        # The policy itself: a script put into the page by anything but the page's own file does not run.
+        browser.script("const s = document.createElement('script'); s.textContent = 'window.ran = 2';"
+                       "document.body.appendChild(s)")
+        if browser.script("return window.ran"):
+            fail("an inline script ran in spite of the page's policy")
+        if not any("script-src" in r for r in browser.script("return window.refused")):
+            fail("the page's policy did not refuse an inline script")
+        print("the page's policy refuses an inline script")
+        return ["script-src", "inline"]
+    finally:
+        server.shutdown()
+
+
+def scenario_disk(browser, work, page):
+    browser.open((page / "index.html").as_uri())
+    player, attempts = play_and_finish(browser, work)
+    save(browser, player, "Bo")
+    wait_until(lambda: not browser.visible("edt_Name"), "the save did not deal anew")
+    browser.driver.refresh()
+    browser.open(browser.driver.current_url)
+    if highscore_menu(browser) != ["", f"1. Bo mit {attempts} Versuchen", ""]:
+        fail(f"opened from disk, the Highscore menu reads {highscore_menu(browser)}")
+    print(f"opened from disk: played, saved, reloaded; the Highscore menu reads 1. Bo mit {attempts} Versuchen")
+
+
+def stored_table(entries):
+    values = "".join(f'"s{p}"="{n}"\n' for p, (n, _) in zip(("Erster", "Zweiter", "Dritter"), entries))
+    values += "".join(f'"i{p}"=dword:{c:08x}\n' for p, (_, c) in zip(("Erster", "Zweiter", "Dritter"), entries))
+    return f"Windows Registry Editor Version 5.00\n\n[{ITEM}]\n{values}"
+
+
+def scenario_loser(browser, work, page):
+    browser.open((page / "index.html").as_uri())
+    hand_edit(browser, stored_table([("Ada", 1), ("Bo", 2), ("Cy", 3)]))
+    browser.open(browser.driver.current_url)
+    play_and_finish(browser, work)
+    if not browser.visible("lbl_Looser") or browser.visible("edt_Name") or browser.visible("btn_Save"):
+        fail("a result worse than three stored ones did not end with the loser's label alone")
+    print(f"with a full table of better results: {browser.text('lbl_Looser')}")
+
+
+def scenario_wrong_kind(browser, work, page):
+    browser.open((page / "index.html").as_uri())
+    hand_edit(browser, stored_table([("Ada", 41), ("Bo", 50), ("Cy", 60)]).replace("dword:00000029", '"7"'))
+    if error_box(browser) != ("Pairfinder", "Invalid data type for 'iErster'"):
+        fail(f"a count stored as text showed {error_box(browser)}")
+    close_error_box(browser)
+    player = PageOnScreen(browser, work)
+    back = player.picture(player.drawn(), 0)
+    player.click_cell(0)
+    player.turned(0, back)
+    print("a count stored as text: the error box reads Invalid data type for 'iErster'; then a card turns over")
+
+
+def scenario_two_tabs(browser, work, page):
+    address = (page / "index.html").as_uri()
+    browser.open(address)
+    first = browser.driver.current_window_handle
+    browser.driver.switch_to.new_window("tab")
+    browser.prepare()
+    browser.open(address)
+    results = []
+    for tab, name in ((first, "Ada"), (browser.driver.current_window_handle, "Bo")):
+        browser.switch_to(tab)
+        player, attempts = play_and_finish(browser, work)
+        save(browser, player, name)
+        wait_until(lambda: not browser.visible("edt_Name"), "the save did not deal anew")
+        results.append((name, attempts))
+    # As two programs on the desktop: each tab ranks its result into the table it read when its game began, so
+    # the later save stores the later tab's table, whole.
+    expected = ["", "1. %s mit %d Versuchen" % results[1], ""]
+    for tab in browser.driver.window_handles:
+        browser.switch_to(tab)
+        browser.script("document.getElementById('btn_Mix').click()")
+        if highscore_menu(browser) != expected:
+            fail(f"a tab reads {highscore_menu(browser)} after both saves, not the later save's {expected}")
+    print(f"two tabs saved one after the other; each reads the later one's whole table: {expected[1]}")
+
+
+def scenario_phone(browser, work, page):
+    browser.open((page / "index.html").as_uri())
+    box = browser.script("const r = document.getElementById('Form1').getBoundingClientRect();"
+                         "return [r.left, r.top, r.width, r.height, document.documentElement.scrollWidth,"
+                         "document.documentElement.scrollHeight, innerWidth, innerHeight]")
+    left, top, width, height, scroll_width, scroll_height, inner_width, inner_height = box
+    if scroll_width > inner_width or scroll_height > inner_height or left < 0 or top < 0 or \
+            left + width > inner_width + 0.5 or top + height > inner_height + 0.5:
+        fail(f"the window ({box[:4]}) does not fit the phone's {inner_width} x {inner_height} without scrolling")
+    if abs(width / height - WIDTH / HEIGHT) > 0.002:
+        fail(f"the window is {width} x {height}, not in the proportions of {WIDTH} x {HEIGHT}")
+    print(f"on a {inner_width} x {inner_height} phone the window is {width:.0f} x {height:.0f}, no scrolling")
+    scale = width / WIDTH
+
+    def cell_picture(p):
+        x, y = desktop.cell_origin(p)
+        shot = browser.screenshot()
+        box = [round((left + x * scale) * 2), round((top + (y + desktop.METRICS["MenuBarHeight"]) * scale) * 2)]
+        return shot.crop((*box, box[0] + round(60 * scale * 2), box[1] + round(60 * scale * 2)))
+
+    def tap_cell(p):
+        x, y = desktop.cell_origin(p)
+        browser.tap(left + (x + 30) * scale, top + (y + 30 + desktop.METRICS["MenuBarHeight"]) * scale)
+
+    back = cell_picture(0)
+    # Drawn at the device's pixels: finer than the same card drawn at one pixel a CSS pixel and blown up.
+    coarse = back.resize((back.width // 2, back.height // 2), Image.BOX).resize(back.size, Image.NEAREST)
+    if ImageChops.difference(back, coarse).getbbox() is None:
+        fail("the cards are drawn at one pixel per CSS pixel on a screen of twice as many")
+    tap_cell(0)
+    wait_until(lambda: ImageChops.difference(cell_picture(0), back).getbbox(), "a tap did not turn a card")
+    tap_cell(1)
+    wait_until(lambda: browser.text("lbl_Count") == "1", "two taps did not count an attempt")
+    browser.tap(left + 70 * scale, top + 9 * scale)  # Ansicht, in the menu bar
+    wait_until(lambda: browser.visible("Ansicht1"), "a tap did not open the Ansicht menu")
+    print("taps turn cards, count the attempt and open a menu; the cards are drawn at the device's pixels")
+
+
+def scenario_desktop(browser, work, page, program):
+    browser.open((page / "index.html").as_uri())
+    shown = browser.screenshot().crop((0, 0, WIDTH, HEIGHT))
+    with tempfile.TemporaryDirectory(dir=work) as folder:
+        screen = desktop.Screen()
+        platform = desktop.Linux(program, pathlib.Path(folder))
+        player = desktop.Player(platform, screen).open()
+        try:
+            player.drawn()
+            player.shot(keep=work / "desktop.png")
+        finally:
+            player.close()
+            platform.stop()
+            screen.close()
+    window = Image.open(work / "desktop.png").convert("RGB")
+    shown.save(work / "page.png")
+    wrong = []
+    for name, region in REGIONS.items():
+        mine, theirs = extent(shown, region), extent(window, region)
+        if mine is None or theirs is None or max(abs(a - b) for a, b in zip(mine, theirs)) > 2:
+            wrong.append(f"{name}: page {mine}, desktop {theirs}")
+    if wrong:
+        kept = pathlib.Path(os.environ.get("PAIRFINDER_TEST_OUTPUT", tempfile.gettempdir()))
+        for picture in ("desktop.png", "page.png"):
+            shutil.copyfile(work / picture, kept / f"window-{picture}")
+        fail("the page's controls are not where the desktop's are: " + "; ".join(wrong) +
+             f" (the two pictures are in {kept}, window-desktop.png and window-page.png)")
+    print(f"all {len(REGIONS)} controls lie where the desktop window has them, within two pixels")
+
+
+# Where the window's controls show, as window coordinates (the menu bar included) with room round each: what
+# the page and the desktop draw inside must begin and end at the same pixels.
+def _cell_region(p):
+    x, y = desktop.cell_origin(p)
+    return (x - 4, y + 18 - 4, x + 64, y + 18 + 64)
+
+
+REGIONS = {
+    "Image1": _cell_region(0), "Image8": _cell_region(7), "Image36": _cell_region(35), "Image57": _cell_region(56),
+    "Image64": _cell_region(63), "Panel2 with Versuche: and 0": (588, 166, 725, 255),
+    "Panel1 with the buttons and the logo": (588, 342, 725, 591), "btn_Mix": (604, 366, 714, 408),
+    "Image65": (604, 430, 714, 520), "btn_End": (604, 526, 714, 568), "Versuche:": (604, 172, 710, 204),
+    "0": (660, 208, 700, 240), "the menu bar's titles": (0, 0, 200, 16),
+}
+
+
+def extent(picture, region):
+    """The box of what is drawn inside region on the window's background colour: left, top, right, bottom."""
+    part = picture.crop(region)
+    background = Image.new("RGB", part.size, (239, 239, 239))
+    difference = ImageChops.difference(part, background).convert("L").point(lambda v: 255 if v > 24 else 0)
+    box = difference.getbbox()
+    return None if box is None else (box[0] + region[0], box[1] + region[1], box[2] + region[0], box[3] + region[1])
+
+
+SCENARIOS = {"served": scenario_served, "disk": scenario_disk, "loser": scenario_loser,
+             "wrong-kind": scenario_wrong_kind, "two-tabs": scenario_two_tabs, "phone": scenario_phone,
+             "desktop": scenario_desktop}
+
+
+def main():
+    if len(sys.argv) < 3 or sys.argv[2] not in SCENARIOS:
+        sys.exit(__doc__)
+    page, name = pathlib.Path(sys.argv[1]).resolve(), sys.argv[2]
+    if not (page / "index.html").is_file():
+        sys.exit(f"no page in {page}: build it (make web, or cmake --install of a web build)")
+    signal.signal(signal.SIGTERM, lambda signum, frame: fail("stopped from outside"))
+    with tempfile.TemporaryDirectory() as folder:
+        work = pathlib.Path(folder)
+        phone = name == "phone"
+        browser = Browser(work, *((390, 844, 2, True) if phone else (WIDTH, HEIGHT, 1, False)))
+        try:
+            if name == "desktop":
+                if len(sys.argv) < 4:
+                    sys.exit("the desktop scenario needs the desktop program")
+                expected = scenario_desktop(browser, work, page, os.path.abspath(sys.argv[3]))
+            else:
+                expected = SCENARIOS[name](browser, work, page)
+            problems = browser.problems(expected or ())
+            if problems:
+                fail("the console or the page's policy reported: " + " | ".join(problems))
+            print("no error on the console, no violation of the page's policy")
+        finally:
+            browser.close()
+
+
+if __name__ == "__main__":
+    main()
