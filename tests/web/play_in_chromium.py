@@ -10,7 +10,8 @@ Usage: play_in_chromium.py PAGE_FOLDER SCENARIO [DESKTOP_PROGRAM]
               lands; the page reloaded, the Highscore menu shows the name as text and nothing of it ran
   disk        a whole game opened from disk (file://), saved, the page reloaded and the Highscore menu read
   loser       a table of three better results stored: a whole game ends with the loser's label, no name entry
-  wrong-kind  a count edited into text in the browser's storage: the desktop's message, and the game goes on
+  wrong-kind  a count edited into text in the browser's storage: the desktop's message, and the game goes on;
+              END IT ends it on a plain screen, from which a click deals anew
   two-tabs    two tabs each save a game: each then reads one whole table, the one saved last
   phone       a phone in portrait (390 x 844, twice as many device pixels): the window fits without scrolling,
               its proportions kept, its pictures drawn at the device's pixels, and taps play like clicks
@@ -358,6 +359,14 @@ def scenario_wrong_kind(browser, work, page):
     player.click_cell(0)
     player.turned(0, back)
     print("a count stored as text: the error box reads Invalid data type for 'iErster'; then a card turns over")
+    # A page cannot close its tab: END IT ends the game on a plain screen, and a click there deals anew.
+    browser.node("btn_End").click()
+    wait_until(lambda: browser.visible("Ended") and not browser.visible("Form1"), "END IT did not end the game")
+    browser.node("Ended").click()
+    wait_until(lambda: browser.script("return document.body.classList.contains('shown') && "
+                                      "!document.getElementById('Form1').hidden"),
+               "a click on the ended game did not deal anew")
+    print("END IT ends the game; a click deals a new one")
 
 
 def scenario_two_tabs(browser, work, page):
