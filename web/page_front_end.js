@@ -383,9 +383,9 @@
         started = true;
         _pf_start();
         document.body.classList.add('ready');
-        // The first deal is shown once the pictures it asked for are ready to be drawn.
+        // The first deal is shown once the pictures it asked for are ready to be drawn, and its texts' fonts.
         const logo = document.getElementById('Image65');
-        Promise.all([...decoded.values(), logo.decode().catch(() => undefined)]).then(() => {
+        Promise.all([...decoded.values(), logo.decode().catch(() => undefined), document.fonts.ready]).then(() => {
             document.body.classList.add('shown');
             loaded = true;
             prefetch();

@@ -11,7 +11,8 @@ Usage: play_in_chromium.py PAGE_FOLDER SCENARIO [DESKTOP_PROGRAM]
   disk        a whole game opened from disk (file://), saved, the page reloaded and the Highscore menu read
   loser       a table of three better results stored: a whole game ends with the loser's label, no name entry
   wrong-kind  a count edited into text in the browser's storage: the desktop's message, and the game goes on;
-              END IT ends it on a plain screen, from which a click deals anew
+              the keyboard's letters press buttons and open menus; END IT ends the game on a plain screen,
+              from which a click deals anew
   two-tabs    two tabs each save a game: each then reads one whole table, the one saved last
   phone       a phone in portrait (390 x 844, twice as many device pixels): the window fits without scrolling,
               its proportions kept, its pictures drawn at the device's pixels, and taps play like clicks
@@ -39,6 +40,7 @@ from PIL import Image, ImageChops, ImageStat
 from selenium import webdriver
 from selenium.webdriver.chromium.remote_connection import ChromiumRemoteConnection
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "ui"))
 import play_under_xvfb as desktop  # noqa: E402 (the desktop tests' player and its Xvfb)
@@ -359,6 +361,13 @@ def scenario_wrong_kind(browser, work, page):
     player.click_cell(0)
     player.turned(0, back)
     print("a count stored as text: the error box reads Invalid data type for 'iErster'; then a card turns over")
+    # The keyboard as on the desktop: a button's letter alone presses it, Alt and a menu's letter opens it.
+    browser.driver.switch_to.active_element.send_keys("m")
+    wait_until(lambda: player.picture(player.shot(), 0) == back, "the letter m did not press MIX IT")
+    webdriver.ActionChains(browser.driver).key_down(Keys.ALT).send_keys("h").key_up(Keys.ALT).perform()
+    wait_until(lambda: browser.visible("Highscore1"), "Alt+H did not open the Highscore menu")
+    webdriver.ActionChains(browser.driver).send_keys(Keys.ESCAPE).perform()
+    print("m pressed MIX IT and dealt anew; Alt+H opened the Highscore menu")
     # A page cannot close its tab: END IT ends the game on a plain screen, and a click there deals anew.
     browser.node("btn_End").click()
     wait_until(lambda: browser.visible("Ended") and not browser.visible("Form1"), "END IT did not end the game")
