@@ -385,7 +385,7 @@
         document.body.classList.add('ready');
         // The first deal is shown once the pictures it asked for are ready to be drawn, and its texts' fonts.
         const logo = document.getElementById('Image65');
-        Promise.all([...decoded.values(), logo.decode().catch(() => undefined), document.fonts.ready]).then(() => {
+        Promise.all([...decoded.values(), logo.decode().catch(() => undefined)]).then(() => {
             document.body.classList.add('shown');
             loaded = true;
             prefetch();
