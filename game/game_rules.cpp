@@ -3,6 +3,7 @@
 #include "game_rules.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 namespace pairfinder {
@@ -27,6 +28,17 @@ void GameRules::NewGame() {
     Board.CardOpen = false;
     Requests.LoadHighscores();
     Requests.ShowHighscoreMenu();
+}
+
+void GameRules::StartFirstGame() {
+    std::exception_ptr failure;
+    try {
+        NewGame();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    Requests.LoadFaceSet();
+    if (failure) std::rethrow_exception(failure);
 }
 
 void GameRules::ShuffleDeck() {

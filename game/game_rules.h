@@ -26,6 +26,9 @@ public:
     RandomSource Random;
 
     void NewGame();
+    // The first game of a window: dealt, and the chosen face set loaded even when reading the highscores
+    // failed, so that the cards can be played; the failure is passed on after that, to be shown.
+    void StartFirstGame();
     void CardClicked(std::int32_t p);
     void CheckFinished();
     bool IsFinished() const;

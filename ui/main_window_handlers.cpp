@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <exception>
 #include <initializer_list>
 
 #include "card_cell.h"
@@ -22,16 +21,7 @@ void TForm1::OnCreate() {
                 [this](CardCell* sender) { Handle([this, sender] { OnClick(sender); }); });
         cell->setEnabled(false);
     }
-    // The first game needs no store: should reading the highscores fail, the face set is still loaded so
-    // that the cards can be played, and only then is the error passed on to be shown.
-    std::exception_ptr failure;
-    try {
-        Game.NewGame();
-    } catch (const std::exception&) {
-        failure = std::current_exception();
-    }
-    LoadFaceSet();
-    if (failure) std::rethrow_exception(failure);
+    Game.StartFirstGame();
 }
 
 void TForm1::OnClick(CardCell* sender) {

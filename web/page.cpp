@@ -45,16 +45,7 @@ public:
     void OnCreate() {
         pf_set_checked("Blatt1", 1);
         pf_set_checked("Deck1", 1);
-        // As in the window: should reading the highscores fail, the face set is still loaded so that the
-        // cards can be played, and only then is the error passed on to be shown.
-        std::exception_ptr failure;
-        try {
-            Game.NewGame();
-        } catch (const std::exception&) {
-            failure = std::current_exception();
-        }
-        LoadFaceSet();
-        if (failure) std::rethrow_exception(failure);
+        Game.StartFirstGame();
     }
 
     // The player clicked or tapped the control, menu item or card of that name.

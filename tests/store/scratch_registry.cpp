@@ -224,6 +224,10 @@ struct ScratchRegistry::Impl {
         const std::unique_ptr<char, decltype(&std::free)> text(PeekItem(Item.c_str()), &std::free);
         return text ? ParseRegFile(text.get(), Item) : RegFileDocument{};
     }
+
+    void Write(const RegFileDocument& document) const {
+        PokeItem(Item.c_str(), FormatRegFile(document).c_str());
+    }
 };
 
 ScratchRegistry::ScratchRegistry() : Self(std::make_unique<Impl>()) {
@@ -236,24 +240,6 @@ ScratchRegistry::~ScratchRegistry() {
 
 RegistryBackend& ScratchRegistry::Backend() {
     return Self->Backend;
-}
-
-void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value) {
-    RegFileDocument document = Self->Document();
-    document.FindOrAddKey(HighscoreKeyPath).SetValue(name, value);
-    PokeItem(Self->Item.c_str(), FormatRegFile(document).c_str());
-}
-
-std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) const {
-    const RegFileDocument document = Self->Document();
-    const RegFileKey* key = document.FindKey(HighscoreKeyPath);
-    const RegistryValue* value = key ? key->FindValue(name) : nullptr;
-    if (!value) return std::nullopt;
-    return *value;
-}
-
-bool ScratchRegistry::HighscoreKeyPresent() const {
-    return Self->Document().HasKey(HighscoreKeyPath);
 }
 
 // A browser has no key that may be read but not written: what comes closest is a storage it blocks for the
@@ -328,6 +314,8 @@ struct ScratchRegistry::Impl {
         return std::filesystem::exists(File) ? ParseRegFile(ReadBytes(File), File.string())
                                              : RegFileDocument{};
     }
+
+    void Write(const RegFileDocument& document) const { WriteBytes(File, FormatRegFile(document)); }
 };
 
 ScratchRegistry::ScratchRegistry() : Self(std::make_unique<Impl>()) {}
@@ -338,10 +326,22 @@ RegistryBackend& ScratchRegistry::Backend() {
     return Self->Backend;
 }
 
+void ScratchRegistry::MakeHighscoreKeyReadOnly() {
+    std::filesystem::permissions(Self->File, std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::group_read |
+                                                 std::filesystem::perms::others_read);
+}
+
+#endif
+
+#ifndef _WIN32
+
+// The file and the page's storage both hold the key as registry text, looked at and changed here as a hand
+// edit would.
 void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value) {
     RegFileDocument document = Self->Document();
     document.FindOrAddKey(HighscoreKeyPath).SetValue(name, value);
-    WriteBytes(Self->File, FormatRegFile(document));
+    Self->Write(document);
 }
 
 std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) const {
@@ -354,12 +354,6 @@ std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) co
 
 bool ScratchRegistry::HighscoreKeyPresent() const {
     return Self->Document().HasKey(HighscoreKeyPath);
-}
-
-void ScratchRegistry::MakeHighscoreKeyReadOnly() {
-    std::filesystem::permissions(Self->File, std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::group_read |
-                                                 std::filesystem::perms::others_read);
 }
 
 #endif
