@@ -149,9 +149,9 @@ constexpr const Control& Find(std::string_view name) {
 // The order in which Tab moves between the controls that take the keyboard.
 inline constexpr std::array<std::string_view, 4> TabOrder{"btn_Mix", "btn_End", "edt_Name", "btn_Save"};
 
-// A menu of the menu bar or a submenu, a command, one of a group of choices with check marks, or a line
-// that only displays.
-enum class Role { Menu, Command, Choice, Display };
+// A menu of the menu bar or a submenu, a command, a group of choices with check marks (one item per back
+// picture or per face set the build found), or a line that only displays.
+enum class Role { Menu, Command, BackChoice, FaceSetChoice, Display };
 
 struct MenuEntry {
     // For a choice, the stem of the names of its items: "Blatt" gives Blatt1, Blatt2, ...
@@ -163,21 +163,28 @@ struct MenuEntry {
     Role Purpose = Role::Command;
 };
 
-// The menu bar and its menus in order. A choice stands for one item per picture the build found: the back
-// pictures for Blatt, the face sets for Deck.
+// The menu bar and its menus in order.
 inline constexpr std::array<MenuEntry, 12> Menu{{
     {"Game1", "&Game", "", Role::Menu},
     {"Mixitnew1", "&Mix it", "Game1", Role::Command},
     {"Ferdisch1", "&Ferdisch", "Game1", Role::Command},
     {"Ansicht1", "&Ansicht", "", Role::Menu},
     {"Deckblatt", "Deckblatt", "Ansicht1", Role::Menu},
-    {"Blatt", "Deckblatt ", "Deckblatt", Role::Choice},
+    {"Blatt", "Deckblatt ", "Deckblatt", Role::BackChoice},
     {"Spieldeck", "Spieldeck", "Ansicht1", Role::Menu},
-    {"Deck", "Deck ", "Spieldeck", Role::Choice},
+    {"Deck", "Deck ", "Spieldeck", Role::FaceSetChoice},
     {"Highscore1", "&Highscore", "", Role::Menu},
     {"Erster", "Erster", "Highscore1", Role::Display},
     {"Zweiter", "Zweiter", "Highscore1", Role::Display},
     {"Dritter", "Dritter", "Highscore1", Role::Display},
 }};
+
+// The stem of the names of a choice's items ("Blatt" for the back pictures).
+constexpr std::string_view ChoiceStem(Role choice) {
+    for (const MenuEntry& entry : Menu) {
+        if (entry.Purpose == choice) return entry.Name;
+    }
+    throw "no such choice in the menu";
+}
 
 }  // namespace pairfinder::layout

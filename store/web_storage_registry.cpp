@@ -19,7 +19,7 @@ public:
     }
 
     std::optional<RegistryValue> QueryValue(const std::string& name) override {
-        const RegistryValue* value = Document.FindOrAddKey(Path).FindValue(name);
+        const RegistryValue* value = Document.FindKey(Path)->FindValue(name);
         if (!value) return std::nullopt;
         return *value;
     }
@@ -52,24 +52,24 @@ bool WebStorageRegistryBackend::KeyExistsWithFullAccess(const std::string& keyPa
     const std::string item = ItemName(keyPath);
     webstorage::Item found = webstorage::Read(item);
     if (!found.Available || !found.Text) return false;
-    const bool exists = ParseRegFile(*found.Text, item).HasKey(NormalizedKeyPath(keyPath));
-    Kept.emplace(item, std::move(found.Text));
+    RegFileDocument document = ParseRegFile(*found.Text, item);
+    const bool exists = document.HasKey(NormalizedKeyPath(keyPath));
+    Kept.emplace(item, std::move(document));
     return exists;
 }
 
 std::unique_ptr<RegistryKeyHandle> WebStorageRegistryBackend::CreateOrOpenKey(const std::string& keyPath) {
     const std::string item = ItemName(keyPath);
-    std::optional<std::string> text;
+    RegFileDocument document;
     if (Kept && Kept->first == item) {
-        text = std::move(Kept->second);
+        document = std::move(Kept->second);
         Kept.reset();
     } else {
-        webstorage::Item found = webstorage::Read(item);
+        const webstorage::Item found = webstorage::Read(item);
         if (!found.Available) return nullptr;
-        text = std::move(found.Text);
+        if (found.Text) document = ParseRegFile(*found.Text, item);
     }
-    return std::make_unique<WebStorageKey>(item, NormalizedKeyPath(keyPath),
-                                           text ? ParseRegFile(*text, item) : RegFileDocument{});
+    return std::make_unique<WebStorageKey>(item, NormalizedKeyPath(keyPath), std::move(document));
 }
 
 void WebStorageRegistryBackend::EndOperation() {

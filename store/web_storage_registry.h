@@ -4,7 +4,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "reg_file_document.h"
 #include "registry_backend.h"
 
 namespace pairfinder {
@@ -30,8 +32,8 @@ public:
 
 private:
     std::string Root;
-    // The item the last key test read, for the key that the same operation opens next.
-    std::optional<std::pair<std::string, std::optional<std::string>>> Kept;
+    // The item the last key test read and parsed, for the key that the same operation opens next.
+    std::optional<std::pair<std::string, RegFileDocument>> Kept;
 };
 
 }  // namespace pairfinder

@@ -137,16 +137,6 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& text, bool che
     return action;
 }
 
-// How many items a choice of the menu stands for: one per picture the build found.
-int ChoiceCount(std::string_view stem) {
-    constexpr std::array<std::pair<std::string_view, int>, 2> counts{
-        {{"Blatt", artwork::BackCount}, {"Deck", artwork::FaceSetCount}}};
-    for (const auto& [name, count] : counts) {
-        if (name == stem) return count;
-    }
-    return 0;
-}
-
 }  // namespace
 
 HighscoreStorage HighscoreStorage::Registry() {
@@ -250,6 +240,13 @@ void TForm1::BuildMenu() {
 
     QHash<QString, QMenu*> menus;
     QHash<QString, QAction*> items;
+    // One checkable item per picture the build found, in menu order.
+    const auto addChoice = [](const layout::MenuEntry& entry, QMenu* parent, std::vector<QAction*>& group,
+                              int count) {
+        for (int k = 1; k <= count; ++k)
+            group.push_back(AddItem(parent, Text(entry.Name) + QString::number(k),
+                                    Text(entry.Text) + QString::number(k), true));
+    };
     for (const layout::MenuEntry& entry : layout::Menu) {
         const QString name = Text(entry.Name);
         QMenu* parent = menus.value(Text(entry.Parent));
@@ -265,13 +262,12 @@ void TForm1::BuildMenu() {
             case layout::Role::Display:
                 items.insert(name, AddItem(parent, name, Text(entry.Text)));
                 break;
-            case layout::Role::Choice: {
-                std::vector<QAction*>& group = entry.Name == "Blatt" ? Blatt : Deck;
-                for (int k = 1; k <= ChoiceCount(entry.Name); ++k)
-                    group.push_back(AddItem(parent, name + QString::number(k),
-                                            Text(entry.Text) + QString::number(k), true));
+            case layout::Role::BackChoice:
+                addChoice(entry, parent, Blatt, artwork::BackCount);
                 break;
-            }
+            case layout::Role::FaceSetChoice:
+                addChoice(entry, parent, Deck, artwork::FaceSetCount);
+                break;
         }
     }
     Mixitnew1 = items.value(QStringLiteral("Mixitnew1"));

@@ -37,8 +37,8 @@ def main():
     if len(sys.argv) < 3:
         sys.exit(__doc__)
     rules = ["/* The fonts of the page, made by web/embed_fonts.py from Debian's fonts-liberation. */"]
-    for spec in sys.argv[2:]:
-        family, weight, path = spec.split(":", 2)
+    for font in sys.argv[2:]:
+        family, weight, path = font.split(":", 2)
         data = base64.b64encode(woff2(path)).decode()
         rules.append(f'@font-face {{ font-family: "{family}"; font-weight: {weight}; font-style: normal; '
                      f'src: url(data:font/woff2;base64,{data}) format("woff2"); }}')

@@ -86,7 +86,8 @@ const char* RoleName(layout::Role role) {
             return "menu";
         case layout::Role::Command:
             return "command";
-        case layout::Role::Choice:
+        case layout::Role::BackChoice:
+        case layout::Role::FaceSetChoice:
             return "choice";
         case layout::Role::Display:
             return "display";
@@ -94,10 +95,11 @@ const char* RoleName(layout::Role role) {
     return "display";
 }
 
-// How many items a choice of the menu stands for: one per picture the build found.
-int ChoiceCount(std::string_view stem) {
-    return stem == "Blatt" ? static_cast<int>(pictures::Backs.size())
-                           : static_cast<int>(std::size(pictures::FaceSets));
+// How many items an entry of the menu stands for: a choice one per picture the build found.
+int ItemCount(layout::Role role) {
+    if (role == layout::Role::BackChoice) return static_cast<int>(pictures::Backs.size());
+    if (role == layout::Role::FaceSetChoice) return static_cast<int>(std::size(pictures::FaceSets));
+    return 0;
 }
 
 template <typename Items, typename Write>
@@ -126,7 +128,7 @@ std::string LayoutJson() {
     const std::string menu = List(layout::Menu, [](const layout::MenuEntry& e) {
         return "{\"name\":" + Quoted(e.Name) + ",\"text\":" + Quoted(e.Text) +
                ",\"parent\":" + Quoted(e.Parent) + ",\"role\":\"" + RoleName(e.Purpose) +
-               "\",\"count\":" + Number(e.Purpose == layout::Role::Choice ? ChoiceCount(e.Name) : 0) + "}";
+               "\",\"count\":" + Number(ItemCount(e.Purpose)) + "}";
     });
     const std::string tabOrder = List(layout::TabOrder, [](std::string_view name) { return Quoted(name); });
     return "{\"title\":" + Quoted(layout::Title) +

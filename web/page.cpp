@@ -43,8 +43,8 @@ public:
     Page() : Game(*this) {}
 
     void OnCreate() {
-        pf_set_checked("Blatt1", 1);
-        pf_set_checked("Deck1", 1);
+        pf_set_checked(Name(BackStem, 1).c_str(), 1);
+        pf_set_checked(Name(FaceSetStem, 1).c_str(), 1);
         Game.StartFirstGame();
     }
 
@@ -61,11 +61,11 @@ public:
         } else if (name == "btn_Save") {
             const std::unique_ptr<char, decltype(&std::free)> text(pf_text_of("edt_Name"), &std::free);
             Game.SaveResult(text ? text.get() : "");
-        } else if (const int k = Numbered(name, "Blatt", BackCount()); k > 0) {
-            Check("Blatt", BackCount(), k);
+        } else if (const int k = Numbered(name, BackStem, BackCount()); k > 0) {
+            Check(BackStem, BackCount(), k);
             Game.ChooseBack(k - 1);
-        } else if (const int d = Numbered(name, "Deck", FaceSetCount()); d > 0) {
-            Check("Deck", FaceSetCount(), d);
+        } else if (const int d = Numbered(name, FaceSetStem, FaceSetCount()); d > 0) {
+            Check(FaceSetStem, FaceSetCount(), d);
             Game.ChooseFaceSet(d - 1);
         } else if (const int p = Numbered(name, "Image", layout::CellCount); p > 0) {
             Game.CardClicked(p - 1);
@@ -130,6 +130,9 @@ public:
     }
 
 private:
+    static constexpr std::string_view BackStem = layout::ChoiceStem(layout::Role::BackChoice);
+    static constexpr std::string_view FaceSetStem = layout::ChoiceStem(layout::Role::FaceSetChoice);
+
     static int BackCount() { return static_cast<int>(pictures::Backs.size()); }
     static int FaceSetCount() { return static_cast<int>(std::size(pictures::FaceSets)); }
 

@@ -60,19 +60,16 @@
         if (control.leftToRight) node.dir = 'ltr';
     }
 
-    function call(name, text) {
-        const pointer = allocateUTF8(text);
-        try {
-            Module['_' + name](pointer);
-        } finally {
-            _free(pointer);
-        }
-    }
-
+    // The player clicked the control, menu item or card of that name: the game's side takes it from here.
     function press(name) {
         if (!started || document.getElementById('ErrorBox').open) return;
         closeMenus();
-        call('pf_click', name);
+        const pointer = allocateUTF8(name);
+        try {
+            _pf_click(pointer);
+        } finally {
+            _free(pointer);
+        }
     }
 
     // --- The window ---
@@ -207,7 +204,6 @@
         item.addEventListener('click', (event) => {
             event.stopPropagation();
             if (role === 'display') return;
-            closeMenus();
             press(name);
         });
         named.set(name, item);

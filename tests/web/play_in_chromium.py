@@ -5,10 +5,11 @@ tapping, never by reading the deal from the page's state. The whole-game player 
 
 Usage: play_in_chromium.py PAGE_FOLDER SCENARIO [DESKTOP_PROGRAM]
 
+Every scenario but the first opens the page from disk (file://).
+
   served      from a local server: a whole game; at the first Save the storage is full, so the desktop's
               message comes in the error box and the name entry stays; the second Save, under a hostile name,
               lands; the page reloaded, the Highscore menu shows the name as text and nothing of it ran
-  disk        a whole game opened from disk (file://), saved, the page reloaded and the Highscore menu read
   loser       a table of three better results stored: a whole game ends with the loser's label, no name entry
   wrong-kind  a count edited into text in the browser's storage: the desktop's message, and the game goes on;
               the keyboard's letters press buttons and open menus; END IT ends the game on a plain screen,
@@ -254,11 +255,9 @@ def save(browser, player, name):
 
 
 def error_box(browser):
-    box = wait_until(lambda: browser.script("return document.getElementById('ErrorBox').open"),
-                     "no error box came")
-    caption, message = browser.text("ErrorCaption"), browser.node("ErrorBox").find_element(By.CLASS_NAME,
-                                                                                            "message").text
-    return box and (caption, message)
+    """The error box's title and message, once it has come."""
+    wait_until(lambda: browser.script("return document.getElementById('ErrorBox').open"), "no error box came")
+    return browser.text("ErrorCaption"), browser.node("ErrorBox").find_element(By.CLASS_NAME, "message").text
 
 
 def close_error_box(browser):
@@ -320,18 +319,6 @@ def scenario_served(browser, work, page):
         return ["script-src", "inline"]
     finally:
         server.shutdown()
-
-
-def scenario_disk(browser, work, page):
-    browser.open((page / "index.html").as_uri())
-    player, attempts = play_and_finish(browser, work)
-    save(browser, player, "Bo")
-    wait_until(lambda: not browser.visible("edt_Name"), "the save did not deal anew")
-    browser.driver.refresh()
-    browser.open(browser.driver.current_url)
-    if highscore_menu(browser) != ["", f"1. Bo mit {attempts} Versuchen", ""]:
-        fail(f"opened from disk, the Highscore menu reads {highscore_menu(browser)}")
-    print(f"opened from disk: played, saved, reloaded; the Highscore menu reads 1. Bo mit {attempts} Versuchen")
 
 
 def stored_table(entries):
@@ -500,7 +487,7 @@ def extent(picture, region):
     return None if box is None else (box[0] + region[0], box[1] + region[1], box[2] + region[0], box[3] + region[1])
 
 
-SCENARIOS = {"served": scenario_served, "disk": scenario_disk, "loser": scenario_loser,
+SCENARIOS = {"served": scenario_served, "loser": scenario_loser,
              "wrong-kind": scenario_wrong_kind, "two-tabs": scenario_two_tabs, "phone": scenario_phone,
              "desktop": scenario_desktop}
 
