@@ -1,4 +1,5 @@
-// Reading and writing the highscore table in the current user's registry.
+// Reading and writing the highscore table in the current user's registry: Windows' own, the registry file
+// elsewhere, or the browser's localStorage in the page.
 #pragma once
 
 #include "highscore_table.h"
@@ -15,7 +16,8 @@ void LoadHighscores(HighscoreTable& table);
 void LoadHighscores(HighscoreTable& table, RegistryBackend& backend);
 
 // Writes all six values, names first. Raises RegistryError. The Windows registry keeps the values written
-// before an error; the registry file takes the six in one replace, so it keeps all of them or none.
+// before an error; the registry file takes the six in one replace and the page's storage in one write of
+// the key's item, so each of them keeps all six or none.
 void StoreHighscores(const HighscoreTable& table);
 void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend);
 

@@ -1,4 +1,5 @@
-// The raw key and value access that the file-backed and the Windows registry both offer to the store.
+// The raw key and value access that each of the store's three registries offers it: Windows' own, the
+// registry file elsewhere, and the browser's localStorage in the page.
 #pragma once
 
 #include <memory>
@@ -32,11 +33,14 @@ public:
     virtual bool KeyExistsWithFullAccess(const std::string& keyPath) = 0;
     // Null when the key can be neither opened with full access nor created.
     virtual std::unique_ptr<RegistryKeyHandle> CreateOrOpenKey(const std::string& keyPath) = 0;
-    // The access object that did the calls so far is done: what the backend kept for it may go.
+    // The access object that did the calls so far is done. The registry file holds its lock and what it
+    // read from a key test on to the open that follows, and lets them go here; the others keep nothing
+    // between calls.
     virtual void EndOperation() {}
 };
 
-// The registry of the platform: Windows' own, or the file under the user's configuration folder elsewhere.
+// The registry of the platform: Windows' own, the browser's localStorage in the page, or the file under the
+// user's configuration folder elsewhere.
 std::unique_ptr<RegistryBackend> MakeDefaultRegistryBackend();
 
 }  // namespace pairfinder

@@ -10,21 +10,23 @@ namespace pairfinder::webstorage {
 
 namespace {
 
-// The item's text in memory of the program's, which the caller frees; null for a missing item, and the
-// address 1 when the page may not use the storage: reaching localStorage itself throws where it is blocked.
+// The item's ItemState by number (0 blocked: reaching localStorage itself throws where the browser blocks
+// it; 1 missing; 2 present); a present item's text goes to *text, in memory of the program's that the
+// caller frees.
 // clang-format off
-EM_JS(char*, ReadItem, (const char* name), {
-    let text;
+EM_JS(int, ReadItem, (const char* name, char** text), {
+    let found;
     try {
-        text = globalThis.localStorage.getItem(UTF8ToString(name));
+        found = globalThis.localStorage.getItem(UTF8ToString(name));
     } catch (error) {
-        return 1;
+        return 0;
     }
-    if (text === null) return 0;
-    const size = lengthBytesUTF8(text) + 1;
+    if (found === null) return 1;
+    const size = lengthBytesUTF8(found) + 1;
     const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
-    return copy;
+    stringToUTF8(found, copy, size);
+    HEAPU32[text >> 2] = copy;
+    return 2;
 });
 
 EM_JS(int, WriteItem, (const char* name, const char* text), {
@@ -40,11 +42,11 @@ EM_JS(int, WriteItem, (const char* name, const char* text), {
 }  // namespace
 
 Item Read(const std::string& name) {
-    char* text = ReadItem(name.c_str());
-    if (text == reinterpret_cast<char*>(1)) return {};
-    if (text == nullptr) return {true, std::nullopt};
+    char* text = nullptr;
+    const auto state = static_cast<ItemState>(ReadItem(name.c_str(), &text));
+    if (state != ItemState::Present) return {state, {}};
     const std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
-    return {true, std::string(text)};
+    return {state, std::string(text)};
 }
 
 bool Write(const std::string& name, const std::string& text) {

@@ -1,16 +1,18 @@
 // The browser's localStorage as the store reaches it: whole items of text, read and written in one call each.
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace pairfinder::webstorage {
 
+// What a read found. Blocked: the page may not use the storage at all (a browser that blocks it for this
+// page). The numbers are those the JavaScript side returns.
+enum class ItemState : int { Blocked = 0, Missing = 1, Present = 2 };
+
 struct Item {
-    // False when the page may not use the storage at all (a browser that blocks it for this page).
-    bool Available = false;
-    // The item's text; empty when there is no such item.
-    std::optional<std::string> Text;
+    ItemState State = ItemState::Blocked;
+    // The item's text when it is present.
+    std::string Text;
 };
 
 Item Read(const std::string& name);

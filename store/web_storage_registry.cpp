@@ -1,8 +1,10 @@
 // HKEY_CURRENT_USER kept in the browser's localStorage, for the page.
 #include "web_storage_registry.h"
 
+#include <optional>
 #include <utility>
 
+#include "reg_file_document.h"
 #include "reg_file_reader.h"
 #include "reg_file_writer.h"
 #include "web_storage.h"
@@ -39,6 +41,14 @@ private:
     bool Changed = false;
 };
 
+// Empty when the page may not use the storage; a missing item holds no keys.
+std::optional<RegFileDocument> ReadDocument(const std::string& item) {
+    const webstorage::Item found = webstorage::Read(item);
+    if (found.State == webstorage::ItemState::Blocked) return std::nullopt;
+    if (found.State == webstorage::ItemState::Missing) return RegFileDocument{};
+    return ParseRegFile(found.Text, item);
+}
+
 }  // namespace
 
 WebStorageRegistryBackend::WebStorageRegistryBackend(std::string root) : Root(std::move(root)) {}
@@ -49,31 +59,15 @@ std::string WebStorageRegistryBackend::ItemName(const std::string& keyPath) cons
 }
 
 bool WebStorageRegistryBackend::KeyExistsWithFullAccess(const std::string& keyPath) {
-    const std::string item = ItemName(keyPath);
-    webstorage::Item found = webstorage::Read(item);
-    if (!found.Available || !found.Text) return false;
-    RegFileDocument document = ParseRegFile(*found.Text, item);
-    const bool exists = document.HasKey(NormalizedKeyPath(keyPath));
-    Kept.emplace(item, std::move(document));
-    return exists;
+    const auto document = ReadDocument(ItemName(keyPath));
+    return document && document->HasKey(NormalizedKeyPath(keyPath));
 }
 
 std::unique_ptr<RegistryKeyHandle> WebStorageRegistryBackend::CreateOrOpenKey(const std::string& keyPath) {
     const std::string item = ItemName(keyPath);
-    RegFileDocument document;
-    if (Kept && Kept->first == item) {
-        document = std::move(Kept->second);
-        Kept.reset();
-    } else {
-        const webstorage::Item found = webstorage::Read(item);
-        if (!found.Available) return nullptr;
-        if (found.Text) document = ParseRegFile(*found.Text, item);
-    }
-    return std::make_unique<WebStorageKey>(item, NormalizedKeyPath(keyPath), std::move(document));
-}
-
-void WebStorageRegistryBackend::EndOperation() {
-    Kept.reset();
+    auto document = ReadDocument(item);
+    if (!document) return nullptr;
+    return std::make_unique<WebStorageKey>(item, NormalizedKeyPath(keyPath), std::move(*document));
 }
 
 }  // namespace pairfinder

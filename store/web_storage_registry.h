@@ -2,11 +2,8 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
-#include <utility>
 
-#include "reg_file_document.h"
 #include "registry_backend.h"
 
 namespace pairfinder {
@@ -14,26 +11,25 @@ namespace pairfinder {
 // Every key is one localStorage item, named by its path ("HKEY_CURRENT_USER\Software\Pairfinder") and holding
 // the key as a registry export file holds it ("Windows Registry Editor Version 5.00" text), so the values
 // keep their types and a player can read and mend them in the browser's tools. A key's values reach the
-// storage only when it is committed, all of them in one write of the item: a save lands whole or not at all,
-// and a read, one read of the item, sees one whole table whatever another tab saves meanwhile.
+// storage only when it is committed, all of them in one write of the item: a save lands whole or not at all.
+// Each call reads the item once and keeps nothing after it; an open key reads its values from the open's
+// one read, so a load sees one whole table whatever another tab saves meanwhile.
 class WebStorageRegistryBackend : public RegistryBackend {
 public:
     // Items are named root + "\" + key path; the page uses HKEY_CURRENT_USER, tests a root of their own.
     explicit WebStorageRegistryBackend(std::string root = "HKEY_CURRENT_USER");
 
-    // The key's item is there and the page may use the storage.
+    // The key's item is there and the page may use the storage. Raises RegistryFileError for an item that
+    // does not parse.
     bool KeyExistsWithFullAccess(const std::string& keyPath) override;
     // Null when the page may not use the storage. Raises RegistryFileError for an item that does not parse,
     // which is then never overwritten.
     std::unique_ptr<RegistryKeyHandle> CreateOrOpenKey(const std::string& keyPath) override;
-    void EndOperation() override;
 
     std::string ItemName(const std::string& keyPath) const;
 
 private:
     std::string Root;
-    // The item the last key test read and parsed, for the key that the same operation opens next.
-    std::optional<std::pair<std::string, RegFileDocument>> Kept;
 };
 
 }  // namespace pairfinder

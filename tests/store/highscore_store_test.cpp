@@ -36,6 +36,7 @@ public:
         return key ? std::make_unique<Key>(*this, std::move(key)) : nullptr;
     }
 
+    // The registry file holds its lock from the key test until here.
     void EndOperation() override { Inner.EndOperation(); }
 
     std::vector<std::string> Writes;
