@@ -1,6 +1,8 @@
 // The requests through which the game rules reach the screen, the pictures and the highscore store.
 #pragma once
 
+#include <cstdint>
+
 namespace pairfinder {
 
 // The window implements this; the rules call it at fixed points, and the order of the calls is
@@ -20,6 +22,13 @@ public:
     virtual void LoadFaceSet() = 0;
     // Writes the highscore table to the store; the counterpart of LoadHighscores.
     virtual void StoreHighscores() = 0;
+    // The second card of a turn was turned: the turn's two positions, and whether they made a pair. Comes
+    // after the count is shown and before the end of the game is judged, for front ends that announce it.
+    virtual void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) {
+        static_cast<void>(first);
+        static_cast<void>(second);
+        static_cast<void>(paired);
+    }
 };
 
 }  // namespace pairfinder

@@ -62,11 +62,14 @@ void GameRules::ShuffleDeck() {
 void GameRules::CardClicked(std::int32_t p) {
     if (!Board.IsPosition(p)) return;
     const auto at = static_cast<std::size_t>(p);
-    if (Board.FaceUp[at]) return;
+    // A removed card's cell takes no click; a key or a tap that still reaches it (a front end that has not yet
+    // drawn the pair gone) must neither open a turn with it nor count it.
+    if (Board.FaceUp[at] || Board.Matched[at]) return;
 
     if (Board.CardOpen) {
         const auto first = static_cast<std::size_t>(Board.FirstCard);
-        if (Board.PairOf[first] == Board.PairOf[at]) {
+        const bool paired = Board.PairOf[first] == Board.PairOf[at];
+        if (paired) {
             Board.Matched[at] = 1;
             Board.Matched[first] = 1;
             Requests.ShowBacks();
@@ -74,6 +77,7 @@ void GameRules::CardClicked(std::int32_t p) {
         Board.CardOpen = false;
         Board.Attempts = Board.Attempts + 1;
         Requests.ShowAttempts(Board.Attempts);
+        Requests.AnnounceTurn(Board.FirstCard, p, paired);
         Board.FirstCard = -1;
         CheckFinished();
     } else {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -62,21 +63,36 @@ struct Ink {
 
 enum class Kind { Label, Edit, Button, Panel, Logo };
 
+// What pressing a button, choosing a menu item or turning a card does. A choice and a card carry their number:
+// the back picture or face set k, the card at position p.
+enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard };
+
+// When one of a finished game's outcome controls shows: at every finish, or only when the result does or does
+// not make the highscore table. The others are never outcome controls.
+enum class Outcome { None, Finished, Qualified, Missed };
+
+// What a control shows that the game sets: its own text, or the attempt count.
+enum class Shows { Text, Attempts };
+
 struct Control {
-    std::string_view Name;
+    std::string_view Name{};
     Kind Type = Kind::Label;
     // Empty for the client area; otherwise the panel it lies in.
-    std::string_view Parent;
-    Rect Geometry;
+    std::string_view Parent{};
+    Rect Geometry{};
     // "&" marks the following letter as the keyboard accelerator.
-    std::string_view Text;
+    std::string_view Text{};
     // None for the window's default font.
-    std::optional<Font> TextFont;
-    Ink TextInk;
-    // One of a finished game's outcome controls: hidden during play, above the cards when shown.
-    bool Outcome = false;
+    std::optional<Font> TextFont{};
+    Ink TextInk{};
+    // Hidden during play and above the cards when shown.
+    layout::Outcome ShownWhen = Outcome::None;
     // Reads left to right whatever the reading order of the system.
     bool LeftToRight = false;
+    Command Does = Command::None;
+    // The control whose text goes with the command (the name a result is saved under).
+    std::string_view Takes{};
+    layout::Shows Showing = Shows::Text;
 };
 
 inline constexpr std::string_view Title = "Pairfinder";
@@ -89,6 +105,7 @@ inline constexpr Rgb Purple{128, 0, 128};
 inline constexpr Rgb Navy{0, 0, 128};
 
 inline constexpr int CellCount = 64;
+static_assert(CellCount % metrics::CardColumns == 0, "the grid is whole rows of cards");
 // Card cell k (1-based) is "Image<k>"; position p = k - 1 lies in row p / CardColumns, column p %
 // CardColumns.
 constexpr Rect CellGeometry(int p) {
@@ -102,40 +119,69 @@ inline constexpr Font Times21{Face::Times, 21};
 // In declaration order, which is also the order in which they lie above one another, the last on top; the
 // edit box and the buttons lie above every card and label.
 inline constexpr std::array<Control, 12> Controls{{
-    {"lbl_ferdisch",
-     Kind::Label,
-     "",
-     {136, 104, 289, 73},
-     "FERTIG!!",
-     Font{Face::Times, 64, true},
-     {Ink::Own, Purple},
-     true},
-    {"lbl_Name",
-     Kind::Label,
-     "",
-     {184, 216, 230, 13},
-     "Namen für die Highsorce noch schnell eingeben:",
-     {},
-     {},
-     true},
-    {"edt_Name", Kind::Edit, "", {184, 232, 233, 21}, "", {}, {}, true},
-    {"btn_Save", Kind::Button, "", {248, 272, 113, 25}, "&Save", {}, {}, true},
-    {"lbl_Looser",
-     Kind::Label,
-     "",
-     {120, 248, 382, 27},
-     "Leider reicht es für die Highscore nicht.",
-     Font{Face::Times, 24},
-     {Ink::Own, Navy},
-     true},
-    {"Panel1", Kind::Panel, "", {592, 328, 129, 241}, "", {}, {}, false},
-    {"btn_Mix", Kind::Button, "Panel1", {16, 24, 97, 33}, "&MIX IT", {}, {}, false},
-    {"Image65", Kind::Logo, "Panel1", {16, 88, 96, 69}, "", {}, {}, false},
-    {"btn_End", Kind::Button, "Panel1", {16, 184, 97, 33}, "&END IT", {}, {}, false},
+    {.Name = "lbl_ferdisch",
+     .Type = Kind::Label,
+     .Geometry = {136, 104, 289, 73},
+     .Text = "FERTIG!!",
+     .TextFont = Font{Face::Times, 64, true},
+     .TextInk = {Ink::Own, Purple},
+     .ShownWhen = Outcome::Finished},
+    {.Name = "lbl_Name",
+     .Type = Kind::Label,
+     .Geometry = {184, 216, 230, 13},
+     .Text = "Namen für die Highsorce noch schnell eingeben:",
+     .ShownWhen = Outcome::Qualified},
+    {.Name = "edt_Name", .Type = Kind::Edit, .Geometry = {184, 232, 233, 21}, .ShownWhen = Outcome::Qualified},
+    {.Name = "btn_Save",
+     .Type = Kind::Button,
+     .Geometry = {248, 272, 113, 25},
+     .Text = "&Save",
+     .ShownWhen = Outcome::Qualified,
+     .Does = Command::Save,
+     .Takes = "edt_Name"},
+    {.Name = "lbl_Looser",
+     .Type = Kind::Label,
+     .Geometry = {120, 248, 382, 27},
+     .Text = "Leider reicht es für die Highscore nicht.",
+     .TextFont = Font{Face::Times, 24},
+     .TextInk = {Ink::Own, Navy},
+     .ShownWhen = Outcome::Missed},
+    {.Name = "Panel1", .Type = Kind::Panel, .Geometry = {592, 328, 129, 241}},
+    {.Name = "btn_Mix",
+     .Type = Kind::Button,
+     .Parent = "Panel1",
+     .Geometry = {16, 24, 97, 33},
+     .Text = "&MIX IT",
+     .Does = Command::NewGame},
+    {.Name = "Image65", .Type = Kind::Logo, .Parent = "Panel1", .Geometry = {16, 88, 96, 69}},
+    {.Name = "btn_End",
+     .Type = Kind::Button,
+     .Parent = "Panel1",
+     .Geometry = {16, 184, 97, 33},
+     .Text = "&END IT",
+     .Does = Command::End},
     // The panel writes in navy, but its labels ask for the ordinary text colour.
-    {"Panel2", Kind::Panel, "", {592, 152, 129, 81}, "", WindowFont, {Ink::Own, Navy}, false},
-    {"Label1", Kind::Label, "Panel2", {16, 8, 84, 23}, "Versuche:", Times21, {Ink::WindowText, {}}, false},
-    {"lbl_Count", Kind::Label, "Panel2", {72, 40, 11, 23}, "0", Times21, {Ink::WindowText, {}}, false, true},
+    {.Name = "Panel2",
+     .Type = Kind::Panel,
+     .Geometry = {592, 152, 129, 81},
+     .TextFont = WindowFont,
+     .TextInk = {Ink::Own, Navy}},
+    {.Name = "Label1",
+     .Type = Kind::Label,
+     .Parent = "Panel2",
+     .Geometry = {16, 8, 84, 23},
+     .Text = "Versuche:",
+     .TextFont = Times21,
+     .TextInk = {Ink::WindowText, {}}},
+    {.Name = "lbl_Count",
+     .Type = Kind::Label,
+     .Parent = "Panel2",
+     .Geometry = {72, 40, 11, 23},
+     .Text = "0",
+     .TextFont = Times21,
+     .TextInk = {Ink::WindowText, {}},
+     .LeftToRight = true,
+     .Showing = Shows::Attempts},
 }};
 
 // The control of that name; the table names every control the front ends look up.
@@ -146,12 +192,37 @@ constexpr const Control& Find(std::string_view name) {
     throw "no control of that name in the layout";
 }
 
-// The order in which Tab moves between the controls that take the keyboard.
+// The control that shows what the game sets there, such as the attempt count.
+constexpr const Control& Showing(Shows what) {
+    for (const Control& control : Controls) {
+        if (control.Showing == what) return control;
+    }
+    throw "no control shows that";
+}
+
+// The logo between the buttons.
+constexpr const Control& Logo() {
+    for (const Control& control : Controls) {
+        if (control.Type == Kind::Logo) return control;
+    }
+    throw "no logo in the layout";
+}
+
+// The application icon's side: one picture, which the window system scales down for its smaller sizes.
+inline constexpr int IconSize = 64;
+
+// Whether an outcome control shows at the end of a game whose result does or does not qualify.
+constexpr bool ShownAtFinish(Outcome when, bool qualifies) {
+    return when == Outcome::Finished || when == (qualifies ? Outcome::Qualified : Outcome::Missed);
+}
+
+// The order in which Tab moves between the controls that take the keyboard; the cards' grid comes after them.
 inline constexpr std::array<std::string_view, 4> TabOrder{"btn_Mix", "btn_End", "edt_Name", "btn_Save"};
 
-// A menu of the menu bar or a submenu, a command, a group of choices with check marks (one item per back
-// picture or per face set the build found), or a line that only displays.
-enum class Role { Menu, Command, BackChoice, FaceSetChoice, Display };
+// A menu of the menu bar or a submenu, an item that carries out a command, a group of choices with check marks
+// (one item per back picture or per face set the build found), or a line that only displays (a place of the
+// highscore table, in order).
+enum class Role { Menu, Item, Choice, Display };
 
 struct MenuEntry {
     // For a choice, the stem of the names of its items: "Blatt" gives Blatt1, Blatt2, ...
@@ -160,31 +231,91 @@ struct MenuEntry {
     std::string_view Text;
     // Empty for the menu bar.
     std::string_view Parent;
-    Role Purpose = Role::Command;
+    Role Purpose = Role::Item;
+    // For an item, what it does; for a choice, what each of its items does with its number.
+    Command Does = Command::None;
 };
 
 // The menu bar and its menus in order.
 inline constexpr std::array<MenuEntry, 12> Menu{{
     {"Game1", "&Game", "", Role::Menu},
-    {"Mixitnew1", "&Mix it", "Game1", Role::Command},
-    {"Ferdisch1", "&Ferdisch", "Game1", Role::Command},
+    {"Mixitnew1", "&Mix it", "Game1", Role::Item, Command::NewGame},
+    {"Ferdisch1", "&Ferdisch", "Game1", Role::Item, Command::End},
     {"Ansicht1", "&Ansicht", "", Role::Menu},
     {"Deckblatt", "Deckblatt", "Ansicht1", Role::Menu},
-    {"Blatt", "Deckblatt ", "Deckblatt", Role::BackChoice},
+    {"Blatt", "Deckblatt ", "Deckblatt", Role::Choice, Command::ChooseBack},
     {"Spieldeck", "Spieldeck", "Ansicht1", Role::Menu},
-    {"Deck", "Deck ", "Spieldeck", Role::FaceSetChoice},
+    {"Deck", "Deck ", "Spieldeck", Role::Choice, Command::ChooseFaceSet},
     {"Highscore1", "&Highscore", "", Role::Menu},
     {"Erster", "Erster", "Highscore1", Role::Display},
     {"Zweiter", "Zweiter", "Highscore1", Role::Display},
     {"Dritter", "Dritter", "Highscore1", Role::Display},
 }};
 
-// The stem of the names of a choice's items ("Blatt" for the back pictures).
-constexpr std::string_view ChoiceStem(Role choice) {
+// The stem of the names of the items of the choice that carries out `command` ("Blatt" for the back pictures).
+constexpr std::string_view ChoiceStem(Command command) {
     for (const MenuEntry& entry : Menu) {
-        if (entry.Purpose == choice) return entry.Name;
+        if (entry.Purpose == Role::Choice && entry.Does == command) return entry.Name;
     }
     throw "no such choice in the menu";
+}
+
+// --- The keyboard ---
+
+// The letter that "&" marks in a text, in lower case; 0 for none. "&&" is a plain "&".
+constexpr char AcceleratorOf(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        const char marked = text[i + 1];
+        if (marked == '&') {
+            ++i;
+            continue;
+        }
+        return marked >= 'A' && marked <= 'Z' ? static_cast<char>(marked - 'A' + 'a') : marked;
+    }
+    return 0;
+}
+
+// How an accelerator reaches what it marks: Alt with the letter opens a menu of the bar or presses a push button
+// at any time; a push button's letter alone presses it too, unless the keyboard focus is in a text entry, where
+// the letter is typed. A hidden or disabled button takes no key.
+constexpr bool LetterAlonePresses(Kind kind) {
+    return kind == Kind::Button;
+}
+
+// The cards' grid, read as a player moves over it with the arrow keys, Home and End.
+enum class Step { Left, Right, Up, Down, RowStart, RowEnd };
+
+// The cell the focus moves to from `from`: the next cell in that direction that still holds a card, skipping
+// empty ones, so that the grid keeps its shape; Home and End go to the first and the last card of the row.
+// `from` itself when no cell that way holds a card.
+template <typename HoldsCard>
+constexpr int NextCell(int from, Step step, HoldsCard holdsCard) {
+    const int columns = metrics::CardColumns;
+    const int row = from / columns;
+    const int column = from % columns;
+    const int rows = (CellCount + columns - 1) / columns;
+    const auto first = [&](int start, int stride, int count) {
+        for (int i = 0, cell = start; i < count; ++i, cell += stride) {
+            if (cell >= 0 && cell < CellCount && holdsCard(cell)) return cell;
+        }
+        return from;
+    };
+    switch (step) {
+        case Step::Left:
+            return first(from - 1, -1, column);
+        case Step::Right:
+            return first(from + 1, 1, columns - 1 - column);
+        case Step::Up:
+            return first(from - columns, -columns, row);
+        case Step::Down:
+            return first(from + columns, columns, rows - 1 - row);
+        case Step::RowStart:
+            return first(row * columns, 1, columns);
+        case Step::RowEnd:
+            return first(row * columns + columns - 1, -1, columns);
+    }
+    return from;
 }
 
 }  // namespace pairfinder::layout

@@ -9,35 +9,42 @@ namespace pairfinder::artwork {
 
 namespace {
 
-QStringList PathsOf(std::span<const char* const> paths) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(paths.size()));
-    for (const char* path : paths) list << QString::fromLatin1(path);
-    return list;
+// A compiled-in picture's resource path: ":/faces1/face00.png" for assets/faces1/face00.svg.
+QString PathOf(const pictures::Picture& picture) {
+    return QStringLiteral(":/") +
+           QString::fromUtf8(picture.File.data(), static_cast<qsizetype>(picture.File.size())) +
+           QStringLiteral(".png");
+}
+
+QStringList PathsOf(std::span<const pictures::Picture> list) {
+    QStringList paths;
+    paths.reserve(static_cast<qsizetype>(list.size()));
+    for (const pictures::Picture& picture : list) paths << PathOf(picture);
+    return paths;
 }
 
 }  // namespace
 
 QStringList FaceSetPaths(int set) {
     if (set < 0 || set >= FaceSetCount) return {};
-    return PathsOf(manifest::FaceSets[static_cast<std::size_t>(set)]);
+    return PathsOf(pictures::FaceSets[static_cast<std::size_t>(set)]);
 }
 
 QStringList BackPaths() {
-    return PathsOf(manifest::Backs);
+    return PathsOf(pictures::Backs);
 }
 
 QString LogoPath() {
-    return QStringLiteral(":/logo.png");
+    return PathOf(pictures::Logo);
 }
 
 QString IconPath() {
-    return QStringLiteral(":/icon.png");
+    return PathOf(pictures::Icon);
 }
 
 QIcon ApplicationIcon() {
     // One picture: Qt scales it down for the smaller sizes.
-    return QIcon(Render(IconPath(), QSize(64, 64), 1.0));
+    return QIcon(Render(IconPath(), QSize(layout::IconSize, layout::IconSize), 1.0));
 }
 
 QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio) {

@@ -8,16 +8,17 @@
 #include <QStringList>
 #include <iterator>
 
-#include "artwork_manifest.h"
 #include "card_metrics.h"
+#include "pictures.h"
+#include "window_layout.h"
 
 namespace pairfinder::artwork {
 
 // As many as there are folders of them under assets/.
-inline constexpr int FaceSetCount = static_cast<int>(std::size(manifest::FaceSets));
-inline constexpr int BackCount = static_cast<int>(manifest::Backs.size());
+inline constexpr int FaceSetCount = static_cast<int>(std::size(pictures::FaceSets));
+inline constexpr int BackCount = static_cast<int>(pictures::Backs.size());
 inline constexpr int PictureSize = metrics::CardSize;
-inline constexpr QSize LogoSize{96, 69};
+inline constexpr QSize LogoSize{layout::Logo().Geometry.Width, layout::Logo().Geometry.Height};
 
 // Resource paths of face set 0..FaceSetCount - 1, in picture order ("face00.png" is picture 0); empty for
 // another set.

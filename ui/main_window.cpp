@@ -2,12 +2,12 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QHash>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -98,7 +98,7 @@ QLabel* MakeLabel(QWidget* parent, const layout::Control& control, const QColor&
     label->setAutoFillBackground(true);
     label->move(control.Geometry.Left, control.Geometry.Top);
     const QSize size(control.Geometry.Width, control.Geometry.Height);
-    if (control.Outcome) {
+    if (control.ShownWhen != layout::Outcome::None) {
         label->resize(size);
     } else {
         FitToText(label, size);
@@ -165,6 +165,16 @@ TForm1::TForm1(HighscoreStorage storage, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::BuildLayout() {
+    BuildClientArea();
+    PlaceCells();
+    PlaceControls();
+    KeepEntriesOnTop();
+    BindControls();
+    for (std::size_t i = 1; i < layout::TabOrder.size(); ++i)
+        setTabOrder(Placed.value(Text(layout::TabOrder[i - 1])), Placed.value(Text(layout::TabOrder[i])));
+}
+
+void TForm1::BuildClientArea() {
     Scroller = new QScrollArea(this);
     Scroller->setObjectName(QStringLiteral("ClientArea"));
     Scroller->setFrameShape(QFrame::NoFrame);
@@ -176,18 +186,22 @@ void TForm1::BuildLayout() {
     Canvas->setFixedSize(layout::ClientSize.Width, layout::ClientSize.Height);
     Scroller->setWidget(Canvas);
     setCentralWidget(Scroller);
+}
 
+void TForm1::PlaceCells() {
     for (int p = 0; p < CellCount; ++p) {
         auto* cell = new CardCell(Canvas);
         cell->setObjectName(QStringLiteral("Image%1").arg(p + 1));
         cell->setGeometry(Geometry(layout::CellGeometry(p)));
         Images[static_cast<std::size_t>(p)] = cell;
     }
+}
 
+// Every control of the layout table, in its order, each under its parent.
+void TForm1::PlaceControls() {
     const QColor windowText = palette().color(QPalette::WindowText);
-    QHash<QString, QWidget*> placed;
     for (const layout::Control& control : layout::Controls) {
-        QWidget* parent = control.Parent.empty() ? Canvas : placed.value(Text(control.Parent));
+        QWidget* parent = control.Parent.empty() ? Canvas : Placed.value(Text(control.Parent));
         QWidget* widget = nullptr;
         switch (control.Type) {
             case layout::Kind::Label:
@@ -208,30 +222,32 @@ void TForm1::BuildLayout() {
                 break;
         }
         widget->setObjectName(Text(control.Name));
-        placed.insert(widget->objectName(), widget);
+        Placed.insert(widget->objectName(), widget);
     }
-    // The name entry must stay reachable over every card and label.
+}
+
+// The name entry must stay reachable over every card and label.
+void TForm1::KeepEntriesOnTop() {
     for (const layout::Control& control : layout::Controls) {
         if (control.Parent.empty() &&
             (control.Type == layout::Kind::Edit || control.Type == layout::Kind::Button))
-            placed.value(Text(control.Name))->raise();
+            Placed.value(Text(control.Name))->raise();
     }
+}
 
-    lbl_ferdisch = Placed<QLabel>(placed, "lbl_ferdisch");
-    lbl_Name = Placed<QLabel>(placed, "lbl_Name");
-    edt_Name = Placed<QLineEdit>(placed, "edt_Name");
-    btn_Save = Placed<QPushButton>(placed, "btn_Save");
-    lbl_Looser = Placed<QLabel>(placed, "lbl_Looser");
-    Panel1 = Placed<QFrame>(placed, "Panel1");
-    btn_Mix = Placed<QPushButton>(placed, "btn_Mix");
-    Image65 = Placed<QLabel>(placed, "Image65");
-    btn_End = Placed<QPushButton>(placed, "btn_End");
-    Panel2 = Placed<QFrame>(placed, "Panel2");
-    Label1 = Placed<QLabel>(placed, "Label1");
-    lbl_Count = Placed<QLabel>(placed, "lbl_Count");
-
-    for (std::size_t i = 1; i < layout::TabOrder.size(); ++i)
-        setTabOrder(placed.value(Text(layout::TabOrder[i - 1])), placed.value(Text(layout::TabOrder[i])));
+void TForm1::BindControls() {
+    lbl_ferdisch = Control<QLabel>("lbl_ferdisch");
+    lbl_Name = Control<QLabel>("lbl_Name");
+    edt_Name = Control<QLineEdit>("edt_Name");
+    btn_Save = Control<QPushButton>("btn_Save");
+    lbl_Looser = Control<QLabel>("lbl_Looser");
+    Panel1 = Control<QFrame>("Panel1");
+    btn_Mix = Control<QPushButton>("btn_Mix");
+    Image65 = Control<QLabel>("Image65");
+    btn_End = Control<QPushButton>("btn_End");
+    Panel2 = Control<QFrame>("Panel2");
+    Label1 = Control<QLabel>("Label1");
+    lbl_Count = Control<QLabel>(layout::Showing(layout::Shows::Attempts).Name);
 }
 
 void TForm1::BuildMenu() {
@@ -239,7 +255,6 @@ void TForm1::BuildMenu() {
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
     QHash<QString, QMenu*> menus;
-    QHash<QString, QAction*> items;
     // One checkable item per picture the build found, in menu order.
     const auto addChoice = [](const layout::MenuEntry& entry, QMenu* parent, std::vector<QAction*>& group,
                               int count) {
@@ -258,23 +273,24 @@ void TForm1::BuildMenu() {
                 menus.insert(name, menu);
                 break;
             }
-            case layout::Role::Command:
+            case layout::Role::Item:
+                Commands.push_back({AddItem(parent, name, Text(entry.Text)), entry.Does, 0});
+                break;
             case layout::Role::Display:
-                items.insert(name, AddItem(parent, name, Text(entry.Text)));
+                Places.push_back(AddItem(parent, name, Text(entry.Text)));
                 break;
-            case layout::Role::BackChoice:
-                addChoice(entry, parent, Blatt, artwork::BackCount);
+            case layout::Role::Choice: {
+                const bool backs = entry.Does == layout::Command::ChooseBack;
+                std::vector<QAction*>& group = backs ? Blatt : Deck;
+                int count = artwork::FaceSetCount;
+                if (backs) count = artwork::BackCount;
+                addChoice(entry, parent, group, count);
+                for (std::size_t k = 1; k <= group.size(); ++k)
+                    Commands.push_back({group[k - 1], entry.Does, static_cast<int>(k)});
                 break;
-            case layout::Role::FaceSetChoice:
-                addChoice(entry, parent, Deck, artwork::FaceSetCount);
-                break;
+            }
         }
     }
-    Mixitnew1 = items.value(QStringLiteral("Mixitnew1"));
-    Ferdisch1 = items.value(QStringLiteral("Ferdisch1"));
-    Erster = items.value(QStringLiteral("Erster"));
-    Zweiter = items.value(QStringLiteral("Zweiter"));
-    Dritter = items.value(QStringLiteral("Dritter"));
 }
 
 void TForm1::BuildPictureLists() {
@@ -290,29 +306,26 @@ void TForm1::BuildPictureLists() {
     DeckblattList->setObjectName(QStringLiteral("DeckblattList"));
 }
 
+// Each button and menu item does what the layout table says it does.
 void TForm1::ConnectHandlers() {
-    const auto on = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
-        connect(sender, signal, this, [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
-    };
-    on(btn_Mix, &QPushButton::clicked, &TForm1::btn_MixClick);
-    on(btn_End, &QPushButton::clicked, &TForm1::btn_EndClick);
-    on(btn_Save, &QPushButton::clicked, &TForm1::btn_SaveClick);
-    on(Mixitnew1, &QAction::triggered, &TForm1::Mixitnew1Click);
-    on(Ferdisch1, &QAction::triggered, &TForm1::Ferdisch1Click);
-    // Menu item k feeds BlattClick(k) or DeckClick(k), which Blatt1Click .. Deck4Click name.
-    const auto onItem = [this](QAction* item, void (TForm1::*handler)(int), int k) {
-        connect(item, &QAction::triggered, this,
-                [this, handler, k] { Handle([this, handler, k] { (this->*handler)(k); }); });
-    };
-    for (std::size_t i = 0; i < Blatt.size(); ++i)
-        onItem(Blatt[i], &TForm1::BlattClick, static_cast<int>(i) + 1);
-    for (std::size_t i = 0; i < Deck.size(); ++i)
-        onItem(Deck[i], &TForm1::DeckClick, static_cast<int>(i) + 1);
+    for (const layout::Control& control : layout::Controls) {
+        if (control.Does == layout::Command::None) continue;
+        auto* button = Control<QPushButton>(control.Name);
+        auto* takes = control.Takes.empty() ? nullptr : Control<QLineEdit>(control.Takes);
+        connect(button, &QPushButton::clicked, this, [this, command = control.Does, takes] {
+            Handle([this, command, takes] { Run(command, 0, takes ? takes->text() : QString()); });
+        });
+    }
+    for (const MenuCommand& item : Commands) {
+        connect(item.Item, &QAction::triggered, this, [this, item] {
+            Handle([this, item] { Run(item.Does, item.Number, {}); });
+        });
+    }
 }
 
 void TForm1::FitCountLabel() {
     // The attempt label's size in the layout, for "0"; it grows and shrinks with its number.
-    static constexpr layout::Rect Count = layout::Find("lbl_Count").Geometry;
+    static constexpr layout::Rect Count = layout::Showing(layout::Shows::Attempts).Geometry;
     FitToText(lbl_Count, {Count.Width, Count.Height});
 }
 
@@ -331,14 +344,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    // A key the focused control did not want lands here. A button's letter alone presses it, as long
-    // as the player is not typing a name.
+    // A key the focused control did not want lands here: a button's letter alone presses it, as long as the
+    // player is not typing into a text entry.
     const auto modifiers = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    if (modifiers == Qt::NoModifier && !edt_Name->hasFocus()) {
-        for (QPushButton* button : {btn_Mix, btn_End, btn_Save}) {
-            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
-            if (button->isVisible() && button->isEnabled() && !mnemonic.isEmpty() &&
-                mnemonic[0].key() == event->key()) {
+    const bool typing = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+    if (modifiers == Qt::NoModifier && !typing && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+        const char letter = static_cast<char>('a' + (event->key() - Qt::Key_A));
+        for (const layout::Control& control : layout::Controls) {
+            if (!layout::LetterAlonePresses(control.Type) || layout::AcceleratorOf(control.Text) != letter)
+                continue;
+            auto* button = Control<QPushButton>(control.Name);
+            if (button->isVisible() && button->isEnabled()) {
                 button->click();
                 return;
             }

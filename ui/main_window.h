@@ -11,6 +11,7 @@
 #include "frame_fit.h"
 #include "game_requests.h"
 #include "game_rules.h"
+#include "window_layout.h"
 
 class QAction;
 class QFrame;
@@ -40,7 +41,8 @@ class TForm1 : public QMainWindow, public GameRequests {
     Q_OBJECT
 
 public:
-    static constexpr int CellCount = 64;
+    static constexpr int CellCount = layout::CellCount;
+    static_assert(CellCount == GameBoard::DefaultCardCount, "one cell for every card of the board");
 
     explicit TForm1(HighscoreStorage storage = HighscoreStorage::Registry(), QWidget* parent = nullptr);
     ~TForm1() override;
@@ -65,19 +67,9 @@ public:
     // Handlers.
     void OnCreate();
     void OnClick(CardCell* sender);
-    void btn_MixClick();
-    void Mixitnew1Click();
-    void btn_EndClick();
-    void Ferdisch1Click();
-    void Blatt1Click() { BlattClick(1); }
-    void Blatt2Click() { BlattClick(2); }
-    void Blatt3Click() { BlattClick(3); }
-    void Blatt4Click() { BlattClick(4); }
-    void Deck1Click() { DeckClick(1); }
-    void Deck2Click() { DeckClick(2); }
-    void Deck3Click() { DeckClick(3); }
-    void Deck4Click() { DeckClick(4); }
-    void btn_SaveClick();
+    // What a button or menu item does, as the layout table says: k is the number of a chosen back picture or
+    // face set, `name` the text of the control the command takes (the name a result is saved under).
+    void Run(layout::Command command, int k, const QString& name);
     void OnClose();
 
 protected:
@@ -89,10 +81,16 @@ protected:
 
 private:
     void BuildLayout();
+    void BuildClientArea();
+    void PlaceCells();
+    void PlaceControls();
+    void KeepEntriesOnTop();
+    void BindControls();
     // A control the layout placed, by the name it gave it.
     template <typename Widget>
-    static Widget* Placed(const QHash<QString, QWidget*>& placed, const char* name) {
-        return qobject_cast<Widget*>(placed.value(QLatin1String(name)));
+    Widget* Control(std::string_view name) const {
+        return qobject_cast<Widget*>(
+            Placed.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
     }
     void FitCountLabel();
     // The labels of a finished game's outcome, fitted to their text the first time they are shown.
@@ -101,8 +99,7 @@ private:
     void BuildPictureLists();
     void ConnectHandlers();
     // Back or face set k = 1, 2, ... chosen from the menu: the check marks here, the rest is the rules'.
-    void BlattClick(int k);
-    void DeckClick(int k);
+    static void Check(const std::vector<QAction*>& group, int k);
     // Runs a handler inside the error guard; once the window has closed, queued events are dropped.
     void Handle(const std::function<void()>& handler);
     // Keeps the layout's outer size once the window manager has put its frame round the window.
@@ -126,15 +123,22 @@ private:
     QLabel* Label1 = nullptr;
     QLabel* lbl_Count = nullptr;
 
+    // Every control the layout table placed, by its name.
+    QHash<QString, QWidget*> Placed;
+
     QMenuBar* MainMenu1 = nullptr;
-    QAction* Mixitnew1 = nullptr;
-    QAction* Ferdisch1 = nullptr;
     // One item per back picture and per face set, in menu order: Blatt[0] is Blatt1.
     std::vector<QAction*> Blatt;
     std::vector<QAction*> Deck;
-    QAction* Erster = nullptr;
-    QAction* Zweiter = nullptr;
-    QAction* Dritter = nullptr;
+    // The highscore table's places in the menu, place 1 first (Erster, Zweiter, Dritter).
+    std::vector<QAction*> Places;
+    // Every menu item that does something, with what it does and its number in its group of choices.
+    struct MenuCommand {
+        QAction* Item = nullptr;
+        layout::Command Does = layout::Command::None;
+        int Number = 0;
+    };
+    std::vector<MenuCommand> Commands;
 
     std::vector<PictureList*> MasterList;
     PictureList* FakeList = nullptr;

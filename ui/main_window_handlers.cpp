@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <initializer_list>
 
 #include "card_cell.h"
 #include "main_window.h"
@@ -26,38 +25,39 @@ void TForm1::OnCreate() {
 
 void TForm1::OnClick(CardCell* sender) {
     const auto found = std::find(CellList.begin(), CellList.end(), sender);
-    const auto p = found == CellList.end() ? -1 : static_cast<std::int32_t>(found - CellList.begin());
-    Game.CardClicked(p);
+    const auto p = found == CellList.end() ? -1 : static_cast<int>(found - CellList.begin());
+    Run(layout::Command::TurnCard, p, {});
 }
 
-void TForm1::btn_MixClick() {
-    Game.NewGame();
+void TForm1::Run(layout::Command command, int k, const QString& name) {
+    switch (command) {
+        case layout::Command::NewGame:
+            Game.NewGame();
+            break;
+        case layout::Command::End:
+            close();
+            break;
+        case layout::Command::Save:
+            Game.SaveResult(name.toStdString());
+            break;
+        case layout::Command::ChooseBack:
+            Check(Blatt, k);
+            Game.ChooseBack(k - 1);
+            break;
+        case layout::Command::ChooseFaceSet:
+            Check(Deck, k);
+            Game.ChooseFaceSet(k - 1);
+            break;
+        case layout::Command::TurnCard:
+            Game.CardClicked(k);
+            break;
+        case layout::Command::None:
+            break;
+    }
 }
 
-void TForm1::Mixitnew1Click() {
-    Game.NewGame();
-}
-
-void TForm1::btn_EndClick() {
-    close();
-}
-
-void TForm1::Ferdisch1Click() {
-    close();
-}
-
-void TForm1::BlattClick(int k) {
-    for (std::size_t i = 0; i < Blatt.size(); ++i) Blatt[i]->setChecked(static_cast<int>(i) + 1 == k);
-    Game.ChooseBack(k - 1);
-}
-
-void TForm1::DeckClick(int k) {
-    for (std::size_t i = 0; i < Deck.size(); ++i) Deck[i]->setChecked(static_cast<int>(i) + 1 == k);
-    Game.ChooseFaceSet(k - 1);
-}
-
-void TForm1::btn_SaveClick() {
-    Game.SaveResult(edt_Name->text().toStdString());
+void TForm1::Check(const std::vector<QAction*>& group, int k) {
+    for (std::size_t i = 0; i < group.size(); ++i) group[i]->setChecked(static_cast<int>(i) + 1 == k);
 }
 
 void TForm1::OnClose() {
@@ -66,9 +66,8 @@ void TForm1::OnClose() {
 }
 
 void TForm1::HideOutcome() {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{lbl_ferdisch, lbl_Name, edt_Name, btn_Save, lbl_Looser}) {
-        control->hide();
+    for (const layout::Control& control : layout::Controls) {
+        if (control.ShownWhen != layout::Outcome::None) Control<QWidget>(control.Name)->hide();
     }
 }
 
@@ -116,13 +115,8 @@ void TForm1::LoadFaceSet() {
 
 void TForm1::ShowOutcome(bool qualifies) {
     FitOutcomeLabels();
-    lbl_ferdisch->show();
-    if (qualifies) {
-        lbl_Name->show();
-        edt_Name->show();
-        btn_Save->show();
-    } else {
-        lbl_Looser->show();
+    for (const layout::Control& control : layout::Controls) {
+        if (layout::ShownAtFinish(control.ShownWhen, qualifies)) Control<QWidget>(control.Name)->show();
     }
 }
 
@@ -140,9 +134,8 @@ void TForm1::ShowHighscoreMenu() {
         return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
     };
     const auto captions = Game.Highscores.HighscoreCaptions();
-    Erster->setText(menuText(captions[0]));
-    Zweiter->setText(menuText(captions[1]));
-    Dritter->setText(menuText(captions[2]));
+    for (std::size_t place = 0; place < Places.size() && place < captions.size(); ++place)
+        Places[place]->setText(menuText(captions[place]));
 }
 
 }  // namespace pairfinder

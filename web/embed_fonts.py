@@ -1,5 +1,5 @@
 """Writes the page's style sheet of fonts: each font cut down to the letters and signs the page's texts and a
-player's name in a Latin script use, without its hinting, as WOFF2 inside the sheet (a page opened from disk may
+player's name in any European Latin alphabet use, without its hinting, as WOFF2 inside the sheet (a page opened from disk may
 load no font file beside it).
 
   embed_fonts.py OUT.css FAMILY:WEIGHT:FONT.ttf...
@@ -13,8 +13,9 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-# Basic Latin, Latin-1 with the umlauts and ß, and the typographic quotes, dashes, ellipsis and euro sign.
-LETTERS = "U+0020-007E,U+00A0-00FF,U+0152-0153,U+2013-2014,U+2018-201E,U+2026,U+20AC"
+# Basic Latin, Latin-1 and Latin Extended-A (the umlauts and ß, and ł, ğ, ő and the rest of the European Latin
+# alphabets), and the typographic quotes, dashes, ellipsis and euro sign.
+LETTERS = "U+0020-007E,U+00A0-017F,U+2013-2014,U+2018-201E,U+2026,U+20AC"
 
 
 def woff2(path):

@@ -1,11 +1,9 @@
 // The game's side of the page: the window's requests and handlers, answered for the page's front end, which
-// draws what it is told and reports what the player clicks (page_front_end.js). The rules, the store and the
-// messages are the desktop's own; the layout is the one table both are built from.
+// draws what it is told and reports what the player presses (page_front_end.js). The rules, the store and the
+// messages are the desktop's own; what each control does is the layout table's.
 #include <emscripten.h>
 
-#include <cstdlib>
 #include <exception>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,19 +11,25 @@
 #include "error_text.h"
 #include "game_rules.h"
 #include "highscore_store.h"
-#include "layout_json.h"
-#include "page_pictures.h"
+#include "pictures.h"
+#include "spoken_text.h"
 #include "window_layout.h"
 
-// The front end's half (page_library.js). Names are the layout's; a picture is the address of its file, empty
-// for none.
+static_assert(pairfinder::layout::CellCount == pairfinder::GameBoard::DefaultCardCount,
+              "one cell for every card of the board");
+
+// The front end's half (page_library.js). Elements are named by the layout table; a picture is the address of
+// its file, empty for none.
 extern "C" {
 void pf_set_text(const char* name, const char* text);
 void pf_set_visible(const char* name, int visible);
 void pf_set_checked(const char* name, int checked);
-void pf_set_picture(int position, const char* picture, int enabled);
-// The control's text, in memory the caller frees.
-char* pf_text_of(const char* name);
+// Every card at once: its picture, its spoken name and whether it takes a press, position by position.
+void pf_set_cards(const char* const* pictures, const char* const* labels, const unsigned char* enabled, int count);
+void pf_set_card(int position, const char* picture, const char* label, int enabled);
+void pf_announce(const char* text);
+// The keyboard focus goes to the element if it is on the cards, whose last pair has just left.
+void pf_focus_from_cards(const char* name);
 void pf_show_error(const char* title, const char* message);
 void pf_close();
 void pf_set_face_set(const char* const* pictures, int count);
@@ -34,78 +38,114 @@ void pf_set_face_set(const char* const* pictures, int count);
 namespace pairfinder::web {
 namespace {
 
-std::string Name(std::string_view stem, int k) {
-    return std::string(stem) + std::to_string(k);
+using layout::Command;
+
+std::string Text(std::string_view text) {
+    return std::string(text);
+}
+
+std::string Address(const pictures::Picture& picture) {
+    return "pictures/" + Text(picture.File) + ".svg";
 }
 
 class Page : public GameRequests {
 public:
-    Page() : Game(*this) {}
+    Page() : Game(*this) {
+        for (const pictures::Picture& back : pictures::Backs) BackAddresses.push_back(Address(back));
+    }
 
     void OnCreate() {
-        pf_set_checked(Name(BackStem, 1).c_str(), 1);
-        pf_set_checked(Name(FaceSetStem, 1).c_str(), 1);
+        Check(Command::ChooseBack, 1);
+        Check(Command::ChooseFaceSet, 1);
         Game.StartFirstGame();
     }
 
-    // The player clicked or tapped the control, menu item or card of that name.
-    void Click(std::string_view name) {
+    // A button, menu item or card was pressed: what it does is what the table says.
+    void Run(Command command, int k, const char* text) {
         if (Closed) return;
-        if (name == "btn_Mix" || name == "Mixitnew1") {
-            Game.NewGame();
-        } else if (name == "btn_End" || name == "Ferdisch1") {
-            // A page cannot close its tab: it ends the game as closing the window does, and says so.
-            Game.Release();
-            Closed = true;
-            pf_close();
-        } else if (name == "btn_Save") {
-            const std::unique_ptr<char, decltype(&std::free)> text(pf_text_of("edt_Name"), &std::free);
-            Game.SaveResult(text ? text.get() : "");
-        } else if (const int k = Numbered(name, BackStem, BackCount()); k > 0) {
-            Check(BackStem, BackCount(), k);
-            Game.ChooseBack(k - 1);
-        } else if (const int d = Numbered(name, FaceSetStem, FaceSetCount()); d > 0) {
-            Check(FaceSetStem, FaceSetCount(), d);
-            Game.ChooseFaceSet(d - 1);
-        } else if (const int p = Numbered(name, "Image", layout::CellCount); p > 0) {
-            Game.CardClicked(p - 1);
+        switch (command) {
+            case Command::NewGame:
+                Game.NewGame();
+                break;
+            case Command::End:
+                // A page cannot close its tab: it ends the game as closing the window does, and says so.
+                Game.Release();
+                Closed = true;
+                pf_close();
+                break;
+            case Command::Save:
+                Game.SaveResult(text ? text : "");
+                break;
+            case Command::ChooseBack:
+                Check(command, k);
+                Game.ChooseBack(k - 1);
+                break;
+            case Command::ChooseFaceSet:
+                Check(command, k);
+                Game.ChooseFaceSet(k - 1);
+                break;
+            case Command::TurnCard:
+                Game.CardClicked(k);
+                break;
+            case Command::None:
+                break;
         }
+    }
+
+    // Where the arrow keys, Home and End take the focus from `from`: over the cards still in play.
+    int Move(int from, layout::Step step) const {
+        if (!Game.Board.IsPosition(from)) return from;
+        return layout::NextCell(from, step, [this](int p) { return !Game.Board.Matched[static_cast<std::size_t>(p)]; });
     }
 
     void HideOutcome() override {
         for (const layout::Control& control : layout::Controls) {
-            if (control.Outcome) pf_set_visible(std::string(control.Name).c_str(), 0);
+            if (control.ShownWhen != layout::Outcome::None) pf_set_visible(Text(control.Name).c_str(), 0);
         }
     }
 
-    void ShowAttempts(int n) override { pf_set_text("lbl_Count", std::to_string(n).c_str()); }
+    void ShowAttempts(int n) override {
+        pf_set_text(Text(layout::Showing(layout::Shows::Attempts).Name).c_str(), std::to_string(n).c_str());
+    }
 
     void ShowBacks() override {
         if (Game.Board.IsReleased()) return;
         const int back = Game.Board.BackIndex();
-        const char* picture =
-            back >= 0 && back < BackCount() ? pictures::Backs[static_cast<std::size_t>(back)] : "";
+        const std::string none;
+        const std::string& picture =
+            back >= 0 && static_cast<std::size_t>(back) < BackAddresses.size() ? BackAddresses[static_cast<std::size_t>(back)]
+                                                                               : none;
+        std::vector<std::string> labels;
+        std::vector<const char*> pictures;
+        std::vector<const char*> texts;
+        std::vector<unsigned char> enabled;
         for (int p = 0; p < layout::CellCount; ++p) {
             const bool matched = Game.Board.Matched[static_cast<std::size_t>(p)] != 0;
-            pf_set_picture(p, matched ? "" : picture, matched ? 0 : 1);
+            labels.push_back(Label(p, matched ? CardView::Removed : CardView::Hidden));
+            pictures.push_back(matched ? none.c_str() : picture.c_str());
+            enabled.push_back(matched ? 0 : 1);
         }
+        for (const std::string& label : labels) texts.push_back(label.c_str());
+        pf_set_cards(pictures.data(), texts.data(), enabled.data(), layout::CellCount);
     }
 
     void ShowFace(int p) override {
         if (!Game.Board.IsPosition(p) || p >= layout::CellCount) return;
-        const auto pair = static_cast<std::size_t>(Game.Board.PairOf[static_cast<std::size_t>(p)]);
-        pf_set_picture(p, pair < FakeList.size() ? FakeList[pair] : "", 1);
+        const pictures::Picture* face = FaceOf(p);
+        pf_set_card(p, face ? Address(*face).c_str() : "", Label(p, CardView::Face).c_str(), 1);
     }
 
     void ShowOutcome(bool qualifies) override {
-        pf_set_visible("lbl_ferdisch", 1);
-        if (qualifies) {
-            pf_set_visible("lbl_Name", 1);
-            pf_set_visible("edt_Name", 1);
-            pf_set_visible("btn_Save", 1);
-        } else {
-            pf_set_visible("lbl_Looser", 1);
+        std::string spoken;
+        std::string entry;
+        for (const layout::Control& control : layout::Controls) {
+            if (!layout::ShownAtFinish(control.ShownWhen, qualifies)) continue;
+            pf_set_visible(Text(control.Name).c_str(), 1);
+            if (control.Type == layout::Kind::Label) spoken += (spoken.empty() ? "" : " ") + Text(control.Text);
+            if (control.Type == layout::Kind::Edit) entry = Text(control.Name);
         }
+        pf_announce(spoken.c_str());
+        if (!entry.empty()) pf_focus_from_cards(entry.c_str());
     }
 
     void LoadHighscores() override { pairfinder::LoadHighscores(Game.Highscores); }
@@ -114,43 +154,59 @@ public:
 
     void ShowHighscoreMenu() override {
         const auto captions = Game.Highscores.HighscoreCaptions();
-        pf_set_text("Erster", captions[0].c_str());
-        pf_set_text("Zweiter", captions[1].c_str());
-        pf_set_text("Dritter", captions[2].c_str());
+        std::size_t place = 0;
+        for (const layout::MenuEntry& entry : layout::Menu) {
+            if (entry.Purpose != layout::Role::Display || place >= captions.size()) continue;
+            pf_set_text(Text(entry.Name).c_str(), captions[place++].c_str());
+        }
     }
 
     void LoadFaceSet() override {
         FakeList.clear();
         const int set = Game.Board.FaceSetIndex();
-        if (set >= 0 && set < FaceSetCount()) {
-            const auto& pictures = pictures::FaceSets[static_cast<std::size_t>(set)];
-            FakeList.assign(pictures.begin(), pictures.end());
+        if (set >= 0 && static_cast<std::size_t>(set) < std::size(pictures::FaceSets)) {
+            for (const pictures::Picture& face : pictures::FaceSets[static_cast<std::size_t>(set)])
+                FakeList.push_back(&face);
         }
-        pf_set_face_set(FakeList.data(), static_cast<int>(FakeList.size()));
+        std::vector<std::string> addresses;
+        for (const pictures::Picture* face : FakeList) addresses.push_back(Address(*face));
+        std::vector<const char*> list;
+        for (const std::string& address : addresses) list.push_back(address.c_str());
+        pf_set_face_set(list.data(), static_cast<int>(list.size()));
+    }
+
+    void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) override {
+        const pictures::Picture* one = FaceOf(first);
+        const pictures::Picture* two = FaceOf(second);
+        if (!one || !two) return;
+        pf_announce(TurnSpoken({one->Name, one->Plural}, {two->Name, two->Plural}, paired, Game.Board.Attempts).c_str());
     }
 
 private:
-    static constexpr std::string_view BackStem = layout::ChoiceStem(layout::Role::BackChoice);
-    static constexpr std::string_view FaceSetStem = layout::ChoiceStem(layout::Role::FaceSetChoice);
+    // The face the card at p shows, from the face set in use; none before a set is loaded.
+    const pictures::Picture* FaceOf(int p) const {
+        const auto pair = static_cast<std::size_t>(Game.Board.PairOf[static_cast<std::size_t>(p)]);
+        return pair < FakeList.size() ? FakeList[pair] : nullptr;
+    }
 
-    static int BackCount() { return static_cast<int>(pictures::Backs.size()); }
-    static int FaceSetCount() { return static_cast<int>(std::size(pictures::FaceSets)); }
-
-    // k for the name stem + k, with k from 1 to count; 0 for any other name.
-    static int Numbered(std::string_view name, std::string_view stem, int count) {
-        for (int k = 1; k <= count; ++k) {
-            if (name == Name(stem, k)) return k;
-        }
-        return 0;
+    std::string Label(int p, CardView view) const {
+        const pictures::Picture* face = view == CardView::Face ? FaceOf(p) : nullptr;
+        return CardLabel(p / metrics::CardColumns + 1, p % metrics::CardColumns + 1, view,
+                         face ? face->Name : std::string_view());
     }
 
     // One item of a choice checked, the others not, in menu order.
-    static void Check(std::string_view stem, int count, int chosen) {
-        for (int k = 1; k <= count; ++k) pf_set_checked(Name(stem, k).c_str(), k == chosen ? 1 : 0);
+    static void Check(Command choice, int chosen) {
+        const std::string stem = Text(layout::ChoiceStem(choice));
+        const std::size_t count =
+            choice == Command::ChooseBack ? pictures::Backs.size() : std::size(pictures::FaceSets);
+        for (std::size_t k = 1; k <= count; ++k)
+            pf_set_checked((stem + std::to_string(k)).c_str(), static_cast<int>(k) == chosen ? 1 : 0);
     }
 
     GameRules Game;
-    std::vector<const char*> FakeList;
+    std::vector<std::string> BackAddresses;
+    std::vector<const pictures::Picture*> FakeList;
     bool Closed = false;
 };
 
@@ -166,7 +222,7 @@ void Guarded(Handler handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        pf_show_error(std::string(layout::Title).c_str(), WithFullStop(error.what()).c_str());
+        pf_show_error(Text(layout::Title).c_str(), WithFullStop(error.what()).c_str());
     }
 }
 
@@ -175,18 +231,22 @@ void Guarded(Handler handler) {
 
 extern "C" {
 
-// The layout table, its pictures and the counts of the choices, as JSON for the front end to build the page
-// from.
-EMSCRIPTEN_KEEPALIVE const char* pf_layout() {
-    static const std::string json = pairfinder::web::LayoutJson();
-    return json.c_str();
-}
-
 EMSCRIPTEN_KEEPALIVE void pf_start() {
     pairfinder::web::Guarded([] { pairfinder::web::ThePage().OnCreate(); });
 }
 
-EMSCRIPTEN_KEEPALIVE void pf_click(const char* name) {
-    pairfinder::web::Guarded([name] { pairfinder::web::ThePage().Click(name); });
+EMSCRIPTEN_KEEPALIVE void pf_card(int position) {
+    pairfinder::web::Guarded([position] { pairfinder::web::ThePage().Run(pairfinder::layout::Command::TurnCard, position, nullptr); });
+}
+
+// The command a button or menu item carries (its data-command), its number, and the text of the control it takes.
+EMSCRIPTEN_KEEPALIVE void pf_command(int command, int number, const char* text) {
+    pairfinder::web::Guarded([command, number, text] {
+        pairfinder::web::ThePage().Run(static_cast<pairfinder::layout::Command>(command), number, text);
+    });
+}
+
+EMSCRIPTEN_KEEPALIVE int pf_move(int from, int step) {
+    return pairfinder::web::ThePage().Move(from, static_cast<pairfinder::layout::Step>(step));
 }
 }

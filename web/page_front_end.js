@@ -1,345 +1,255 @@
-// The page's front end, what ui/ is for the desktop: it builds the window from the layout table that the game's
-// side hands it (page.cpp), draws what that side tells it, and reports what the player clicks, taps or types.
-// It holds no rule, value name or message of its own. Every text reaches the document as text, never as markup.
+// The page's front end, what ui/ is for the desktop. The build wrote the window into the page from the layout
+// table (web/page_document.cpp); this script takes those elements over, draws what the game's side (page.cpp)
+// tells it, and passes on what the player presses, taps or types, as each element's data says: a card its
+// position, a button or menu item its command. It holds no rule, value name or message of its own, and every
+// text reaches the document as text, never as markup.
 (function () {
     'use strict';
 
-    let layout = null;
-    const named = new Map();
-    const cells = [];
-    let faceSet = [];
-    let menuBar = null;
-    let openMenus = [];
+    const byId = (id) => document.getElementById(id);
+    const form = byId('Form1');
+    const cardGrid = byId('Cards');
+    const menuBar = byId('MainMenu1');
+    const errorBox = byId('ErrorBox');
+    const announcer = byId('Announcer');
+    const cells = [...cardGrid.querySelectorAll('[data-position]')].map((node) => ({
+        node,
+        picture: node.querySelector('img'),
+        // How many times the cell was told to change; a change whose picture is decoded late yields to a later one.
+        changes: 0,
+    }));
+    // The keys that move over the cards, by the number the game's side knows each way by.
+    const steps = cardGrid.dataset.steps.split(' ');
+    // The game's side is running; presses that come before are played once it is.
     let started = false;
-    // Every picture of the first deal is ready to be drawn.
-    let loaded = false;
+    let ended = false;
+    let waiting = [];
+    let openMenus = [];
+    // Where the keyboard focus was before a menu or the error box took it.
+    let focusBeforeMenu = null;
+    let focusBeforeError = null;
+    let faceSet = [];
 
-    function element(tag, className, parent) {
-        const made = document.createElement(tag);
-        if (className) made.className = className;
-        if (parent) parent.appendChild(made);
-        return made;
+    // --- Presses ---
+
+    function isTyping() {
+        const active = document.activeElement;
+        return active && active.tagName === 'INPUT';
     }
 
-    function place(node, box) {
-        node.style.left = box.left + 'px';
-        node.style.top = box.top + 'px';
-        node.style.width = box.width + 'px';
-        node.style.height = box.height + 'px';
+    function shown(node) {
+        return !node.closest('[hidden]') && node.getAttribute('aria-disabled') !== 'true';
     }
 
-    // A text with "&" before its accelerator letter: the letter underlined, "&&" a plain "&".
-    function accelerated(node, text) {
-        node.textContent = '';
-        let key = '';
-        for (let i = 0; i < text.length; ++i) {
-            if (text[i] === '&' && i + 1 < text.length) {
-                ++i;
-                if (text[i] !== '&' && !key) {
-                    key = text[i].toLowerCase();
-                    element('u', '', node).textContent = text[i];
-                    continue;
-                }
-            }
-            node.appendChild(document.createTextNode(text[i]));
+    // The player pressed a card, a button or a menu item: the game's side does what its data says.
+    function press(node) {
+        closeMenus(false);
+        if (!started) {
+            waiting.push(node);
+            return;
         }
-        node.normalize();
-        if (key) node.dataset.key = key;
-        return key;
-    }
-
-    function fontOf(font) {
-        const families = font.families.map((family) => '"' + family + '"').join(', ');
-        return (font.bold ? 'bold ' : '') + font.pixels + 'px ' + families + ', sans-serif';
-    }
-
-    function dress(node, control) {
-        if (control.font) node.style.font = fontOf(control.font);
-        if (control.ink === 'windowText') node.style.color = 'CanvasText';
-        else if (control.ink !== 'parent') node.style.color = control.ink;
-        if (control.leftToRight) node.dir = 'ltr';
-    }
-
-    // The player clicked the control, menu item or card of that name: the game's side takes it from here.
-    function press(name) {
-        if (!started || document.getElementById('ErrorBox').open) return;
-        closeMenus();
-        const pointer = allocateUTF8(name);
+        if (ended || errorBox.open) return;
+        if (node.dataset.position !== undefined) {
+            _pf_card(Number(node.dataset.position));
+            return;
+        }
+        const takes = node.dataset.takes ? byId(node.dataset.takes).value : '';
+        const text = allocateUTF8(takes);
         try {
-            _pf_click(pointer);
+            _pf_command(Number(node.dataset.command), Number(node.dataset.number || 0), text);
         } finally {
-            _free(pointer);
+            _free(text);
         }
     }
 
-    // --- The window ---
-
-    function build() {
-        layout = JSON.parse(UTF8ToString(_pf_layout()));
-        document.title = layout.title;
-        const form = document.getElementById('Form1');
-        form.style.width = layout.outer.width + 'px';
-        form.style.height = layout.outer.height + 'px';
-        form.style.font = fontOf(layout.windowFont);
-        buildMenu(form);
-        const clientArea = element('div', 'client', form);
-        clientArea.id = 'ClientArea';
-        clientArea.style.top = layout.menuBarHeight + 'px';
-        const canvas = element('div', 'canvas', clientArea);
-        canvas.id = 'Canvas';
-        canvas.style.width = layout.client.width + 'px';
-        canvas.style.height = layout.client.height + 'px';
-        named.set('Canvas', canvas);
-
-        layout.cells.forEach((cell, position) => {
-            const node = element('div', 'cell', canvas);
-            node.id = cell.name;
-            place(node, cell);
-            const picture = element('img', '', node);
-            picture.alt = '';
-            picture.draggable = false;
-            node.addEventListener('click', (event) => {
-                if (event.button === 0 && !node.classList.contains('disabled')) press(cell.name);
-            });
-            picture.hidden = true;
-            cells[position] = { node, picture, changes: 0 };
-        });
-
-        for (const control of layout.controls) {
-            const parent = control.parent ? named.get(control.parent) : canvas;
-            let node;
-            if (control.kind === 'label') {
-                node = element('div', 'label', parent);
-                node.textContent = control.text;
-                node.style.minWidth = control.width + 'px';
-                node.style.minHeight = control.height + 'px';
-                node.style.left = control.left + 'px';
-                node.style.top = control.top + 'px';
-            } else if (control.kind === 'edit') {
-                node = element('input', 'edit', parent);
-                node.type = 'text';
-                node.autocomplete = 'off';
-                node.spellcheck = false;
-                place(node, control);
-            } else if (control.kind === 'button') {
-                node = element('button', 'button', parent);
-                node.type = 'button';
-                accelerated(node, control.text);
-                place(node, control);
-                node.addEventListener('click', () => press(control.name));
-            } else if (control.kind === 'panel') {
-                node = element('div', 'panel', parent);
-                place(node, control);
-            } else {
-                node = element('img', 'logo', parent);
-                node.alt = '';
-                node.draggable = false;
-                node.src = layout.logo;
-                place(node, control);
-            }
-            node.id = control.name;
-            dress(node, control);
-            // The outcome controls lie above the cards; the edit box and the buttons above the labels too.
-            if (control.outcome) node.classList.add(control.kind === 'label' ? 'outcome' : 'outcome-entry');
-            named.set(control.name, node);
+    function onClick(event) {
+        const target = event.target;
+        if (!(target instanceof Element)) return;
+        const title = target.closest('.menubar .title');
+        if (title) {
+            if (openMenus.length && openMenus[0].title === title) closeMenus(true);
+            else openMenu(title, false);
+            return;
         }
-        layout.tabOrder.forEach((name, i) => { named.get(name).tabIndex = i + 1; });
-        fit();
-    }
-
-    // --- The menu ---
-
-    function buildMenu(form) {
-        menuBar = element('div', 'menubar', form);
-        menuBar.id = 'MainMenu1';
-        menuBar.setAttribute('role', 'menubar');
-        menuBar.style.height = layout.menuBarHeight + 'px';
-        const menus = new Map();
-        for (const entry of layout.menu) {
-            const parent = entry.parent ? menus.get(entry.parent) : null;
-            if (entry.role === 'menu') {
-                const title = element('div', parent ? 'item submenu' : 'title', parent ? parent.list : menuBar);
-                title.id = entry.name + '-title';
-                title.setAttribute('role', 'menuitem');
-                accelerated(element('span', 'text', title), entry.text);
-                const list = element('div', 'popup', parent ? title : form);
-                list.id = entry.name;
-                list.setAttribute('role', 'menu');
-                list.hidden = true;
-                const menu = { title, list, parent };
-                menus.set(entry.name, menu);
-                title.addEventListener('click', (event) => {
-                    event.stopPropagation();
-                    if (parent) openSubmenu(menu);
-                    else if (openMenus[0] === menu) closeMenus();
-                    else openMenu(menu);
-                });
-                title.addEventListener('mouseenter', () => {
-                    if (parent) openSubmenu(menu);
-                    else if (openMenus.length && openMenus[0] !== menu) openMenu(menu);
-                });
-            } else if (entry.role === 'choice') {
-                for (let k = 1; k <= entry.count; ++k) addItem(parent, entry.name + k, entry.text + k, entry.role);
-            } else {
-                addItem(parent, entry.name, entry.text, entry.role);
-            }
+        const item = target.closest('.popup .item');
+        if (item) {
+            choose(item);
+            return;
         }
-        document.addEventListener('click', (event) => {
-            if (!menuBar.contains(event.target) && !event.target.closest('.popup')) closeMenus();
-        });
+        if (!target.closest('.popup')) closeMenus(false);
+        const pressed = target.closest('[data-position], [data-command]');
+        if (pressed && pressed.closest('#Form1') && shown(pressed)) press(pressed);
     }
 
-    function addItem(menu, name, text, role) {
-        const item = element('div', 'item ' + role, menu.list);
-        item.id = name;
-        item.setAttribute('role', role === 'choice' ? 'menuitemcheckbox' : 'menuitem');
-        if (role === 'choice') item.setAttribute('aria-checked', 'false');
-        element('span', 'check', item);
-        const label = element('span', 'text', item);
-        if (role === 'display') label.textContent = text;
-        else accelerated(label, text);
-        item.addEventListener('mouseenter', () => {
-            while (openMenus.length && openMenus[openMenus.length - 1] !== menu) closeLast();
-        });
-        item.addEventListener('click', (event) => {
-            event.stopPropagation();
-            if (role === 'display') return;
-            press(name);
-        });
-        named.set(name, item);
+    // --- The menus ---
+
+    function popupOf(opener) {
+        return byId(opener.getAttribute('aria-controls'));
     }
 
-    function openMenu(menu) {
-        closeMenus();
-        const title = menu.title;
-        menu.list.style.left = title.offsetLeft + 'px';
-        menu.list.style.top = layout.menuBarHeight + 'px';
-        menu.list.hidden = false;
-        title.classList.add('open');
-        openMenus = [menu];
+    function itemsOf(popup) {
+        return [...popup.querySelectorAll(':scope > .item')];
     }
 
-    function openSubmenu(menu) {
-        while (openMenus.length && openMenus[openMenus.length - 1] !== menu.parent) closeLast();
-        menu.list.hidden = false;
-        menu.title.classList.add('open');
-        openMenus.push(menu);
+    function show(opener, popup, left, top) {
+        popup.style.left = left + 'px';
+        popup.style.top = top + 'px';
+        popup.hidden = false;
+        opener.classList.add('open');
+        opener.setAttribute('aria-expanded', 'true');
+        openMenus.push({ title: opener, popup });
+    }
+
+    function openMenu(title, focusFirst) {
+        const keep = openMenus.length ? focusBeforeMenu : document.activeElement;
+        closeMenus(false);
+        focusBeforeMenu = keep;
+        show(title, popupOf(title), title.offsetLeft, menuBar.offsetHeight);
+        if (focusFirst) itemsOf(openMenus[0].popup)[0].focus();
+    }
+
+    function openSubmenu(item, focusFirst) {
+        while (openMenus.length && openMenus[openMenus.length - 1].popup !== item.parentElement) closeLast();
+        const parent = item.parentElement;
+        show(item, popupOf(item), parent.offsetLeft + parent.offsetWidth - 3, parent.offsetTop + item.offsetTop - 3);
+        if (focusFirst) itemsOf(openMenus[openMenus.length - 1].popup)[0].focus();
     }
 
     function closeLast() {
         const menu = openMenus.pop();
-        menu.list.hidden = true;
+        const hadFocus = menu.popup.contains(document.activeElement);
+        menu.popup.hidden = true;
         menu.title.classList.remove('open');
+        menu.title.setAttribute('aria-expanded', 'false');
+        if (hadFocus && openMenus.length) menu.title.focus();
     }
 
-    function closeMenus() {
+    // With restore, the keyboard focus goes back to where it was before the menus opened.
+    function closeMenus(restore) {
+        const hadFocus = openMenus.some((menu) => menu.popup.contains(document.activeElement));
         while (openMenus.length) closeLast();
+        if (restore && hadFocus && focusBeforeMenu && document.contains(focusBeforeMenu)) focusBeforeMenu.focus();
+        if (!openMenus.length) focusBeforeMenu = null;
     }
 
-    // --- The keyboard: Alt and a letter open a menu or press a button; the letter alone presses a shown
-    // button unless the player is typing a name; Escape closes menus. ---
+    function choose(item) {
+        if (item.dataset.submenu) openSubmenu(item, false);
+        else if (item.dataset.command) {
+            closeMenus(true);
+            press(item);
+        }
+    }
+
+    function onMenuKey(event) {
+        const menu = openMenus[openMenus.length - 1];
+        const items = itemsOf(menu.popup);
+        const at = items.indexOf(document.activeElement);
+        const titles = [...menuBar.children];
+        const across = (way) => {
+            const next = titles[(titles.indexOf(openMenus[0].title) + way + titles.length) % titles.length];
+            openMenu(next, true);
+        };
+        switch (event.key) {
+            case 'ArrowDown':
+                items[(at + 1) % items.length].focus();
+                break;
+            case 'ArrowUp':
+                items[(at - 1 + items.length) % items.length].focus();
+                break;
+            case 'Home':
+                items[0].focus();
+                break;
+            case 'End':
+                items[items.length - 1].focus();
+                break;
+            case 'ArrowRight':
+                if (at >= 0 && items[at].dataset.submenu) openSubmenu(items[at], true);
+                else across(1);
+                break;
+            case 'ArrowLeft':
+                if (openMenus.length > 1) closeLast();
+                else across(-1);
+                break;
+            case 'Enter':
+            case ' ':
+                if (at >= 0) {
+                    if (items[at].dataset.submenu) openSubmenu(items[at], true);
+                    else choose(items[at]);
+                }
+                break;
+            case 'Escape':
+                if (openMenus.length > 1) closeLast();
+                else closeMenus(true);
+                break;
+            case 'Tab':
+                closeMenus(true);
+                return;
+            default: {
+                const letter = event.code.startsWith('Key') ? event.code.slice(3).toLowerCase() : '';
+                const item = letter && items.find((candidate) => candidate.dataset.key === letter);
+                if (!item) return;
+                if (item.dataset.submenu) openSubmenu(item, true);
+                else choose(item);
+            }
+        }
+        event.preventDefault();
+    }
+
+    // --- The keyboard ---
+
+    // The element whose aria-keyshortcuts holds this key: "Alt+G" for Alt and the G key, "M" for the M key
+    // alone, matched by where the key lies on the keyboard, whatever letter its layout gives it.
+    function reached(event) {
+        if (event.ctrlKey || event.metaKey || !event.code.startsWith('Key')) return null;
+        const key = (event.altKey ? 'Alt+' : '') + event.code.slice(3);
+        if (!event.altKey && isTyping()) return null;
+        for (const node of form.querySelectorAll('[aria-keyshortcuts]')) {
+            if (node.getAttribute('aria-keyshortcuts').split(' ').includes(key) && shown(node) &&
+                !node.disabled) return node;
+        }
+        return null;
+    }
+
+    function onCardKey(event, card) {
+        const step = steps.indexOf(event.key);
+        if (step < 0 || event.altKey || event.ctrlKey || event.metaKey) return;
+        event.preventDefault();
+        if (!started) return;
+        const next = _pf_move(Number(card.dataset.position), step);
+        cells[next].node.focus();
+    }
 
     function onKey(event) {
-        if (!started || document.getElementById('ErrorBox').open) return;
-        if (event.key === 'Escape') {
-            closeMenus();
-            return;
-        }
-        if (event.ctrlKey || event.metaKey || event.key.length !== 1) return;
-        const key = event.key.toLowerCase();
+        if (errorBox.open || ended) return;
         if (openMenus.length) {
-            const items = openMenus[openMenus.length - 1].list.children;
-            for (const item of items) {
-                const text = item.querySelector(':scope > .text');
-                if (text && text.dataset.key === key) {
-                    event.preventDefault();
-                    item.click();
-                    return;
-                }
-            }
-            return;
-        }
-        if (event.altKey) {
-            for (const title of menuBar.children) {
-                if (title.querySelector('.text').dataset.key === key) {
-                    event.preventDefault();
-                    title.click();
-                    return;
-                }
-            }
-        }
-        if (!event.altKey && document.activeElement === named.get('edt_Name')) return;
-        for (const node of document.querySelectorAll('#Canvas button')) {
-            if (node.dataset.key === key && !node.hidden && !node.closest('[hidden]') && !node.disabled) {
+            const node = event.altKey && reached(event);
+            if (node && node.closest('.menubar')) {
                 event.preventDefault();
-                node.click();
+                openMenu(node, true);
                 return;
             }
+            onMenuKey(event);
+            return;
         }
+        const node = reached(event);
+        if (node) {
+            event.preventDefault();
+            if (node.closest('.menubar')) openMenu(node, true);
+            else node.click();
+            return;
+        }
+        const card = document.activeElement && document.activeElement.closest('[data-position]');
+        if (card) onCardKey(event, card);
     }
 
-    // --- The whole window fits the viewport, its proportions kept ---
-
-    function fit() {
-        const form = document.getElementById('Form1');
-        const scale = Math.min(window.innerWidth / layout.outer.width, window.innerHeight / layout.outer.height);
-        form.style.transform = 'scale(' + scale + ')';
-        form.style.left = Math.max(0, (window.innerWidth - layout.outer.width * scale) / 2) + 'px';
-        form.style.top = Math.max(0, (window.innerHeight - layout.outer.height * scale) / 2) + 'px';
+    // One tab stop over the cards: the card last focused.
+    function onFocus(event) {
+        const card = event.target.closest && event.target.closest('[data-position]');
+        if (!card) return;
+        for (const cell of cells) cell.node.tabIndex = cell.node === card ? 0 : -1;
     }
 
     // --- What the game's side asks for ---
-
-    const frontEnd = {
-        setText(name, text) {
-            const node = named.get(name);
-            if (node.classList.contains('item')) node.querySelector('.text').textContent = text;
-            else node.textContent = text;
-        },
-        setVisible(name, visible) {
-            named.get(name).hidden = !visible;
-        },
-        setChecked(name, checked) {
-            named.get(name).setAttribute('aria-checked', checked ? 'true' : 'false');
-        },
-        // A cell changes to its new picture once that is ready to be drawn, never to a blank while it loads;
-        // of two changes in a row the later one wins, however long the earlier one's picture takes.
-        setPicture(position, picture, enabled) {
-            const cell = cells[position];
-            const change = ++cell.changes;
-            cell.node.classList.toggle('disabled', !enabled);
-            if (!picture) {
-                cell.picture.hidden = true;
-                return;
-            }
-            ready(picture).then(() => {
-                if (cell.changes !== change) return;
-                if (cell.picture.getAttribute('src') !== picture) cell.picture.src = picture;
-                cell.picture.hidden = false;
-            });
-        },
-        textOf(name) {
-            return named.get(name).value;
-        },
-        showError(title, message) {
-            const box = document.getElementById('ErrorBox');
-            box.querySelector('.caption').textContent = title;
-            box.querySelector('.message').textContent = message;
-            closeMenus();
-            box.showModal();
-            box.querySelector('button').focus();
-        },
-        close() {
-            closeMenus();
-            document.getElementById('Form1').hidden = true;
-            document.getElementById('Ended').hidden = false;
-        },
-        setFaceSet(pictures) {
-            faceSet = pictures;
-            if (loaded) prefetch();
-        },
-    };
-    Module.frontEnd = frontEnd;
 
     // Every picture the page has asked for, decoded once: a promise that it is ready to be drawn.
     const decoded = new Map();
@@ -347,28 +257,98 @@
         if (!decoded.has(picture)) {
             const image = new Image();
             image.src = picture;
-            decoded.set(picture, image.decode().catch(() => undefined).then(() => image));
+            decoded.set(picture, image.decode().catch(() => undefined));
         }
         return decoded.get(picture);
     }
 
-    // The face set in use is fetched once the first deal is on the screen (the page has loaded every picture
-    // it shows), so the first view waits for none of its pictures, yet the first card turned shows its face
-    // at once.
+    function setCard(position, picture, label, enabled) {
+        const cell = cells[position];
+        const change = ++cell.changes;
+        cell.node.setAttribute('aria-label', label);
+        if (enabled) cell.node.removeAttribute('aria-disabled');
+        else cell.node.setAttribute('aria-disabled', 'true');
+        if (!picture) {
+            cell.picture.hidden = true;
+            return;
+        }
+        // A cell changes to its new picture once that is ready to be drawn, never to a blank while it loads; of
+        // two changes in a row the later one wins, however long the earlier one's picture takes.
+        ready(picture).then(() => {
+            if (cell.changes !== change) return;
+            if (cell.picture.getAttribute('src') !== picture) cell.picture.src = picture;
+            cell.picture.hidden = false;
+        });
+    }
+
+    // The face set in use is fetched once the first deal is on the screen, so the first view waits for none of
+    // its pictures, yet the first card turned shows its face at once.
     function prefetch() {
         const load = () => faceSet.forEach(ready);
         if (window.requestIdleCallback) window.requestIdleCallback(load, { timeout: 1000 });
         else window.setTimeout(load, 200);
     }
 
+    Module.frontEnd = {
+        setText(name, text) {
+            const node = byId(name);
+            const label = node.querySelector('.text');
+            (label || node).textContent = text;
+            // An empty place of the table has nothing to say.
+            if (label) node.setAttribute('aria-hidden', text ? 'false' : 'true');
+        },
+        setVisible(name, visible) {
+            byId(name).hidden = !visible;
+        },
+        setChecked(name, checked) {
+            byId(name).setAttribute('aria-checked', checked ? 'true' : 'false');
+        },
+        setCards(pictures, labels, enabled) {
+            pictures.forEach((picture, p) => setCard(p, picture, labels[p], enabled[p]));
+        },
+        setCard,
+        announce(text) {
+            // The same words twice in a row are still a change, and are said again.
+            announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
+        },
+        focusFromCards(name) {
+            if (document.activeElement && document.activeElement.closest('#Cards')) byId(name).focus();
+        },
+        showError(title, message) {
+            focusBeforeError = errorBox.open ? focusBeforeError : document.activeElement;
+            closeMenus(false);
+            byId('ErrorCaption').textContent = title;
+            byId('ErrorMessage').textContent = message;
+            if (!errorBox.open) errorBox.showModal();
+            errorBox.querySelector('button').focus();
+        },
+        close() {
+            closeMenus(false);
+            ended = true;
+            form.hidden = true;
+            byId('Ended').hidden = false;
+            byId('Restart').focus();
+        },
+        setFaceSet(pictures) {
+            faceSet = pictures;
+            if (started) prefetch();
+        },
+    };
+
+    function closeError() {
+        errorBox.close();
+        const back = focusBeforeError;
+        focusBeforeError = null;
+        if (back && document.contains(back) && !back.closest('[hidden]')) back.focus();
+    }
+
     function start() {
-        build();
-        const box = document.getElementById('ErrorBox');
-        box.querySelector('button').addEventListener('click', () => box.close());
-        box.addEventListener('cancel', () => box.close());
-        document.getElementById('Ended').addEventListener('click', () => window.location.reload());
-        document.addEventListener('keydown', onKey);
-        window.addEventListener('resize', fit);
+        errorBox.querySelector('button').addEventListener('click', closeError);
+        errorBox.addEventListener('cancel', (event) => {
+            event.preventDefault();
+            closeError();
+        });
+        byId('Restart').addEventListener('click', () => window.location.reload());
         // A phone can put the game on its home screen; a page opened from disk has no manifest to offer.
         if (window.location.protocol !== 'file:') {
             const manifest = document.createElement('link');
@@ -378,15 +358,16 @@
         }
         started = true;
         _pf_start();
+        // What the player pressed while the game was on its way is played now, in order.
+        const early = waiting;
+        waiting = [];
+        early.forEach(press);
         document.body.classList.add('ready');
-        // The first deal is shown once the pictures it asked for are ready to be drawn, and its texts' fonts.
-        const logo = document.getElementById('Image65');
-        Promise.all([...decoded.values(), logo.decode().catch(() => undefined)]).then(() => {
-            document.body.classList.add('shown');
-            loaded = true;
-            prefetch();
-        });
+        prefetch();
     }
 
+    document.addEventListener('click', onClick);
+    document.addEventListener('keydown', onKey);
+    document.addEventListener('focusin', onFocus);
     Module.onRuntimeInitialized = start;
 })();

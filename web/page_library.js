@@ -1,6 +1,11 @@
 // The front end's half of the page's calls, which the game's side (page.cpp) makes: each passes its texts on to
 // the front end (page_front_end.js), which alone touches the document.
 mergeInto(LibraryManager.library, {
+    $pfTexts: function (pointers, count) {
+        const texts = [];
+        for (let i = 0; i < count; ++i) texts.push(UTF8ToString(HEAP32[(pointers >> 2) + i]));
+        return texts;
+    },
     pf_set_text: function (name, text) {
         Module.frontEnd.setText(UTF8ToString(name), UTF8ToString(text));
     },
@@ -10,11 +15,19 @@ mergeInto(LibraryManager.library, {
     pf_set_checked: function (name, checked) {
         Module.frontEnd.setChecked(UTF8ToString(name), checked !== 0);
     },
-    pf_set_picture: function (position, picture, enabled) {
-        Module.frontEnd.setPicture(position, UTF8ToString(picture), enabled !== 0);
+    pf_set_cards__deps: ['$pfTexts'],
+    pf_set_cards: function (pictures, labels, enabled, count) {
+        Module.frontEnd.setCards(pfTexts(pictures, count), pfTexts(labels, count),
+            Array.from(HEAPU8.subarray(enabled, enabled + count), (flag) => flag !== 0));
     },
-    pf_text_of: function (name) {
-        return allocateUTF8(Module.frontEnd.textOf(UTF8ToString(name)));
+    pf_set_card: function (position, picture, label, enabled) {
+        Module.frontEnd.setCard(position, UTF8ToString(picture), UTF8ToString(label), enabled !== 0);
+    },
+    pf_announce: function (text) {
+        Module.frontEnd.announce(UTF8ToString(text));
+    },
+    pf_focus_from_cards: function (name) {
+        Module.frontEnd.focusFromCards(UTF8ToString(name));
     },
     pf_show_error: function (title, message) {
         Module.frontEnd.showError(UTF8ToString(title), UTF8ToString(message));
@@ -22,9 +35,8 @@ mergeInto(LibraryManager.library, {
     pf_close: function () {
         Module.frontEnd.close();
     },
+    pf_set_face_set__deps: ['$pfTexts'],
     pf_set_face_set: function (pictures, count) {
-        const list = [];
-        for (let i = 0; i < count; ++i) list.push(UTF8ToString(HEAP32[(pictures >> 2) + i]));
-        Module.frontEnd.setFaceSet(list);
+        Module.frontEnd.setFaceSet(pfTexts(pictures, count));
     },
 });

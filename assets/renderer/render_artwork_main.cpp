@@ -1,14 +1,15 @@
 // Renders SVG drawings to the PNG pictures the program carries: each at 1x and, for high-density screens,
 // at 2x ("name@2x.png"), so the program needs no SVG renderer of its own.
-// Usage: pairfinder_render_artwork SOURCE_FOLDER OUTPUT_FOLDER WIDTHxHEIGHT RELATIVE_PATH.svg...
+// Usage: pairfinder_render_artwork SOURCE_FOLDER OUTPUT_FOLDER card|logo|icon RELATIVE_PATH.svg...
+// Each is rendered at the size the layout table shows it at.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
 
 #include "svg_picture.h"
+#include "window_layout.h"
 
 namespace {
 
@@ -29,13 +30,21 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 5) {
-        return Fail(QStringLiteral("usage: pairfinder_render_artwork SOURCE OUTPUT WIDTHxHEIGHT FILE.svg..."));
+        return Fail(QStringLiteral("usage: pairfinder_render_artwork SOURCE OUTPUT card|logo|icon FILE.svg..."));
     }
     const QDir source(arguments[1]);
     const QDir output(arguments[2]);
-    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(arguments[3]);
-    if (!size.hasMatch()) return Fail(QStringLiteral("%1 is not a size such as 60x60").arg(arguments[3]));
-    const QSize pictureSize(size.captured(1).toInt(), size.captured(2).toInt());
+    const pairfinder::layout::Rect logo = pairfinder::layout::Logo().Geometry;
+    QSize pictureSize;
+    if (arguments[3] == QLatin1String("card")) {
+        pictureSize = QSize(pairfinder::metrics::CardSize, pairfinder::metrics::CardSize);
+    } else if (arguments[3] == QLatin1String("logo")) {
+        pictureSize = QSize(logo.Width, logo.Height);
+    } else if (arguments[3] == QLatin1String("icon")) {
+        pictureSize = QSize(pairfinder::layout::IconSize, pairfinder::layout::IconSize);
+    } else {
+        return Fail(QStringLiteral("%1 is not card, logo or icon").arg(arguments[3]));
+    }
 
     for (const QString& relative : arguments.mid(4)) {
         if (!relative.endsWith(QStringLiteral(".svg"))) return Fail(QStringLiteral("%1 is not an SVG file").arg(relative));

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QSet>
 #include <algorithm>
+#include <set>
+#include <string>
 #include <cstdlib>
 #include <vector>
 #include <QSvgRenderer>
@@ -80,6 +82,28 @@ TEST(PictureLists, FourBacksInMenuOrder) {
     }
 }
 
+// A player who hears the cards tells them apart by these names, one of each in the singular and in the plural.
+TEST(PictureNames, EveryPictureHasANameAndNoTwoFacesOfASetShareOne) {
+    const auto text = [](std::string_view name) { return std::string(name); };
+    for (int set = 0; set < FaceSetCount; ++set) {
+        std::set<std::string> names;
+        std::set<std::string> plurals;
+        for (const pictures::Picture& face : pictures::FaceSets[static_cast<std::size_t>(set)]) {
+            EXPECT_FALSE(face.Name.empty()) << text(face.File) << " has no name";
+            EXPECT_FALSE(face.Plural.empty()) << text(face.File) << " has no plural";
+            EXPECT_TRUE(names.insert(text(face.Name)).second)
+                << text(face.File) << ": another face of the set is called " << text(face.Name);
+            EXPECT_TRUE(plurals.insert(text(face.Plural)).second)
+                << text(face.File) << ": another face of the set is, two of it, " << text(face.Plural);
+        }
+    }
+    std::set<std::string> backs;
+    for (const pictures::Picture& back : pictures::Backs) {
+        EXPECT_FALSE(back.Name.empty()) << text(back.File) << " has no name";
+        EXPECT_TRUE(backs.insert(text(back.Name)).second) << text(back.File) << " shares its name";
+    }
+}
+
 TEST(PictureFiles, EveryCardPictureIsDrawnForSixtyBySixty) {
     for (const QString& path : AllCardPictures()) {
         const QSvgRenderer renderer(DrawingOf(path));
@@ -120,7 +144,7 @@ TEST(Rendering, EveryPictureIsItsDrawingAsTheSvgRendererMakesItAtOneAndTwoTimes)
         QString Path;
         QSize Size;
     };
-    std::vector<Case> cases{{LogoPath(), LogoSize}, {IconPath(), QSize(64, 64)}};
+    std::vector<Case> cases{{LogoPath(), LogoSize}, {IconPath(), QSize(layout::IconSize, layout::IconSize)}};
     for (const QString& path : AllCardPictures()) cases.push_back({path, QSize(PictureSize, PictureSize)});
     for (const auto& [path, size] : cases) {
         for (const int scale : {1, 2}) {

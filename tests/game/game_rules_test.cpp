@@ -210,7 +210,8 @@ TEST_F(GameRulesTest, AFoundPairVanishesWithoutShowingTheSecondFace) {
     Window.Take();
 
     Game.CardClicked(partner);
-    EXPECT_EQ(Window.Take(), (Calls{"ShowBacks", "ShowAttempts(1)"}));
+    EXPECT_EQ(Window.Take(),
+              (Calls{"ShowBacks", "ShowAttempts(1)", "AnnounceTurn(7," + std::to_string(partner) + ",paired)"}));
     EXPECT_TRUE(Game.Board.Matched[7]);
     EXPECT_TRUE(Game.Board.Matched[static_cast<std::size_t>(partner)]);
     EXPECT_FALSE(Game.Board.CardOpen);
@@ -224,7 +225,8 @@ TEST_F(GameRulesTest, AFailedPairStaysOpenUntilAThirdCardIsClicked) {
     Window.Take();
 
     Game.CardClicked(second);
-    EXPECT_EQ(Window.Take(), (Calls{"ShowAttempts(1)", "ShowFace(" + std::to_string(second) + ")"}));
+    EXPECT_EQ(Window.Take(), (Calls{"ShowAttempts(1)", "AnnounceTurn(20," + std::to_string(second) + ",apart)",
+                                    "ShowFace(" + std::to_string(second) + ")"}));
     EXPECT_TRUE(Game.Board.FaceUp[static_cast<std::size_t>(first)]);
     EXPECT_TRUE(Game.Board.FaceUp[static_cast<std::size_t>(second)]);
 
@@ -254,12 +256,22 @@ TEST_F(GameRulesTest, ClickingTheOpenCardAgainCountsNothing) {
     EXPECT_EQ(Game.Board.Attempts, 0);
 }
 
-TEST_F(GameRulesTest, PositionsOffTheBoardAreIgnored) {
-    Game.CardClicked(-1);
-    Game.CardClicked(64);
-    Game.CardClicked(1000);
+TEST_F(GameRulesTest, PositionsOffTheBoardAndRemovedCardsAreIgnored) {
+    FindPairAt(0);
+    const auto removed = {std::int32_t{0}, PartnerOf(0)};
+    Window.Take();
+    // A removed card reached again, as a key pressed on its cell before the pair is drawn gone: it neither
+    // opens a turn nor completes one.
+    for (const std::int32_t p : removed) Game.CardClicked(p);
+    const std::int32_t first = StrangerTo(0);
+    Game.CardClicked(first);
+    Window.Take();
+    for (const std::int32_t p : removed) Game.CardClicked(p);
+    for (const std::int32_t p : {-1, 64, 1000}) Game.CardClicked(p);
     EXPECT_TRUE(Window.Take().empty());
-    EXPECT_FALSE(Game.Board.CardOpen);
+    EXPECT_TRUE(Game.Board.CardOpen);
+    EXPECT_EQ(Game.Board.FirstCard, first);
+    EXPECT_EQ(Game.Board.Attempts, 1);
 }
 
 TEST_F(GameRulesTest, EverySecondCardCountsOneAttemptFoundOrNot) {
@@ -296,8 +308,10 @@ TEST_F(GameRulesTest, AWholeGameEndsWithOneOutcomeAfterTheFinalCount) {
         outcomes += static_cast<int>(std::count_if(
             calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("ShowOutcome", 0) == 0; }));
         if (Game.IsFinished()) {
-            ASSERT_GE(calls.size(), 2u);
-            EXPECT_EQ(calls[calls.size() - 2], "ShowAttempts(" + std::to_string(Game.Board.Attempts) + ")");
+            ASSERT_GE(calls.size(), 3u);
+            EXPECT_EQ(calls[calls.size() - 3], "ShowAttempts(" + std::to_string(Game.Board.Attempts) + ")");
+            EXPECT_EQ(calls[calls.size() - 2], "AnnounceTurn(" + std::to_string(PartnerOf(p)) + "," +
+                                                   std::to_string(p) + ",paired)");
             EXPECT_EQ(calls.back(), "ShowOutcome(true)");
         }
     }

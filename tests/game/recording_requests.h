@@ -46,6 +46,11 @@ public:
         if (Table) Stored = *Table;
     }
 
+    void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) override {
+        Calls.push_back("AnnounceTurn(" + std::to_string(first) + "," + std::to_string(second) +
+                        (paired ? ",paired)" : ",apart)"));
+    }
+
     std::vector<std::string> Take() {
         std::vector<std::string> taken;
         taken.swap(Calls);

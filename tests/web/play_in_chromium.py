@@ -13,7 +13,7 @@ Every scenario but the first opens the page from disk (file://).
   loser       a table of three better results stored: a whole game ends with the loser's label, no name entry
   wrong-kind  a count edited into text in the browser's storage: the desktop's message, and the game goes on;
               the keyboard's letters press buttons and open menus; END IT ends the game on a plain screen,
-              from which a click deals anew
+              whose focused button deals anew
   two-tabs    two tabs each save a game: each then reads one whole table, the one saved last
   phone       a phone in portrait (390 x 844, twice as many device pixels): the window fits without scrolling,
               its proportions kept, its pictures drawn at the device's pixels, and taps play like clicks
@@ -135,8 +135,8 @@ class Browser:
 
     def open(self, address):
         self.driver.get(address)
-        wait_until(lambda: self.driver.execute_script("return document.body.classList.contains('shown')"),
-                   "the first deal was not shown")
+        wait_until(lambda: self.driver.execute_script("return document.body.classList.contains('ready')"),
+                   "the game did not take over the first deal")
         return self
 
     def script(self, text, *arguments):
@@ -202,7 +202,7 @@ class PageOnScreen(desktop.Player):
         self.menu = desktop.METRICS["MenuBarHeight"]
 
     def check_running(self):
-        if not self.browser.script("return document.body.classList.contains('shown')"):
+        if not self.browser.script("return document.body.classList.contains('ready')"):
             fail("the page is gone")
 
     def close(self):
@@ -359,14 +359,16 @@ def scenario_wrong_kind(browser, work, page):
     wait_until(lambda: browser.visible("Highscore1"), "Alt+H did not open the Highscore menu")
     webdriver.ActionChains(browser.driver).send_keys(Keys.ESCAPE).perform()
     print("m pressed MIX IT and dealt anew; Alt+H opened the Highscore menu")
-    # A page cannot close its tab: END IT ends the game on a plain screen, and a click there deals anew.
+    # A page cannot close its tab: END IT ends the game on a plain screen, whose button, focused, deals anew.
     browser.node("btn_End").click()
     wait_until(lambda: browser.visible("Ended") and not browser.visible("Form1"), "END IT did not end the game")
-    browser.node("Ended").click()
-    wait_until(lambda: browser.script("return document.body.classList.contains('shown') && "
+    if browser.script("return document.activeElement.id") != "Restart":
+        fail("the ended screen's button does not have the keyboard focus")
+    browser.node("Restart").click()
+    wait_until(lambda: browser.script("return document.body.classList.contains('ready') && "
                                       "!document.getElementById('Form1').hidden"),
-               "a click on the ended game did not deal anew")
-    print("END IT ends the game; a click deals a new one")
+               "the ended screen's button did not deal anew")
+    print("END IT ends the game; the ended screen's button, which has the focus, deals a new one")
 
 
 def scenario_two_tabs(browser, work, page):

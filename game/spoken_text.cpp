@@ -1,0 +1,27 @@
+// What the game says to a player who hears it rather than sees it.
+#include "spoken_text.h"
+
+namespace pairfinder {
+
+std::string CardLabel(int row, int column, CardView view, std::string_view face) {
+    std::string label = "Reihe " + std::to_string(row) + ", Spalte " + std::to_string(column) + ": ";
+    switch (view) {
+        case CardView::Hidden:
+            return label + "verdeckt";
+        case CardView::Removed:
+            return label + "leer";
+        case CardView::Face:
+            break;
+    }
+    return label.append(face);
+}
+
+std::string TurnSpoken(PictureName first, PictureName second, bool paired, std::optional<int> attempts) {
+    std::string spoken = paired ? "Zwei " + std::string(first.Plural) + ": ein Paar"
+                                : std::string(first.Singular) + " und " + std::string(second.Singular) +
+                                      ": kein Paar";
+    if (attempts) spoken += ". Versuche: " + std::to_string(*attempts);
+    return spoken;
+}
+
+}  // namespace pairfinder

@@ -1,0 +1,88 @@
+// The layout table's own rules, which both front ends follow: what each control does, when an outcome control
+// shows, how accelerators read, and how the arrow keys move over the cards.
+#include "window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace pairfinder::layout {
+namespace {
+
+TEST(LayoutTable, EveryCommandIsCarriedByAControlOrMenuEntryAndSaveTakesTheNameEntry) {
+    std::multiset<Command> carried;
+    for (const Control& control : Controls) {
+        if (control.Does != Command::None) carried.insert(control.Does);
+    }
+    for (const MenuEntry& entry : Menu) {
+        if (entry.Does != Command::None) carried.insert(entry.Does);
+    }
+    // MIX IT and Mix it, END IT and Ferdisch: a button and a menu item each.
+    EXPECT_EQ(carried.count(Command::NewGame), 2u);
+    EXPECT_EQ(carried.count(Command::End), 2u);
+    EXPECT_EQ(carried.count(Command::Save), 1u);
+    EXPECT_EQ(carried.count(Command::ChooseBack), 1u);
+    EXPECT_EQ(carried.count(Command::ChooseFaceSet), 1u);
+    EXPECT_EQ(Find(Find("btn_Save").Takes).Type, Kind::Edit);
+    EXPECT_EQ(ChoiceStem(Command::ChooseBack), "Blatt");
+    EXPECT_EQ(ChoiceStem(Command::ChooseFaceSet), "Deck");
+    EXPECT_EQ(Showing(Shows::Attempts).Name, "lbl_Count");
+}
+
+TEST(LayoutTable, AFinishShowsTheBannerWithTheNameEntryOrTheLosersLabel) {
+    const auto shown = [](bool qualifies) {
+        std::vector<std::string> names;
+        for (const Control& control : Controls) {
+            if (ShownAtFinish(control.ShownWhen, qualifies)) names.emplace_back(control.Name);
+        }
+        return names;
+    };
+    EXPECT_EQ(shown(true), (std::vector<std::string>{"lbl_ferdisch", "lbl_Name", "edt_Name", "btn_Save"}));
+    EXPECT_EQ(shown(false), (std::vector<std::string>{"lbl_ferdisch", "lbl_Looser"}));
+}
+
+TEST(LayoutTable, AnAcceleratorIsTheLetterAfterTheFirstSingleAmpersand) {
+    EXPECT_EQ(AcceleratorOf("&MIX IT"), 'm');
+    EXPECT_EQ(AcceleratorOf("&Save"), 's');
+    EXPECT_EQ(AcceleratorOf("Deck 1"), 0);
+    EXPECT_EQ(AcceleratorOf("R&&D &Go"), 'g');
+    EXPECT_EQ(AcceleratorOf("trailing &"), 0);
+    EXPECT_TRUE(LetterAlonePresses(Kind::Button));
+    EXPECT_FALSE(LetterAlonePresses(Kind::Edit));
+}
+
+// A board drawn as rows of eight: '#' a card, '.' an empty cell.
+struct Board {
+    std::array<const char*, 8> Rows;
+    bool operator()(int cell) const { return Rows[static_cast<std::size_t>(cell / 8)][cell % 8] == '#'; }
+};
+
+TEST(CardGrid, ArrowsSkipEmptyCellsKeepTheShapeAndStopAtTheEdge) {
+    const Board board{{"#..#...#", "........", "#.#.....", "........", "...#....", "........", "........",
+                       "#......#"}};
+    struct Move {
+        int From;
+        Step Way;
+        int To;
+    };
+    const Move moves[] = {
+        {0, Step::Right, 3},     {3, Step::Right, 7},    {7, Step::Right, 7},   {7, Step::Left, 3},
+        {0, Step::Left, 0},      {0, Step::Down, 16},    {16, Step::Down, 56},  {56, Step::Down, 56},
+        {56, Step::Up, 16},      {3, Step::Down, 35},    {35, Step::Up, 3},     {2, Step::Up, 2},
+        {18, Step::RowStart, 16}, {18, Step::RowEnd, 18}, {60, Step::RowStart, 56}, {60, Step::RowEnd, 63},
+        // From an empty cell, where a pair has just left, the arrows go on from where the player is.
+        {1, Step::Right, 3},     {1, Step::Left, 0},     {9, Step::Down, 9},    {8, Step::Down, 16},
+        // A row without a card keeps the focus where it is.
+        {12, Step::RowStart, 12}, {12, Step::RowEnd, 12},
+    };
+    for (const Move& move : moves) {
+        EXPECT_EQ(NextCell(move.From, move.Way, board), move.To)
+            << "from " << move.From << " way " << static_cast<int>(move.Way);
+    }
+}
+
+}  // namespace
+}  // namespace pairfinder::layout
