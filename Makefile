@@ -55,16 +55,18 @@ windows: deps $(BUILD)/CMakeCache.txt
 	@ls -l $(WINDOWS_BUILD)/app/pairfinder.exe $$(cat $(WINDOWS_BUILD)/packages.txt)
 
 # The Windows layers' tests and the regedit comparison under Wine; then, whenever the Qt it links is in the
-# cache (`make windows` builds it once), the whole Windows program: its notices checked against what it links,
-# played under Wine, and installed, upgraded and uninstalled by Wine's msiexec.
+# cache (`make windows` builds it once), the whole Windows program: its notices checked against what it links
+# (and the check against notices that leave something out), played under Wine, and installed, upgraded and
+# uninstalled by Wine's msiexec.
 test-windows: deps build
 	./tests/runners/windows-layers
 	./tests/runners/compare-regedit $(BUILD)/tests/store/store_tool
 	@if qt=$$(./third_party/windows-qt path); then \
 		$(MAKE) --no-print-directory windows && \
 		{ read -r zip; read -r msi; } < $(WINDOWS_BUILD)/packages.txt && \
-		python3 release/third-party-notices check --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map \
-			--own $(WINDOWS_BUILD) --program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $$zip && \
+		notices="windows --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map --own $(WINDOWS_BUILD) \
+			--program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $$zip" && \
+		./release/third-party-notices check $$notices && ./tests/packaging/notices_check.py $$notices && \
 		export PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env && \
 		python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe && \
 		python3 tests/packaging/install_under_wine.py $$zip $$msi; \

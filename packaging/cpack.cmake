@@ -1,8 +1,12 @@
-# The packages of the program, built by cpack from the install rules: on Windows a zip of the program, its
-# licence, readme and third-party notices; elsewhere the Debian package that `make package` builds.
+# The packages a player downloads, built by cpack from the install rules: on Windows a zip of the program, its
+# licence, readme and third-party notices (packaging/windows makes the installer beside it); for the browser a
+# zip of the page's folder with its licence and third-party notices; elsewhere the Debian package that
+# `make package` builds.
+# Who makes Pairfinder, as the packages and the Windows installer name them.
+set(PAIRFINDER_VENDOR "The Pairfinder developers")
 set(CPACK_PACKAGE_NAME pairfinder)
-set(CPACK_PACKAGE_VENDOR "The Pairfinder developers")
-set(CPACK_PACKAGE_CONTACT "The Pairfinder developers <pairfinder@users.noreply.github.com>")
+set(CPACK_PACKAGE_VENDOR ${PAIRFINDER_VENDOR})
+set(CPACK_PACKAGE_CONTACT "${PAIRFINDER_VENDOR} <pairfinder@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pairs card game: find the pairs among 64 face-down cards")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 
@@ -19,7 +23,8 @@ endif()
 if(EMSCRIPTEN)
   # The page's folder, as it plays opened from disk or served.
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME pairfinder-${PROJECT_VERSION}-web)
+  set(PAIRFINDER_PACKAGE_NAME pairfinder-${PROJECT_VERSION}-web)
+  set(CPACK_PACKAGE_FILE_NAME ${PAIRFINDER_PACKAGE_NAME})
   include(CPack)
   return()
 endif()

@@ -224,7 +224,10 @@ def install_upgrade_uninstall(platform, screen, msi, package, version):
     with zipfile.ZipFile(package) as archive:
         archive.extractall(files)
     inside = files / f"pairfinder-{version}-windows-x64"
-    subprocess.run([ROOT / "packaging/windows/build-msi", newer, work / "newer.msi", inside / "pairfinder.exe",
+    # The same vendor and upgrade code as the installer under test.
+    properties = {row["Property"]: row["Value"] for row in table(msi, "Property")}
+    subprocess.run([ROOT / "packaging/windows/build-msi", "--vendor", properties["Manufacturer"], "--upgrade-code",
+                    properties["UpgradeCode"].strip("{}"), newer, work / "newer.msi", inside / "pairfinder.exe",
                     inside / "LICENSE.txt", inside / "README.txt", inside / "THIRD-PARTY-NOTICES.txt",
                     ROOT / "app/pairfinder.ico"], check=True, capture_output=True, timeout=DEADLINE)
     installer.msiexec("/i", str(work / "newer.msi"))
