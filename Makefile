@@ -9,8 +9,6 @@ WASM_BUILD ?= build-wasm
 WASM_TEST_BUILD ?= build-wasm-test
 WEB ?= build-web
 CMAKE_FLAGS ?=
-# Debian's emscripten runs its JavaScript optimiser with the node on the PATH, which must find Debian's modules.
-export NODE_PATH := /usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
 
 .PHONY: deps deps-run deps-web build run test test-build test-asan test-fuzz test-windows test-web windows web \
 	package release release-check bench clean

@@ -18,7 +18,11 @@ Every scenario but the first opens the page from disk (file://).
   phone       a phone in portrait (390 x 844, twice as many device pixels): the window fits without scrolling,
               its proportions kept, its pictures drawn at the device's pixels, and taps play like clicks
   desktop     the page beside the desktop window (DESKTOP_PROGRAM under Xvfb): every control where the desktop
-              has it, within two pixels
+              has it, within two pixels; every text in a face the page carries, none made bold or slanted by
+              the browser
+  choices     a back and a face set chosen: each menu checks its chosen item alone; and of two pictures asked
+              for in a row the later stays, however late the earlier one's decoding ends (decodes held by the
+              test and released by hand)
 
 Every scenario ends with no error on the console and no violation of the page's Content-Security-Policy.
 """
@@ -434,8 +438,81 @@ def scenario_phone(browser, work, page):
     print("taps turn cards, count the attempt and open a menu; the cards are drawn at the device's pixels")
 
 
+# Decodes of the pictures whose addresses hold one of window.holdPictures wait until the test releases them.
+HOLD = """
+window.held = [];
+const decode = HTMLImageElement.prototype.decode;
+HTMLImageElement.prototype.decode = function () {
+    if ((window.holdPictures || []).some((part) => this.src.includes(part)))
+        return new Promise((resolve) => window.held.push({ src: this.src, resolve }));
+    return decode.call(this);
+};
+"""
+
+
+def scenario_choices(browser, work, page):
+    browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": HOLD})
+    browser.open((page / "index.html").as_uri())
+
+    def checked(stem):
+        return [browser.node(f"{stem}{k}").get_attribute("aria-checked") == "true" for k in range(1, 5)]
+
+    def choose(menu, submenu, item):
+        browser.node(f"{menu}-title").click()
+        browser.node(f"{submenu}-title").click()
+        browser.node(item).click()
+        wait_until(lambda: not browser.visible(menu), f"choosing {item} did not close the menu")
+
+    # Each choice checks its item and clears the others of its own menu, and leaves the other menu alone.
+    for chosen, stem, other, expected_other in (("Blatt3", "Blatt", "Deck", [True, False, False, False]),
+                                                 ("Deck2", "Deck", "Blatt", [False, False, True, False]),
+                                                 ("Blatt1", "Blatt", "Deck", [False, True, False, False])):
+        choose("Ansicht1", "Deckblatt" if stem == "Blatt" else "Spieldeck", chosen)
+        number = int(chosen[len(stem):])
+        if checked(stem) != [k == number for k in range(1, 5)] or checked(other) != expected_other:
+            fail(f"after choosing {chosen} the check marks are {checked('Blatt')} and {checked('Deck')}")
+    print("a chosen back or face set is checked alone in its menu; the other menu keeps its mark")
+
+    # The faces of set 3, decoded only when the test says so: a face asked for, then turned back before its
+    # decoding ends, must stay turned back once the decoding does end.
+    browser.script("window.holdPictures = ['/faces3/' ]")
+    choose("Ansicht1", "Spieldeck", "Deck3")
+    player = PageOnScreen(browser, work)
+
+    def label(p):
+        return browser.script(f"return document.getElementById('Image{p + 1}').getAttribute('aria-label')")
+
+    # Two cards that do not pair, so that both stay open until a third card turns them back.
+    positions = iter(range(desktop.CELLS))
+    while True:
+        first, second = next(positions), next(positions)
+        back = browser.script(f"return document.querySelector('#Image{first + 1} img').getAttribute('src')")
+        player.click_cell(first)
+        player.click_cell(second)
+        if not label(first).endswith("leer"):
+            break
+    third = next(positions)
+    player.click_cell(third)
+    wait_until(lambda: label(first).endswith("verdeckt"), "the third card did not turn the first two back")
+    held = browser.script("return window.held.length")
+    if held < 3:
+        fail(f"only {held} decodes were held; the test holds nothing")
+    browser.script("window.holdPictures = []; window.held.forEach((h) => h.resolve()); window.held = []")
+    time.sleep(SETTLE)
+    shown = browser.script(f"return document.querySelector('#Image{first + 1} img').getAttribute('src')")
+    if shown != back:
+        fail(f"the first card shows {shown} after its late decode ended, not its back {back}")
+    if "/faces3/" not in browser.script(f"return document.querySelector('#Image{third + 1} img').src"):
+        fail("the third card does not show its face once the decodes ended")
+    print("a face whose decoding ended after the card was turned back stays hidden; the later picture wins")
+
+
 def scenario_desktop(browser, work, page, program):
     browser.open((page / "index.html").as_uri())
+    faked = browser.script(FACES_SHOWN)
+    if faked:
+        fail("these texts are drawn in a face the page does not carry: " + "; ".join(faked))
+    print("every text is drawn in a face the page carries")
     shown = browser.screenshot().crop((0, 0, WIDTH, HEIGHT))
     with tempfile.TemporaryDirectory(dir=work) as folder:
         screen = desktop.Screen()
@@ -489,7 +566,26 @@ def extent(picture, region):
     return None if box is None else (box[0] + region[0], box[1] + region[1], box[2] + region[0], box[3] + region[1])
 
 
-SCENARIOS = {"served": scenario_served, "loser": scenario_loser,
+# Every text of the page with the face it is drawn in, hidden ones too (the outcome, the menus, the error box):
+# the first family of its list that the page carries must be there in its weight and style, or the browser
+# fakes it.
+FACES_SHOWN = """
+const carried = new Map();
+for (const face of document.fonts) carried.set(face.family.replace(/"/g, ''), (carried.get(face.family.replace(/"/g, '')) || []).concat([face]));
+const wrong = new Set();
+for (const node of document.querySelectorAll('body *')) {
+    if (![...node.childNodes].some((child) => child.nodeType === 3 && child.textContent.trim())) continue;
+    const style = getComputedStyle(node);
+    const family = style.fontFamily.split(',').map((f) => f.trim().replace(/"/g, '')).find((f) => carried.has(f));
+    const weight = Number(style.fontWeight) >= 600 ? '700' : '400';
+    const faces = family ? carried.get(family) : [];
+    if (!faces.some((face) => face.weight === weight && face.style === style.fontStyle))
+        wrong.add((node.id || node.className) + ': ' + style.fontFamily + ' ' + weight + ' ' + style.fontStyle);
+}
+return [...wrong];
+"""
+
+SCENARIOS = {"served": scenario_served, "loser": scenario_loser, "choices": scenario_choices,
              "wrong-kind": scenario_wrong_kind, "two-tabs": scenario_two_tabs, "phone": scenario_phone,
              "desktop": scenario_desktop}
 
