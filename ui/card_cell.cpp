@@ -1,24 +1,39 @@
-// A card cell: a small picture control that draws its pixmap unscaled and reports left clicks.
+// A card cell: a small picture control that draws its pixmap unscaled and reports left clicks, and knows what
+// its picture shows, so that a screen reader can say it.
 #include "card_cell.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace pairfinder {
 
 CardCell::CardCell(QWidget* parent) : QWidget(parent) {
-    // Cards are chosen with the mouse only.
+    // The grid the cell lies in takes the keyboard for all of them: a removed card's disabled cell could not
+    // keep it.
     setFocusPolicy(Qt::NoFocus);
 }
 
-void CardCell::SetPicture(const QPixmap& picture) {
+void CardCell::SetPicture(const QPixmap& picture, CardView view, PictureName face) {
     // Every redraw of the board hands most cells the very pixmap they already show; skipping the
     // repaint then keeps a click cheap.
     const bool same = picture.isNull()
                           ? CurrentPicture.isNull()
                           : !CurrentPicture.isNull() && picture.cacheKey() == CurrentPicture.cacheKey();
+    const bool renamed = view != CurrentView || face.Singular != CurrentFace.Singular;
     CurrentPicture = picture;
+    CurrentView = view;
+    CurrentFace = face;
     if (!same) update();
+    // Asking whether anyone listens costs nothing; the event would make the cell's accessible interface.
+    if (renamed && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void CardCell::Press() {
+    if (isEnabled()) emit Clicked(this);
 }
 
 void CardCell::paintEvent(QPaintEvent*) {
@@ -37,7 +52,7 @@ void CardCell::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = LeftPressed;
     LeftPressed = false;
     // A press that wanders off the cell before the release is no click.
-    if (wasPressed && rect().contains(event->position().toPoint()) && isEnabled()) emit Clicked(this);
+    if (wasPressed && rect().contains(event->position().toPoint())) Press();
 }
 
 }  // namespace pairfinder

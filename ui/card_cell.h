@@ -1,8 +1,11 @@
-// A card cell: a small picture control that draws its pixmap unscaled and reports left clicks.
+// A card cell: a small picture control that draws its pixmap unscaled and reports left clicks, and knows what
+// its picture shows, so that a screen reader can say it.
 #pragma once
 
 #include <QPixmap>
 #include <QWidget>
+
+#include "spoken_text.h"
 
 namespace pairfinder {
 
@@ -13,9 +16,15 @@ public:
     explicit CardCell(QWidget* parent = nullptr);
 
     const QPixmap& Picture() const { return CurrentPicture; }
-    // A null pixmap leaves the cell blank, so the window shows through.
-    void SetPicture(const QPixmap& picture);
-    void Discard() { SetPicture(QPixmap()); }
+    // What the picture shows: a back, a face with its name, or nothing once the card has left the board. A
+    // null pixmap leaves the cell blank, so the window shows through.
+    void SetPicture(const QPixmap& picture, CardView view = CardView::Hidden, PictureName face = {});
+    void Discard() { SetPicture(QPixmap(), CardView::Removed); }
+    CardView View() const { return CurrentView; }
+    PictureName Face() const { return CurrentFace; }
+
+    // What a left click does, for a key that turns the card: a cell that holds no card takes neither.
+    void Press();
 
 signals:
     void Clicked(CardCell* sender);
@@ -27,6 +36,8 @@ protected:
 
 private:
     QPixmap CurrentPicture;
+    CardView CurrentView = CardView::Removed;
+    PictureName CurrentFace;
     bool LeftPressed = false;
 };
 

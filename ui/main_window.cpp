@@ -21,8 +21,10 @@
 #include <optional>
 #include <utility>
 
+#include "accessible_window.h"
 #include "artwork.h"
 #include "card_cell.h"
+#include "card_grid.h"
 #include "error_guard.h"
 #include "highscore_store.h"
 #include "picture_list.h"
@@ -147,6 +149,7 @@ HighscoreStorage HighscoreStorage::Registry() {
 TForm1::TForm1(HighscoreStorage storage, QWidget* parent)
     : QMainWindow(parent), Game(*this), Storage(std::move(storage)) {
     setObjectName(QStringLiteral("Form1"));
+    InstallAccessibleInterfaces();
     setWindowTitle(Text(layout::Title));
     setFont(LayoutFont(layout::WindowFont));
     BuildLayout();
@@ -166,12 +169,14 @@ TForm1::~TForm1() = default;
 
 void TForm1::BuildLayout() {
     BuildClientArea();
-    PlaceCells();
     PlaceControls();
+    PlaceCells();
     KeepEntriesOnTop();
     BindControls();
     for (std::size_t i = 1; i < layout::TabOrder.size(); ++i)
         setTabOrder(Placed.value(Text(layout::TabOrder[i - 1])), Placed.value(Text(layout::TabOrder[i])));
+    setTabOrder(Placed.value(Text(layout::TabOrder.back())), Grid);
+    Speaker = new Announcer(Canvas);
 }
 
 void TForm1::BuildClientArea() {
@@ -188,13 +193,12 @@ void TForm1::BuildClientArea() {
     setCentralWidget(Scroller);
 }
 
+// The grid is made after the controls, so that it comes after them in the keyboard's order, and lies beneath
+// them all.
 void TForm1::PlaceCells() {
-    for (int p = 0; p < CellCount; ++p) {
-        auto* cell = new CardCell(Canvas);
-        cell->setObjectName(QStringLiteral("Image%1").arg(p + 1));
-        cell->setGeometry(Geometry(layout::CellGeometry(p)));
-        Images[static_cast<std::size_t>(p)] = cell;
-    }
+    Grid = new CardGrid(Canvas);
+    Grid->lower();
+    for (int p = 0; p < CellCount; ++p) Images[static_cast<std::size_t>(p)] = Grid->Cell(p);
 }
 
 // Every control of the layout table, in its order, each under its parent.
@@ -248,6 +252,9 @@ void TForm1::BindControls() {
     Panel2 = Control<QFrame>("Panel2");
     Label1 = Control<QLabel>("Label1");
     lbl_Count = Control<QLabel>(layout::Showing(layout::Shows::Attempts).Name);
+    // A screen reader reads the prompt as the entry's label, and the count with its caption as one status.
+    lbl_Name->setBuddy(edt_Name);
+    MarkAsStatus(*Control<QWidget>(layout::Showing(layout::Shows::Attempts).Parent));
 }
 
 void TForm1::BuildMenu() {
@@ -296,7 +303,8 @@ void TForm1::BuildMenu() {
 void TForm1::BuildPictureLists() {
     const qreal ratio = devicePixelRatioF();
     for (int set = 0; set < artwork::FaceSetCount; ++set) {
-        auto* list = new PictureList(artwork::FaceSetPaths(set), ratio, this);
+        auto* list = new PictureList(artwork::FaceSetPaths(set), ratio, this,
+                                     pictures::FaceSets[static_cast<std::size_t>(set)]);
         list->setObjectName(QStringLiteral("MasterList%1").arg(set + 1));
         MasterList.push_back(list);
     }
@@ -317,9 +325,8 @@ void TForm1::ConnectHandlers() {
         });
     }
     for (const MenuCommand& item : Commands) {
-        connect(item.Item, &QAction::triggered, this, [this, item] {
-            Handle([this, item] { Run(item.Does, item.Number, {}); });
-        });
+        connect(item.Item, &QAction::triggered, this,
+                [this, item] { Handle([this, item] { Run(item.Does, item.Number, {}); }); });
     }
 }
 
@@ -336,6 +343,7 @@ void TForm1::FitOutcomeLabels() {
 void TForm1::Handle(const std::function<void()>& handler) {
     if (Closed) return;
     Guarded(handler);
+    Speaker->Flush();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

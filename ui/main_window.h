@@ -25,7 +25,9 @@ class QTimer;
 
 namespace pairfinder {
 
+class Announcer;
 class CardCell;
+class CardGrid;
 class PictureList;
 
 // Where the highscore table is read from and written to; the window uses the registry store unless a
@@ -60,6 +62,7 @@ public:
     void ShowHighscoreMenu() override;
     void LoadFaceSet() override;
     void StoreHighscores() override;
+    void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) override;
 
     // Drawing of the cards.
     void ShowBack(CardCell& cell);
@@ -109,6 +112,8 @@ private:
     // Controls, in the layout's declaration order.
     QScrollArea* Scroller = nullptr;
     QWidget* Canvas = nullptr;
+    // The cells' parent, which takes the keyboard for all of them.
+    CardGrid* Grid = nullptr;
     std::array<CardCell*, CellCount> Images{};
     QLabel* lbl_ferdisch = nullptr;
     QLabel* lbl_Name = nullptr;
@@ -145,6 +150,8 @@ private:
     PictureList* DeckblattList = nullptr;
 
     std::vector<CardCell*> CellList;
+    // Says what a handler did to a player who hears the game.
+    Announcer* Speaker = nullptr;
     GameRules Game;
     HighscoreStorage Storage;
     bool Closed = false;

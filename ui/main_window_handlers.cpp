@@ -5,9 +5,12 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "accessible_window.h"
 #include "card_cell.h"
+#include "card_grid.h"
 #include "main_window.h"
 #include "picture_list.h"
+#include "spoken_text.h"
 
 namespace pairfinder {
 
@@ -26,6 +29,8 @@ void TForm1::OnCreate() {
 void TForm1::OnClick(CardCell* sender) {
     const auto found = std::find(CellList.begin(), CellList.end(), sender);
     const auto p = found == CellList.end() ? -1 : static_cast<int>(found - CellList.begin());
+    // The keyboard goes on from the card last turned, however it was turned.
+    Grid->SetCurrent(p);
     Run(layout::Command::TurnCard, p, {});
 }
 
@@ -67,13 +72,19 @@ void TForm1::OnClose() {
 
 void TForm1::HideOutcome() {
     for (const layout::Control& control : layout::Controls) {
-        if (control.ShownWhen != layout::Outcome::None) Control<QWidget>(control.Name)->hide();
+        if (control.ShownWhen == layout::Outcome::None) continue;
+        auto* widget = Control<QWidget>(control.Name);
+        // Hidden with the focus, Save would hand it on to the next stop, the cards; it goes round to the
+        // first stop instead, as it did before the cards took the keyboard.
+        if (widget->hasFocus()) Control<QWidget>(layout::TabOrder.front())->setFocus(Qt::OtherFocusReason);
+        widget->hide();
     }
 }
 
 void TForm1::ShowAttempts(int n) {
     lbl_Count->setText(QString::number(n));
     FitCountLabel();
+    StatusChanged(*lbl_Count->parentWidget());
 }
 
 // Drawing replaces a cell's picture whole, so a cell is handed only its final picture: one that gets
@@ -116,8 +127,22 @@ void TForm1::LoadFaceSet() {
 void TForm1::ShowOutcome(bool qualifies) {
     FitOutcomeLabels();
     for (const layout::Control& control : layout::Controls) {
-        if (layout::ShownAtFinish(control.ShownWhen, qualifies)) Control<QWidget>(control.Name)->show();
+        if (!layout::ShownAtFinish(control.ShownWhen, qualifies)) continue;
+        Control<QWidget>(control.Name)->show();
+        if (control.Type == layout::Kind::Label) Speaker->Say(Control<QLabel>(control.Name)->text());
     }
+    // A keyboard player, whose last pair has just left the grid, goes on in the name entry; a player who
+    // clicked keeps the focus where it was.
+    if (qualifies && Grid->hasFocus()) edt_Name->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) {
+    const auto faceAt = [this](std::int32_t p) {
+        return Game.Board.IsPosition(p) ? FakeList->Name(Game.Board.PairOf[static_cast<std::size_t>(p)])
+                                        : PictureName{};
+    };
+    Speaker->Say(
+        QString::fromStdString(TurnSpoken(faceAt(first), faceAt(second), paired, Game.Board.Attempts)));
 }
 
 void TForm1::LoadHighscores() {
@@ -134,8 +159,11 @@ void TForm1::ShowHighscoreMenu() {
         return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
     };
     const auto captions = Game.Highscores.HighscoreCaptions();
-    for (std::size_t place = 0; place < Places.size() && place < captions.size(); ++place)
+    for (std::size_t place = 0; place < Places.size() && place < captions.size(); ++place) {
         Places[place]->setText(menuText(captions[place]));
+        // An empty line is skipped by the keyboard, so that a screen reader does not stop on a nameless item.
+        Places[place]->setEnabled(!captions[place].empty());
+    }
 }
 
 }  // namespace pairfinder

@@ -8,11 +8,15 @@ namespace pairfinder {
 
 PictureList::PictureList(QObject* parent) : QObject(parent) {}
 
-PictureList::PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent)
+PictureList::PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent,
+                         std::span<const pictures::Picture> names)
     : QObject(parent), EverHeld(!paths.isEmpty()) {
     Pictures.reserve(static_cast<std::size_t>(paths.size()));
-    for (const QString& path : paths) {
-        Pictures.push_back(std::make_shared<Entry>(Entry{path, devicePixelRatio, QPixmap()}));
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const PictureName name =
+            at < names.size() ? PictureName{names[at].Name, names[at].Plural} : PictureName{};
+        Pictures.push_back(std::make_shared<Entry>(Entry{paths[i], devicePixelRatio, QPixmap(), name}));
     }
 }
 
@@ -23,6 +27,11 @@ QPixmap PictureList::Picture(int index) const {
         entry.Rendered = artwork::Render(entry.Path, QSize(PictureSize, PictureSize), entry.DevicePixelRatio);
     }
     return entry.Rendered;
+}
+
+PictureName PictureList::Name(int index) const {
+    if (index < 0 || index >= Count()) return {};
+    return Pictures[static_cast<std::size_t>(index)]->Name;
 }
 
 void PictureList::Clear() {
@@ -47,7 +56,8 @@ void PictureList::Draw(int index, CardCell& cell) const {
         }
         picture = Blank;
     }
-    cell.SetPicture(picture);
+    const PictureName name = Name(index);
+    cell.SetPicture(picture, name.Singular.empty() ? CardView::Hidden : CardView::Face, name);
 }
 
 }  // namespace pairfinder

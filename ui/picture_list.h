@@ -5,9 +5,12 @@
 #include <QPixmap>
 #include <QStringList>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "card_metrics.h"
+#include "pictures.h"
+#include "spoken_text.h"
 
 namespace pairfinder {
 
@@ -22,12 +25,16 @@ public:
     // An empty list; `AddCopiesOf` fills it.
     explicit PictureList(QObject* parent = nullptr);
     // A list of the SVG pictures at `paths`, each rendered at `devicePixelRatio` the first time it is
-    // drawn, so start-up pays only for the pictures it shows.
-    PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent = nullptr);
+    // drawn, so start-up pays only for the pictures it shows. Faces come with their names from the picture
+    // table, in the same order; a list without names holds backs.
+    PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent = nullptr,
+                std::span<const pictures::Picture> names = {});
 
     int Count() const { return static_cast<int>(Pictures.size()); }
     // Null for an index outside the list.
     QPixmap Picture(int index) const;
+    // The name of face `index`; empty for a back or an index outside the list.
+    PictureName Name(int index) const;
     // True once the list has held at least one picture, even if it was cleared since.
     bool HasEverHeld() const { return EverHeld; }
 
@@ -35,8 +42,9 @@ public:
     // Appends the pictures of `source` in order. Copies share the source's pictures, rendered once for both.
     void AddCopiesOf(const PictureList& source);
 
-    // Replaces the cell's picture with picture `index`. A list that never held a picture leaves the
-    // cell blank; otherwise the cell gets a full-size picture, empty where the index has none.
+    // Replaces the cell's picture with picture `index`, and what the cell shows with it: a face of that name,
+    // or a back. A list that never held a picture leaves the cell blank; otherwise the cell gets a full-size
+    // picture, empty where the index has none.
     void Draw(int index, CardCell& cell) const;
 
 private:
@@ -45,6 +53,7 @@ private:
         QString Path;
         qreal DevicePixelRatio = 1.0;
         QPixmap Rendered;
+        PictureName Name{};
     };
 
     std::vector<std::shared_ptr<Entry>> Pictures;

@@ -1,0 +1,175 @@
+// What the window tells a screen reader: the cards' grid as a table of cards, each named by what it shows,
+// the attempt counter as a status, and an announcer that says what a turn came to.
+#include "accessible_window.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <utility>
+
+#include "card_cell.h"
+#include "card_grid.h"
+#include "spoken_text.h"
+
+namespace pairfinder {
+
+namespace {
+
+constexpr char StatusProperty[] = "pairfinderStatus";
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+CardGrid* GridOf(const CardCell* cell) {
+    return qobject_cast<CardGrid*>(cell->parentWidget());
+}
+
+// The grid: its children are the 64 cells in position order, and nothing else it holds.
+class GridAccessible : public QAccessibleWidget {
+public:
+    explicit GridAccessible(CardGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? Text(CardsSpoken) : QAccessibleWidget::text(kind);
+    }
+    int childCount() const override { return CardGrid::CellCount; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= CardGrid::CellCount) return nullptr;
+        return QAccessible::queryAccessibleInterface(Grid()->Cell(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? Grid()->PositionOf(qobject_cast<const CardCell*>(child->object())) : -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return Grid()->hasFocus() ? child(Grid()->Current()) : nullptr;
+    }
+
+private:
+    CardGrid* Grid() const { return static_cast<CardGrid*>(widget()); }
+};
+
+// A card: a button named by its place and what it shows, which Enter, Space or the press action turns.
+class CellAccessible : public QAccessibleWidget {
+public:
+    explicit CellAccessible(CardCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
+        const CardGrid* grid = GridOf(Cell());
+        const int p = grid ? grid->PositionOf(Cell()) : -1;
+        if (p < 0) return {};
+        const int columns = metrics::CardColumns;
+        return Text(CardLabel(p / columns + 1, p % columns + 1, Cell()->View(), Cell()->Face().Singular));
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const CardGrid* grid = GridOf(Cell());
+        // The keyboard stays on a removed card's cell, which is disabled; it can still be focused.
+        state.focusable = true;
+        state.focused = grid && grid->IsFocusedCell(grid->PositionOf(Cell()));
+        return state;
+    }
+    QStringList actionNames() const override {
+        return Cell()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) Cell()->Press();
+    }
+
+private:
+    CardCell* Cell() const { return static_cast<CardCell*>(widget()); }
+};
+
+// The attempt counter's panel as one status: its labels' texts in order, read as one.
+class StatusAccessible : public QAccessibleWidget {
+public:
+    explicit StatusAccessible(QWidget* panel) : QAccessibleWidget(panel, QAccessible::StatusBar) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
+        QStringList texts;
+        for (const QLabel* label : widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            texts << label->text();
+        return texts.join(QLatin1Char(' '));
+    }
+    // The labels are read as part of the status, not once more on their own.
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+};
+
+// Shown to a screen reader as a notification whenever it has something new to say, which Orca and other
+// readers speak wherever the keyboard is.
+class AnnouncerAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(Announcer* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? static_cast<Announcer*>(widget())->Text() : QString();
+    }
+};
+
+QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("pairfinder::CardGrid"))
+        return new GridAccessible(static_cast<CardGrid*>(object));
+    if (className == QLatin1String("pairfinder::CardCell"))
+        return new CellAccessible(static_cast<CardCell*>(object));
+    if (className == QLatin1String("pairfinder::Announcer"))
+        return new AnnouncerAccessible(static_cast<Announcer*>(object));
+    if (className == QLatin1String("QFrame") && object->property(StatusProperty).toBool())
+        return new StatusAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+void Notify(QWidget& widget, QAccessible::Event type) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(&widget, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+void InstallAccessibleInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(MakeInterface);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+void MarkAsStatus(QWidget& panel) {
+    panel.setProperty(StatusProperty, true);
+}
+
+void StatusChanged(QWidget& panel) {
+    Notify(panel, QAccessible::NameChanged);
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Announcer"));
+    hide();
+}
+
+void Announcer::Say(const QString& part) {
+    if (part.isEmpty()) return;
+    if (!Pending.isEmpty()) {
+        const bool closed = Pending.endsWith(QLatin1Char('.')) || Pending.endsWith(QLatin1Char('!')) ||
+                            Pending.endsWith(QLatin1Char(':'));
+        Pending += closed ? QStringLiteral(" ") : QStringLiteral(". ");
+    }
+    Pending += part;
+}
+
+void Announcer::Flush() {
+    if (Pending.isEmpty()) return;
+    Announced = std::exchange(Pending, QString());
+    // A notification is spoken as it comes into view; its new name first, so that the reader has it.
+    Notify(*this, QAccessible::NameChanged);
+    Notify(*this, QAccessible::ObjectShow);
+}
+
+}  // namespace pairfinder

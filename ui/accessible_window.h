@@ -1,0 +1,38 @@
+// What the window tells a screen reader: the cards' grid as a table of cards, each named by what it shows,
+// the attempt counter as a status, and an announcer that says what a turn came to.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace pairfinder {
+
+// Lets Qt make the window's own accessible interfaces. They are made only when an assistive technology asks
+// for them, so a window nobody reads pays nothing but this one call.
+void InstallAccessibleInterfaces();
+
+// Marks a panel as a status whose name is its labels' texts, "Versuche: 7", and tells a listener when that
+// changes.
+void MarkAsStatus(QWidget& panel);
+void StatusChanged(QWidget& panel);
+
+// Says what the game did in one piece, once the handler that did it has ended: the turn, the count and the
+// end of the game, so that no part cuts another short. It is never shown.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* parent);
+
+    void Say(const QString& part);
+    // Announces what was said since the last time, if anything.
+    void Flush();
+    // What was announced last.
+    const QString& Text() const { return Announced; }
+
+private:
+    QString Pending;
+    QString Announced;
+};
+
+}  // namespace pairfinder
