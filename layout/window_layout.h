@@ -286,36 +286,61 @@ constexpr bool LetterAlonePresses(Kind kind) {
 // The cards' grid, read as a player moves over it with the arrow keys, Home and End.
 enum class Step { Left, Right, Up, Down, RowStart, RowEnd };
 
-// The cell the focus moves to from `from`: the next cell in that direction that still holds a card, skipping
-// empty ones, so that the grid keeps its shape; Home and End go to the first and the last card of the row.
-// `from` itself when no cell that way holds a card.
+// The cell the focus moves to from `from`, keeping the grid's shape, so that where a card lies stays what a
+// player remembers, and skipping the empty cells:
+// - Left and Right go to the next card in reading order: along the row, and past its end on to the nearest row
+//   that still holds a card, so that every card can be reached;
+// - Up and Down go to the next card straight up or down the column, or, when the column holds none that way, to
+//   the card nearest to the column in the next row that holds one (the left one of two as near);
+// - Home and End go to the first and the last card of the row.
+// `from` itself when no card lies that way.
 template <typename HoldsCard>
 constexpr int NextCell(int from, Step step, HoldsCard holdsCard) {
     const int columns = metrics::CardColumns;
     const int row = from / columns;
     const int column = from % columns;
-    const int rows = (CellCount + columns - 1) / columns;
+    const int rows = CellCount / columns;
     const auto first = [&](int start, int stride, int count) {
         for (int i = 0, cell = start; i < count; ++i, cell += stride) {
-            if (cell >= 0 && cell < CellCount && holdsCard(cell)) return cell;
+            if (holdsCard(cell)) return cell;
         }
-        return from;
+        return -1;
     };
+    // The card nearest to the column in the first row that holds one, going `stride` rows at a time.
+    const auto nearestInNextRow = [&](int stride) {
+        for (int r = row + stride; r >= 0 && r < rows; r += stride) {
+            for (int distance = 0; distance < columns; ++distance) {
+                for (const int c : {column - distance, column + distance}) {
+                    if (c >= 0 && c < columns && holdsCard(r * columns + c)) return r * columns + c;
+                }
+            }
+        }
+        return -1;
+    };
+    int found = -1;
     switch (step) {
         case Step::Left:
-            return first(from - 1, -1, column);
+            found = first(from - 1, -1, from);
+            break;
         case Step::Right:
-            return first(from + 1, 1, columns - 1 - column);
+            found = first(from + 1, 1, CellCount - 1 - from);
+            break;
         case Step::Up:
-            return first(from - columns, -columns, row);
+            found = first(from - columns, -columns, row);
+            if (found < 0) found = nearestInNextRow(-1);
+            break;
         case Step::Down:
-            return first(from + columns, columns, rows - 1 - row);
+            found = first(from + columns, columns, rows - 1 - row);
+            if (found < 0) found = nearestInNextRow(1);
+            break;
         case Step::RowStart:
-            return first(row * columns, 1, columns);
+            found = first(row * columns, 1, columns);
+            break;
         case Step::RowEnd:
-            return first(row * columns + columns - 1, -1, columns);
+            found = first(row * columns + columns - 1, -1, columns);
+            break;
     }
-    return from;
+    return found < 0 ? from : found;
 }
 
 }  // namespace pairfinder::layout

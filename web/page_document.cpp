@@ -303,11 +303,14 @@ std::string ControlCss(const Control& control) {
 
 }  // namespace
 
+// The whole page is the game: one main landmark, headed by the window's caption, which the window's frame would
+// show and the page keeps for a screen reader alone.
 std::string PageHtml() {
-    return Head() + "<body>\n<div id=\"Form1\" class=\"window\">\n" + Menus() +
+    return Head() + "<body>\n<main>\n<h1 class=\"unseen\">" + Escaped(layout::Title) +
+           "</h1>\n<div id=\"Form1\" class=\"window\">\n" + Menus() +
            "<div id=\"ClientArea\" class=\"client\"><div id=\"Canvas\" class=\"canvas\">\n" + Controls() + Cards() +
-           "</div></div>\n</div>\n<div id=\"Announcer\" class=\"announcer\" aria-live=\"polite\"></div>\n" +
-           Boxes() + "</body>\n</html>\n";
+           "</div></div>\n</div>\n<div id=\"Announcer\" class=\"unseen\" aria-live=\"polite\"></div>\n" + Boxes() +
+           "</main>\n</body>\n</html>\n";
 }
 
 std::string WindowCss() {

@@ -87,8 +87,9 @@
         return byId(opener.getAttribute('aria-controls'));
     }
 
+    // The items the keyboard moves over: an empty place of the table has nothing to say and is passed over.
     function itemsOf(popup) {
-        return [...popup.querySelectorAll(':scope > .item')];
+        return [...popup.querySelectorAll(':scope > .item')].filter((item) => item.getAttribute('aria-hidden') !== 'true');
     }
 
     function show(opener, popup, left, top) {

@@ -20,6 +20,13 @@ Every scenario but the first opens the page from disk (file://).
   desktop     the page beside the desktop window (DESKTOP_PROGRAM under Xvfb): every control where the desktop
               has it, within two pixels; every text in a face the page carries, none made bold or slanted by
               the browser
+  keyboard    a whole game with keys alone, each face read from the page's accessibility tree as a screen reader
+              reads it, never from pixels: Tab to the cards, arrows over them (never onto an empty cell), Enter
+              and Space to turn, the turns' announcements, the name typed and saved, the Highscore menu read by
+              keys; a full storage's error box and the focus back on Save after it; END IT's ended screen;
+              axe-core finds nothing at each of those states at a desktop's and at a phone's size; Alt+G as a
+              Mac's Option key types it (key "©", code KeyG) opens the Game menu; forced colours keep the
+              cards' outlines and the focus ring
   choices     a back and a face set chosen: each menu checks its chosen item alone; and of two pictures asked
               for in a row the later stays, however late the earlier one's decoding ends (decodes held by the
               test and released by hand)
@@ -32,6 +39,7 @@ import http.server
 import io
 import os
 import pathlib
+import re
 import shutil
 import signal
 import socket
@@ -112,11 +120,14 @@ class Browser:
 
     def prepare(self):
         """The screen and the watch of the tab in front, which each tab needs of its own."""
-        self.cdp("Emulation.setDeviceMetricsOverride",
-                 {"width": self.width, "height": self.height, "deviceScaleFactor": self.ratio, "mobile": self.phone})
+        self.prepare_screen()
         if self.phone:
             self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
         self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
+
+    def prepare_screen(self):
+        self.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": self.width, "height": self.height, "deviceScaleFactor": self.ratio, "mobile": self.phone})
 
     def switch_to(self, tab):
         self.driver.switch_to.window(tab)
@@ -438,6 +449,288 @@ def scenario_phone(browser, work, page):
     print("taps turn cards, count the attempt and open a menu; the cards are drawn at the device's pixels")
 
 
+# --- Keys alone, and what a screen reader is told ---------------------------------------------------------------
+
+AXE = pathlib.Path(__file__).resolve().parent / "node_modules/axe-core/axe.min.js"
+# The keys the scenario presses, with what a browser reports for each.
+KEY_CODES = {"ArrowLeft": ("ArrowLeft", 37), "ArrowUp": ("ArrowUp", 38), "ArrowRight": ("ArrowRight", 39),
+             "ArrowDown": ("ArrowDown", 40), "Home": ("Home", 36), "End": ("End", 35), "Enter": ("Enter", 13),
+             "Tab": ("Tab", 9), "Escape": ("Escape", 27), " ": ("Space", 32)}
+ALT = 1
+
+
+def press_key(browser, key, code=None, modifiers=0):
+    """One key pressed and let go, as the keyboard sends it: a letter's key and code may differ (a Mac's Option
+    key turns G into "©")."""
+    if key in KEY_CODES:
+        code, virtual = KEY_CODES[key]
+    else:
+        code = code or "Key" + key.upper()
+        virtual = ord(code[-1])
+    text = {"Enter": "\r", " ": " "}.get(key, key if len(key) == 1 and not modifiers else "")
+    down = {"type": "keyDown" if text else "rawKeyDown", "key": key, "code": code, "windowsVirtualKeyCode": virtual,
+            "modifiers": modifiers}
+    if text:
+        down["text"] = text
+    browser.cdp("Input.dispatchKeyEvent", down)
+    browser.cdp("Input.dispatchKeyEvent", {"type": "keyUp", "key": key, "code": code,
+                                           "windowsVirtualKeyCode": virtual, "modifiers": modifiers})
+
+
+def type_text(browser, text):
+    for letter in text:
+        browser.cdp("Input.insertText", {"text": letter})
+
+
+class Spoken:
+    """The page as its accessibility tree gives it to a screen reader: each node's role, name and states."""
+
+    def __init__(self, browser):
+        self.nodes = browser.cdp("Accessibility.getFullAXTree")["nodes"]
+
+    @staticmethod
+    def name(node):
+        return node.get("name", {}).get("value", "")
+
+    @staticmethod
+    def states(node):
+        return {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+
+    def focused(self):
+        found = [n for n in self.nodes if self.states(n).get("focused") and not n.get("ignored")]
+        return found[-1] if found else None
+
+    def cards(self):
+        """Position -> what the card says it shows ("verdeckt", "leer" or its picture's name)."""
+        cards = {}
+        for node in self.nodes:
+            spoken = re.fullmatch(r"Reihe (\d+), Spalte (\d+): (.+)", self.name(node))
+            if spoken and node.get("role", {}).get("value") == "button":
+                cards[(int(spoken[1]) - 1) * desktop.COLUMNS + int(spoken[2]) - 1] = spoken[3]
+        return cards
+
+    def live(self):
+        """What the polite live region holds: the last announcement."""
+        for node in self.nodes:
+            if self.states(node).get("live") == "polite" and self.states(node).get("atomic") is not True:
+                return "".join(self.name(n) for n in self.nodes if n.get("parentId") == node["nodeId"]).strip()
+        return None
+
+
+def next_cell(cells, start, key):
+    """Where a player expects the focus to go, the grid keeping its shape and empty cells skipped: Left and Right
+    the next card in reading order; Up and Down the next card straight along the column, else the card nearest to
+    the column in the next row that holds one; Home and End the row's first and last card; nowhere when there is
+    none."""
+    columns, rows = desktop.COLUMNS, desktop.CELLS // desktop.COLUMNS
+    row, column = divmod(start, columns)
+    holds = lambda p: cells[p] != "leer"  # noqa: E731
+    ways = {"ArrowLeft": range(start - 1, -1, -1), "ArrowRight": range(start + 1, desktop.CELLS),
+            "ArrowUp": range(start - columns, -1, -columns), "ArrowDown": range(start + columns, desktop.CELLS, columns),
+            "Home": range(row * columns, row * columns + columns),
+            "End": range(row * columns + columns - 1, row * columns - 1, -1)}
+    found = next((p for p in ways[key] if holds(p)), None)
+    if found is None and key in ("ArrowUp", "ArrowDown"):
+        for r in (range(row - 1, -1, -1) if key == "ArrowUp" else range(row + 1, rows)):
+            near = sorted((abs(c - column), c) for c in range(columns) if holds(r * columns + c))
+            if near:
+                return r * columns + near[0][1]
+    return found
+
+
+class KeyboardPlayer:
+    """The desktop tests' player, told the cards by the accessibility tree and playing with keys alone: it moves
+    the focus over the grid with the arrows, Home and End, turns the focused card with Enter (or Space), and
+    checks after every key that the focus is where a player expects it and never on an empty cell."""
+
+    def __init__(self, browser, on_failed_pair=None):
+        self.browser = browser
+        self.on_failed_pair = on_failed_pair
+        self.turn = []
+        self.presses = 0
+
+    def check_running(self):
+        if not self.browser.script("return document.body.classList.contains('ready')"):
+            fail("the page is gone")
+
+    def drawn(self):
+        return Spoken(self.browser).cards()
+
+    def picture(self, cards, p):
+        return cards[p]
+
+    def shot(self, keep=None):
+        return self.drawn()
+
+    def focus(self):
+        node = Spoken(self.browser).focused()
+        spoken = node and re.fullmatch(r"Reihe (\d+), Spalte (\d+): (.+)", Spoken.name(node))
+        if not spoken:
+            fail(f"the focus is not on a card but on {node and Spoken.name(node)!r}")
+        return (int(spoken[1]) - 1) * desktop.COLUMNS + int(spoken[2]) - 1
+
+    def go_to(self, target):
+        """The fewest keys from the focused card to target, each checked as it lands."""
+        cells = self.drawn()
+        start = self.focus()
+        paths = {start: []}
+        queue = [start]
+        while queue and target not in paths:
+            at = queue.pop(0)
+            for key in ("ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "Home", "End"):
+                landing = next_cell(cells, at, key)
+                if landing is not None and landing not in paths:
+                    paths[landing] = paths[at] + [(key, landing)]
+                    queue.append(landing)
+        if target not in paths:
+            fail(f"no keys lead from card {start} to card {target}")
+        for key, landing in paths[target]:
+            press_key(self.browser, key)
+            if self.focus() != landing:
+                fail(f"{key} from card {start} took the focus to card {self.focus()}, not to card {landing}")
+            if self.drawn()[landing] == "leer":
+                fail(f"{key} took the focus onto the empty cell {landing}")
+            start = landing
+
+    def click_cell(self, p):
+        self.go_to(p)
+        # Enter and Space both turn a card, as a click does.
+        self.presses += 1
+        press_key(self.browser, "Enter" if self.presses % 2 else " ")
+        self.turn.append(p)
+
+    def turned(self, p, back):
+        cards = wait_until(lambda: (lambda c: c if c[p] != back else None)(self.drawn()), f"card {p} did not turn")
+        if len(self.turn) == 2:
+            first, second = self.turn
+            self.turn = []
+            self.heard(cards, first, second)
+        return cards
+
+    def heard(self, cards, first, second):
+        """After the second card the live region says what the turn came to, with the count."""
+        count = self.browser.text("lbl_Count")
+        said = Spoken(self.browser).live()
+        if cards[second] == "leer":
+            if not re.fullmatch(f"Zwei .+: ein Paar\\. Versuche: {count}", said or ""):
+                fail(f"a found pair was announced as {said!r}")
+            # The focus stays where the pair was; Enter there again turns nothing and counts nothing.
+            if self.focus() != second:
+                fail(f"the focus left the cell of the pair that just left for card {self.focus()}")
+            press_key(self.browser, "Enter")
+            if self.browser.text("lbl_Count") != count or self.drawn()[second] != "leer":
+                fail("Enter on the cell of a pair that just left counted or turned something")
+        else:
+            expected = f"{cards[first]} und {cards[second]}: kein Paar. Versuche: {count}"
+            if said != expected:
+                fail(f"a failed pair was announced as {said!r}, not {expected!r}")
+            if self.on_failed_pair:
+                self.on_failed_pair()
+                self.on_failed_pair = None
+
+
+def audit(browser, state, sizes=((WIDTH, HEIGHT, 1, False), (390, 844, 2, True))):
+    """axe-core over the page as it stands, at a desktop's size and at a phone's. It reads the style sheets the page
+    has already applied (preload: false): fetching them again is a connection the page's policy refuses."""
+    found = []
+    for width, height, ratio, mobile in sizes:
+        browser.cdp("Emulation.setDeviceMetricsOverride",
+                    {"width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+        browser.script(AXE.read_text())
+        result = browser.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "axe.run(document, {resultTypes: ['violations'], preload: false}).then((r) => done(r.violations.map("
+            "(v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', '))))")
+        found += [f"{state} at {width} x {height}: {v}" for v in result]
+    browser.prepare_screen()
+    if found:
+        fail("axe-core found: " + " | ".join(found))
+    print(f"axe-core: no violation {state}, at {WIDTH} x {HEIGHT} and at 390 x 844")
+
+
+def scenario_keyboard(browser, work, page):
+    browser.cdp("Accessibility.enable")
+    browser.open((page / "index.html").as_uri())
+    audit(browser, "at the start")
+    # Tab goes MIX IT, END IT, then the cards, the name entry and Save being hidden.
+    stops = []
+    for _ in range(3):
+        press_key(browser, "Tab")
+        stops.append(Spoken.name(Spoken(browser).focused()))
+    if stops != ["MIX IT", "END IT", "Reihe 1, Spalte 1: verdeckt"]:
+        fail(f"Tab reaches {stops}, not MIX IT, END IT and then the cards")
+    player = KeyboardPlayer(browser, on_failed_pair=lambda: audit(browser, "with a failed pair open"))
+    attempts = desktop.play(player, None)
+    if browser.text("lbl_Count") != str(attempts) or not browser.visible("lbl_ferdisch"):
+        fail(f"after {attempts} attempts by keys the count shows {browser.text('lbl_Count')}")
+    if Spoken(browser).live() != "FERTIG!! Namen f\u00fcr die Highsorce noch schnell eingeben:":
+        fail(f"the finish was announced as {Spoken(browser).live()!r}")
+    if Spoken.name(Spoken(browser).focused()) != "Namen f\u00fcr die Highsorce noch schnell eingeben:":
+        fail("the focus did not move from the emptied cards to the name entry")
+    print(f"all 32 pairs found by keys in {attempts} attempts, every face read from the accessibility tree; "
+          "FERTIG!! announced and the focus in the name entry")
+    audit(browser, "at the finish with the name entry")
+    name = "<b>Ada & Bo</b>"
+    type_text(browser, name)
+    browser.script("sessionStorage.setItem('full', 'yes')")
+    press_key(browser, "s", modifiers=ALT)
+    error_box(browser)
+    if Spoken.name(Spoken(browser).focused()) != "OK":
+        fail("the error box did not take the focus")
+    dialog = [n for n in Spoken(browser).nodes if n.get("role", {}).get("value") == "alertdialog"]
+    if not dialog or Spoken.name(dialog[0]) != "Pairfinder":
+        fail("the error box is not an alert dialog named Pairfinder")
+    audit(browser, "with the error box open")
+    press_key(browser, "Enter")
+    wait_until(lambda: not browser.script("return document.getElementById('ErrorBox').open"), "OK did not close the box")
+    if browser.script("return document.activeElement.id") != "edt_Name":
+        fail("after the error box the focus is not back in the name entry, where Alt+S left it")
+    browser.script("sessionStorage.setItem('full', 'no')")
+    press_key(browser, "Tab")
+    if Spoken.name(Spoken(browser).focused()) != "Save":
+        fail("Tab from the name entry does not reach Save")
+    press_key(browser, "Enter")
+    wait_until(lambda: not browser.visible("edt_Name"), "Enter on Save did not save and deal anew")
+    print("a full storage: an alert dialog, the focus back in the name entry after OK; Tab, Enter on Save saved")
+    # The Highscore menu by keys: Alt+H, then the arrows; what each line says, as text.
+    press_key(browser, "h", modifiers=ALT)
+    wait_until(lambda: browser.visible("Highscore1"), "Alt+H did not open the Highscore menu")
+    if browser.node("Highscore1-title").get_attribute("aria-expanded") != "true":
+        fail("the open Highscore menu's title does not say it is expanded")
+    lines = []
+    for _ in range(3):
+        lines.append(Spoken.name(Spoken(browser).focused()))
+        press_key(browser, "ArrowDown")
+    # One result stands on the middle line; the empty lines are passed over.
+    expected = f"1. {name} mit {attempts} Versuchen"
+    if lines != [expected] * 3:
+        fail(f"the Highscore menu reads {lines} by keys, not {expected!r} alone")
+    press_key(browser, "Escape")
+    wait_until(lambda: not browser.visible("Highscore1"), "Escape did not close the menu")
+    print(f"the Highscore menu read by keys: {expected}")
+    # A Mac's Option+G types "©": the key's place on the keyboard still opens the Game menu.
+    press_key(browser, "\u00a9", code="KeyG", modifiers=ALT)
+    wait_until(lambda: browser.visible("Game1"), "Option+G did not open the Game menu")
+    press_key(browser, "Escape")
+    # Forced colours (Windows' high contrast): the cards keep an outline and the focused one its ring.
+    browser.cdp("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+    for _ in range(3):
+        press_key(browser, "Tab")
+    outlines = browser.script("const c = [...document.querySelectorAll('.cell')].map((n) => getComputedStyle(n));"
+                              "return [c[1].outlineStyle, document.activeElement.id,"
+                              "getComputedStyle(document.activeElement).outlineWidth]")
+    if outlines[0] == "none" or not outlines[1].startswith("Image") or float(outlines[2][:-2]) < 2:
+        fail(f"under forced colours the cards' outline and focus ring are {outlines}")
+    browser.cdp("Emulation.setEmulatedMedia", {"features": []})
+    print("forced colours keep the cards' outlines and a focus ring of at least 2 px")
+    press_key(browser, "e")
+    wait_until(lambda: browser.visible("Ended"), "E did not end the game")
+    if Spoken.name(Spoken(browser).focused()) != "MIX IT":
+        fail("the ended screen's button, MIX IT, does not have the focus")
+    audit(browser, "on the ended screen")
+    if browser.script("return scrollX || scrollY"):
+        fail("the keys scrolled the page")
+
 # Decodes of the pictures whose addresses hold one of window.holdPictures wait until the test releases them.
 HOLD = """
 window.held = [];
@@ -586,6 +879,7 @@ return [...wrong];
 """
 
 SCENARIOS = {"served": scenario_served, "loser": scenario_loser, "choices": scenario_choices,
+             "keyboard": scenario_keyboard,
              "wrong-kind": scenario_wrong_kind, "two-tabs": scenario_two_tabs, "phone": scenario_phone,
              "desktop": scenario_desktop}
 
