@@ -52,8 +52,10 @@ TEST_F(WindowLayoutTest, SixtyFourCardCellsLieInAnEightByEightGridWithTwelvePixe
     EXPECT_EQ(Cell(63)->geometry(), QRect(512, 512, 60, 60));
     for (int p = 0; p < TForm1::CellCount; ++p) {
         EXPECT_EQ(Cell(p)->geometry(), QRect(8 + 72 * (p % 8), 8 + 72 * (p / 8), 60, 60)) << "Image" << p + 1;
-        EXPECT_EQ(Cell(p)->parentWidget(), Canvas());
-        EXPECT_EQ(Cell(p)->focusPolicy(), Qt::NoFocus) << "cards are chosen with the mouse only";
+        EXPECT_EQ(QRect(Cell(p)->mapTo(Canvas(), QPoint(0, 0)), Cell(p)->size()), Cell(p)->geometry())
+            << "the cells' grid lies in the canvas's corner";
+        EXPECT_EQ(Cell(p)->parentWidget()->parentWidget(), Canvas());
+        EXPECT_EQ(Cell(p)->focusPolicy(), Qt::NoFocus) << "the grid takes the keyboard for the cards";
     }
 }
 
@@ -231,7 +233,7 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
     EXPECT_FALSE(Item("Erster")->isCheckable());
 }
 
-TEST_F(WindowLayoutTest, TabGoesFromTheButtonsToTheNameEntry) {
+TEST_F(WindowLayoutTest, TabGoesFromTheButtonsToTheNameEntryAndThenToTheCards) {
     Form->ShowOutcome(true);
     Form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
@@ -241,7 +243,7 @@ TEST_F(WindowLayoutTest, TabGoesFromTheButtonsToTheNameEntry) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(order, QStringList({"btn_End", "edt_Name", "btn_Save", "btn_Mix"}));
+    EXPECT_EQ(order, QStringList({"btn_End", "edt_Name", "btn_Save", "CardGrid"}));
 }
 
 class ButtonKeysTest : public WindowLayoutTest {

@@ -1,0 +1,436 @@
+// A game by keyboard alone and what a screen reader is told: the cards' grid as a keyboard stop, its keys and
+// focus outline, the cards' accessible names, and what the window announces.
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <cmath>
+#include <functional>
+#include <set>
+
+#include "card_grid.h"
+#include "highscore_store.h"
+#include "pictures.h"
+#include "window_fixture.h"
+
+namespace pairfinder::testing {
+namespace {
+
+QAccessibleInterface* Accessible(QObject* object) {
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
+    EXPECT_NE(found, nullptr) << object->objectName().toStdString();
+    return found;
+}
+
+QString Spoken(QObject* object) {
+    QAccessibleInterface* found = Accessible(object);
+    return found ? found->text(QAccessible::Name) : QString();
+}
+
+// How a step of a turn reaches the card.
+enum class Via { Return, KeypadEnter, Space, Click };
+
+class KeyboardTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Open();
+        Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    }
+
+    CardGrid* Grid() const { return Find<CardGrid>(QStringLiteral("CardGrid")); }
+    QWidget* Canvas() const { return Find<QWidget>(QStringLiteral("Canvas")); }
+    QString Focused() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QStringLiteral("(none)");
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+    void FocusGrid() {
+        Grid()->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(Grid()->hasFocus());
+    }
+    // What the window does to a card that has left the board.
+    void Remove(int p) {
+        Cell(p)->Discard();
+        Cell(p)->setEnabled(false);
+    }
+    void Turn(int p, Via how) {
+        if (how == Via::Click) {
+            ClickCell(p);
+            return;
+        }
+        Grid()->SetCurrent(p);
+        if (how == Via::Space) Key(Qt::Key_Space);
+        if (how == Via::Return) Key(Qt::Key_Return);
+        if (how == Via::KeypadEnter) Key(Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    int Attempts() const { return Label("lbl_Count")->text().toInt(); }
+    QString FaceName(int p, int set = 0) const {
+        const auto& picture =
+            pictures::FaceSets[static_cast<std::size_t>(set)][static_cast<std::size_t>(PairAt(p))];
+        return QString::fromUtf8(picture.Name.data(), static_cast<qsizetype>(picture.Name.size()));
+    }
+    QString Plural(int p) const {
+        const auto& picture = pictures::FaceSets[0][static_cast<std::size_t>(PairAt(p))];
+        return QString::fromUtf8(picture.Plural.data(), static_cast<qsizetype>(picture.Plural.size()));
+    }
+    QString Announced() const { return Spoken(Find<QWidget>(QStringLiteral("Announcer"))); }
+
+    // Clears the board by keyboard, the last pair with the grid holding the focus.
+    void ClearBoardByKeys(int misses) {
+        FocusGrid();
+        for (int i = 0; i < misses; ++i) {
+            const int first = HiddenCard();
+            Turn(first, Via::Return);
+            Turn(StrangerTo(first), Via::Return);
+        }
+        for (int p = 0; p < TForm1::CellCount; ++p) {
+            if (IsMatched(p)) continue;
+            const int partner = PartnerOf(p);
+            const bool open = Form->Board().FaceUp.at(static_cast<std::size_t>(p)) != 0;
+            Turn(open ? partner : p, Via::Return);
+            Turn(open ? p : partner, Via::Return);
+        }
+    }
+};
+
+TEST_F(KeyboardTest, TabGoesThroughTheButtonsShownAndEndsOnTheCards) {
+    struct Case {
+        const char* What;
+        bool Finished;
+        QStringList Stops;
+    } const cases[] = {
+        {"during play", false, {"btn_End", "CardGrid", "btn_Mix", "btn_End"}},
+        {"with the name entry shown", true, {"btn_End", "edt_Name", "btn_Save", "CardGrid", "btn_Mix"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Press("btn_Mix");
+        if (c.Finished) PlayToTheEnd();
+        Button("btn_Mix")->setFocus(Qt::OtherFocusReason);
+        QStringList stops;
+        for (qsizetype i = 0; i < c.Stops.size(); ++i) {
+            Key(Qt::Key_Tab);
+            stops << Focused();
+        }
+        EXPECT_EQ(stops, c.Stops);
+        // And back again the other way.
+        QStringList back;
+        for (qsizetype i = 0; i < c.Stops.size(); ++i) {
+            Key(Qt::Key_Backtab, Qt::ShiftModifier);
+            back << Focused();
+        }
+        QStringList expected(c.Stops.rbegin() + 1, c.Stops.rend());
+        expected << "btn_Mix";
+        EXPECT_EQ(back, expected);
+    }
+}
+
+TEST_F(KeyboardTest, AClickTurnsTheCardButLeavesTheKeyboardWhereItWas) {
+    EXPECT_EQ(Grid()->focusPolicy(), Qt::TabFocus);
+    Button("btn_End")->setFocus(Qt::OtherFocusReason);
+    ClickCell(9);
+    EXPECT_EQ(Focused(), "btn_End");
+    EXPECT_TRUE(ShowsFace(9));
+    FocusGrid();
+    EXPECT_EQ(Grid()->Current(), 9) << "the keyboard goes on from the card last clicked";
+}
+
+// Where a move ends is the layout's rule, shared with the page; here each key must take its step of the rule,
+// over the cells whose cards are still in play.
+TEST_F(KeyboardTest, ArrowsHomeAndEndTakeTheLayoutsStepsOverTheCellsThatHoldACard) {
+    struct Case {
+        std::set<int> Removed;
+        int From;
+        int Key;
+        layout::Step Step;
+    } const cases[] = {
+        {{}, 0, Qt::Key_Right, layout::Step::Right},
+        {{1, 2}, 0, Qt::Key_Right, layout::Step::Right},
+        {{1, 2, 3, 4, 5, 6, 7}, 0, Qt::Key_Right, layout::Step::Right},
+        {{}, 0, Qt::Key_Left, layout::Step::Left},
+        {{12, 11}, 13, Qt::Key_Left, layout::Step::Left},
+        {{8, 16}, 0, Qt::Key_Down, layout::Step::Down},
+        {{}, 60, Qt::Key_Down, layout::Step::Down},
+        {{9}, 17, Qt::Key_Up, layout::Step::Up},
+        {{9, 1}, 17, Qt::Key_Up, layout::Step::Up},
+        {{0, 1}, 5, Qt::Key_Home, layout::Step::RowStart},
+        {{7}, 3, Qt::Key_End, layout::Step::RowEnd},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "from " << c.From << " key " << std::hex << c.Key);
+        Press("btn_Mix");
+        FocusGrid();
+        for (int p : c.Removed) Remove(p);
+        Grid()->SetCurrent(c.From);
+        Key(c.Key);
+        const int to = layout::NextCell(c.From, c.Step, [&](int p) { return c.Removed.count(p) == 0; });
+        EXPECT_EQ(Grid()->Current(), to);
+        EXPECT_EQ(c.Removed.count(Grid()->Current()), 0u) << "the keyboard never lands on an empty cell";
+        EXPECT_TRUE(Grid()->hasFocus());
+        QAccessibleInterface* grid = Accessible(Grid());
+        ASSERT_NE(grid->focusChild(), nullptr);
+        EXPECT_EQ(grid->focusChild()->object(), Cell(to)) << "a screen reader follows the current cell";
+        EXPECT_TRUE(grid->focusChild()->state().focused);
+    }
+    // With a modifier the arrows are not the grid's.
+    Grid()->SetCurrent(0);
+    Key(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(Grid()->Current(), 0);
+}
+
+TEST_F(KeyboardTest, EnterAndSpaceTurnCardsAndCountExactlyAsClicks) {
+    // Which card each step turns: the first hidden card, its partner, or a card that does not pair with it.
+    enum Target { First, Partner, Stranger };
+    struct Step {
+        Target Card;
+        Via How;
+    };
+    struct Case {
+        const char* What;
+        std::vector<Step> Steps;
+        int Attempts;
+        bool Paired;
+    } const cases[] = {
+        {"a failed turn", {{First, Via::Return}, {Stranger, Via::Return}}, 1, false},
+        {"a pair", {{First, Via::Space}, {Partner, Via::Space}}, 1, true},
+        {"keypad Enter and a click", {{First, Via::KeypadEnter}, {Partner, Via::Click}}, 1, true},
+        {"the first card twice", {{First, Via::Return}, {First, Via::Space}}, 0, false},
+        {"keys on a pair that is leaving",
+         {{First, Via::Return}, {Partner, Via::Return}, {Partner, Via::Return}, {Partner, Via::Space}},
+         1,
+         true},
+        {"clicks alone", {{First, Via::Click}, {Stranger, Via::Click}, {First, Via::Click}}, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Press("btn_Mix");
+        FocusGrid();
+        const int first = HiddenCard();
+        const int positions[] = {first, PartnerOf(first), StrangerTo(first)};
+        for (const Step& step : c.Steps) Turn(positions[step.Card], step.How);
+        EXPECT_EQ(Attempts(), c.Attempts);
+        EXPECT_EQ(IsMatched(first), c.Paired);
+        if (c.Paired) {
+            EXPECT_TRUE(Grid()->hasFocus());
+            EXPECT_EQ(Grid()->Current(), positions[Partner]) << "the keyboard stays in the emptied cell";
+            EXPECT_FALSE(Cell(positions[Partner])->isEnabled());
+        }
+    }
+}
+
+TEST_F(KeyboardTest, FromTheCellOfAPairThatLeftTheArrowsGoOnToTheNextCard) {
+    FocusGrid();
+    // A pair whose second card does not lie at the end of its row, so that Right has somewhere to go.
+    int first = 0;
+    while (PartnerOf(first) % 8 == 7) ++first;
+    const int second = PartnerOf(first);
+    Turn(first, Via::Return);
+    Turn(second, Via::Return);
+    ASSERT_EQ(Grid()->Current(), second);
+    EXPECT_EQ(Spoken(Cell(second)),
+              QStringLiteral("Reihe %1, Spalte %2: leer").arg(second / 8 + 1).arg(second % 8 + 1));
+    EXPECT_TRUE(Accessible(Cell(second))->state().disabled);
+    EXPECT_TRUE(Accessible(Cell(second))->state().focused);
+
+    Key(Qt::Key_Right);
+    const int next = Grid()->Current();
+    EXPECT_GT(next, second);
+    EXPECT_EQ(next / 8, second / 8);
+    EXPECT_TRUE(Cell(next)->isEnabled()) << "the keyboard never lands on an empty cell";
+    for (int p = second + 1; p < next; ++p) EXPECT_FALSE(Cell(p)->isEnabled()) << p;
+}
+
+TEST_F(KeyboardTest, TheOutlineShowsOnlyWhileTheCardsHaveTheKeyboardAndStandsOutFromCardAndWindow) {
+    const QRect cards = Grid()->geometry();
+    const QImage unfocused = Canvas()->grab(cards).toImage();
+    struct Case {
+        int Cell;
+        bool FaceUp;
+        // A point of the black and of the white ring below the card, and of the card next to the white one.
+        QPoint Black, White, Card;
+    } const cases[] = {
+        {0, false, {38, 70}, {38, 68}, {38, 67}},
+        {1, true, {110, 70}, {110, 68}, {110, 67}},
+        // The canvas ends with the last row: that side of the ring lies on the card.
+        {63, false, {542, 571}, {542, 569}, {542, 567}},
+    };
+    FocusGrid();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Cell);
+        if (c.FaceUp) ClickCell(c.Cell);
+        Grid()->SetCurrent(c.Cell);
+        const QImage focused = Canvas()->grab(cards).toImage();
+        EXPECT_EQ(focused.pixelColor(c.Black).rgb(), QColor(Qt::black).rgb());
+        EXPECT_EQ(focused.pixelColor(c.White).rgb(), QColor(Qt::white).rgb());
+        const auto luminance = [](const QColor& colour) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+                   0.0722 * linear(colour.blueF());
+        };
+        const auto contrast = [&](const QColor& a, const QColor& b) {
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        // Of the two rings, one stands out from each colour round the outline: the window's and the card's.
+        const auto standsOut = [&](const QColor& colour) {
+            return std::max(contrast(Qt::black, colour), contrast(Qt::white, colour));
+        };
+        EXPECT_GE(standsOut(unfocused.pixelColor(4, 4)), 3.0);
+        EXPECT_GE(standsOut(focused.pixelColor(c.Card)), 3.0);
+    }
+    Press("btn_Mix");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Canvas()->grab(cards).toImage(), unfocused)
+        << "without the keyboard the grid is drawn as before";
+}
+
+TEST_F(KeyboardTest, EachCardIsAButtonNamedByItsPlaceAndWhatItShows) {
+    QAccessibleInterface* grid = Accessible(Grid());
+    EXPECT_EQ(grid->role(), QAccessible::Table);
+    EXPECT_EQ(grid->text(QAccessible::Name), "Spielfeld");
+    ASSERT_EQ(grid->childCount(), 64);
+    for (int p : {0, 9, 63}) {
+        EXPECT_EQ(grid->child(p)->object(), Cell(p));
+        EXPECT_EQ(grid->indexOfChild(grid->child(p)), p);
+        EXPECT_EQ(grid->child(p)->role(), QAccessible::Button);
+    }
+
+    const int first = HiddenCard();
+    const int partner = PartnerOf(first);
+    const int stranger = StrangerTo(first);
+    const auto place = [](int p) {
+        return QStringLiteral("Reihe %1, Spalte %2: ").arg(p / 8 + 1).arg(p % 8 + 1);
+    };
+    struct Case {
+        const char* What;
+        std::function<void()> Act;
+        int Cell;
+        QString Name;
+        bool Disabled;
+    } const cases[] = {
+        {"at the start", [] {}, 0, "Reihe 1, Spalte 1: verdeckt", false},
+        {"the last card", [] {}, 63, "Reihe 8, Spalte 8: verdeckt", false},
+        {"turned", [&] { ClickCell(first); }, first, place(first) + FaceName(first), false},
+        {"turned second", [&] { ClickCell(stranger); }, stranger, place(stranger) + FaceName(stranger),
+         false},
+        {"turned back", [&] { ClickCell(partner); }, stranger, place(stranger) + "verdeckt", false},
+        {"gone with its pair", [&] { ClickCell(first); }, first, place(first) + "leer", true},
+        {"in another face set",
+         [&] {
+             Find<QAction>(QStringLiteral("Deck2"))->trigger();
+             ClickCell(5);
+         },
+         5, place(5) + FaceName(5, 1), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        c.Act();
+        EXPECT_EQ(Spoken(Cell(c.Cell)), c.Name);
+        EXPECT_EQ(Accessible(Cell(c.Cell))->state().disabled, c.Disabled);
+    }
+}
+
+TEST_F(KeyboardTest, TheCountIsOneStatusWithItsCaption) {
+    QWidget* panel = Label("lbl_Count")->parentWidget();
+    QAccessibleInterface* status = Accessible(panel);
+    EXPECT_EQ(status->role(), QAccessible::StatusBar);
+    EXPECT_EQ(status->text(QAccessible::Name), "Versuche: 0");
+    EXPECT_EQ(status->childCount(), 0) << "caption and number are not read again on their own";
+    ClickCell(0);
+    ClickCell(StrangerTo(0));
+    EXPECT_EQ(status->text(QAccessible::Name), "Versuche: 1");
+}
+
+TEST_F(KeyboardTest, EveryTurnAndTheEndOfTheGameAreAnnouncedInOnePiece) {
+    QAccessibleInterface* announcer = Accessible(Find<QWidget>(QStringLiteral("Announcer")));
+    EXPECT_EQ(announcer->role(), QAccessible::Notification);
+    EXPECT_FALSE(Find<QWidget>(QStringLiteral("Announcer"))->isVisible());
+    HighscoreTable full;
+    full.HighscoreName = {"Anna", "Ben", "Cleo"};
+    full.HighscoreTries = {32, 32, 32};
+
+    const int first = HiddenCard();
+    const int stranger = StrangerTo(first);
+    ClickCell(first);
+    EXPECT_EQ(Announced(), "") << "the first card of a turn is said by its own name";
+    ClickCell(stranger);
+    EXPECT_EQ(Announced(),
+              QStringLiteral("%1 und %2: kein Paar. Versuche: 1").arg(FaceName(first), FaceName(stranger)));
+    FindPairAt(first);
+    EXPECT_EQ(Announced(), QStringLiteral("Zwei %1: ein Paar. Versuche: 2").arg(Plural(first)));
+
+    struct Case {
+        const char* What;
+        bool FullTable;
+        QString Ending;
+    } const cases[] = {
+        {"a result for the table", false, "FERTIG!! Namen für die Highsorce noch schnell eingeben:"},
+        {"a result that misses it", true, "FERTIG!! Leider reicht es für die Highscore nicht."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        if (c.FullTable) pairfinder::StoreHighscores(full);
+        Press("btn_Mix");
+        PlayToTheEnd();
+        EXPECT_TRUE(Announced().startsWith(QStringLiteral("Zwei "))) << Announced().toStdString();
+        EXPECT_TRUE(Announced().endsWith(QStringLiteral(": ein Paar. Versuche: 32. ") + c.Ending))
+            << Announced().toStdString();
+    }
+}
+
+TEST_F(KeyboardTest, AQualifyingEndMovesTheKeyboardToTheNameEntryOnlyFromTheCards) {
+    HighscoreTable full;
+    full.HighscoreName = {"Anna", "Ben", "Cleo"};
+    full.HighscoreTries = {1, 1, 1};
+    struct Case {
+        const char* What;
+        bool ByKeys;
+        bool FullTable;
+        QString FocusAfter;
+    } const cases[] = {
+        {"a keyboard player", true, false, "edt_Name"},
+        {"a mouse player", false, false, "btn_End"},
+        {"a keyboard player whose result misses the table", true, true, "CardGrid"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        if (c.FullTable) pairfinder::StoreHighscores(full);
+        Press("btn_Mix");
+        Button("btn_End")->setFocus(Qt::OtherFocusReason);
+        if (c.ByKeys) {
+            ClearBoardByKeys(2);
+        } else {
+            PlayToTheEnd(2);
+        }
+        EXPECT_EQ(Attempts(), 34);
+        EXPECT_EQ(Focused(), c.FocusAfter);
+    }
+}
+
+TEST_F(KeyboardTest, TheHighscoreMenuReadsNamesAsTypedAndSkipsItsEmptyLines) {
+    auto* entry = Find<QLineEdit>(QStringLiteral("edt_Name"));
+    PlayToTheEnd();
+    entry->setText(QStringLiteral("<b>&Ada"));
+    Press("btn_Save");
+    auto* menu = Find<QMenu>(QStringLiteral("Highscore1"));
+    QAccessibleInterface* items = Accessible(menu);
+    ASSERT_EQ(items->childCount(), 3);
+    const QString expected[] = {"", "1. <b>&Ada mit 32 Versuchen", ""};
+    for (int line = 0; line < 3; ++line) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(items->child(line)->text(QAccessible::Name), expected[line]);
+        EXPECT_EQ(menu->actions().at(line)->isEnabled(), !expected[line].isEmpty())
+            << "the keyboard passes over an empty line";
+    }
+}
+
+}  // namespace
+}  // namespace pairfinder::testing
