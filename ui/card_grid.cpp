@@ -129,7 +129,9 @@ void CardGrid::focusInEvent(QFocusEvent* event) {
     if (!Ring) Ring = new FocusRing(this);
     PlaceRing();
     Ring->show();
-    TellCurrentCell();
+    // Qt tells a screen reader of the grid's own focus once this returns; the current cell's comes after it,
+    // so that the reader ends on the card.
+    QMetaObject::invokeMethod(this, &CardGrid::TellCurrentCell, Qt::QueuedConnection);
 }
 
 void CardGrid::focusOutEvent(QFocusEvent* event) {

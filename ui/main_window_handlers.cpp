@@ -55,6 +55,13 @@ void TForm1::Run(layout::Command command, int k, const QString& name) {
             break;
         case layout::Command::TurnCard:
             Game.CardClicked(k);
+            // The first card of a turn is announced too: a reader hears a card's new name only when the
+            // toolkit sends it with the change, which Qt 6.4 does not (it sends the card itself, and Orca 43
+            // drops that).
+            if (Game.Board.CardOpen && Game.Board.FirstCard == k) {
+                const std::string_view face = CellList[static_cast<std::size_t>(k)]->Face().Singular;
+                Speaker->Say(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
+            }
             break;
         case layout::Command::None:
             break;

@@ -360,7 +360,7 @@ TEST_F(KeyboardTest, EveryTurnAndTheEndOfTheGameAreAnnouncedInOnePiece) {
     const int first = HiddenCard();
     const int stranger = StrangerTo(first);
     ClickCell(first);
-    EXPECT_EQ(Announced(), "") << "the first card of a turn is said by its own name";
+    EXPECT_EQ(Announced(), FaceName(first)) << "the first card of a turn is announced by its face";
     ClickCell(stranger);
     EXPECT_EQ(Announced(),
               QStringLiteral("%1 und %2: kein Paar. Versuche: 1").arg(FaceName(first), FaceName(stranger)));
