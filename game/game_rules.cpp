@@ -120,6 +120,13 @@ void GameRules::ChooseFaceSet(int index) {
     NewGame();
 }
 
+void GameRules::TableChanged() {
+    if (Board.IsReleased()) return;
+    RankedPlace.reset();
+    Requests.LoadHighscores();
+    Requests.ShowHighscoreMenu();
+}
+
 void GameRules::SaveResult(const std::string& name) {
     if (Board.IsReleased()) return;
     if (RankedPlace) {

@@ -92,6 +92,10 @@ public:
         }
     }
 
+    void TableChanged() {
+        if (!Closed) Game.TableChanged();
+    }
+
     // Where the arrow keys, Home and End take the focus from `from`: over the cards still in play.
     int Move(int from, layout::Step step) const {
         if (!Game.Board.IsPosition(from)) return from;
@@ -244,6 +248,10 @@ EMSCRIPTEN_KEEPALIVE void pf_command(int command, int number, const char* text) 
     pairfinder::web::Guarded([command, number, text] {
         pairfinder::web::ThePage().Run(static_cast<pairfinder::layout::Command>(command), number, text);
     });
+}
+
+EMSCRIPTEN_KEEPALIVE void pf_table_changed() {
+    pairfinder::web::Guarded([] { pairfinder::web::ThePage().TableChanged(); });
 }
 
 EMSCRIPTEN_KEEPALIVE int pf_move(int from, int step) {

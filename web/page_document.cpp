@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "pictures.h"
+#include "arrangements.h"
 #include "spoken_text.h"
+#include "start_failure.h"
 #include "window_layout.h"
 
 namespace pairfinder::web {
@@ -17,6 +19,8 @@ namespace {
 
 using layout::Control;
 using layout::Kind;
+
+std::string PhoneCss(const layout::Arrangement& a);
 
 std::string Number(int n) {
     return std::to_string(n);
@@ -99,15 +103,16 @@ std::string Head() {
            "(connect-src). -->\n"
            "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
            "'wasm-unsafe-eval'; connect-src data:; style-src 'self'; img-src 'self'; font-src data:; "
-           "manifest-src 'self'; base-uri 'none'; form-action 'none'\">\n"
+           "manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, viewport-fit=cover\">\n"
            "<meta name=\"color-scheme\" content=\"light\">\n<meta name=\"theme-color\" content=\"#efefef\">\n"
            "<title>" +
            title +
            "</title>\n<link rel=\"icon\" href=\"pictures/icon.svg\" type=\"image/svg+xml\">\n"
            "<link rel=\"stylesheet\" href=\"fonts.css\">\n<link rel=\"stylesheet\" href=\"pairfinder.css\">\n"
-           "<link rel=\"stylesheet\" href=\"window.css\">\n<script src=\"pairfinder.js\" defer></script>\n"
-           "</head>\n";
+           "<link rel=\"stylesheet\" href=\"window.css\">\n"
+           "<!-- The game's own script, pairfinder.js, is fetched by this one once the first deal is on the screen. -->\n"
+           "<script src=\"boot.js\"></script>\n</head>\n";
 }
 
 std::string MenuItem(std::string_view id, std::string_view text, std::string_view role, const std::string& does,
@@ -209,15 +214,19 @@ std::string ControlHtml(const Control& control) {
 }
 
 // The client area's controls, in the order Tab reaches them: the panels with the buttons first, then the
-// outcome controls; their stacking comes from the style sheet.
+// outcome controls, together in one box above the cards, which a phone's arrangement places as a whole.
 std::string Controls() {
     std::string panels;
+    std::string outcome;
     std::string others;
     for (const Control& control : layout::Controls) {
         if (!control.Parent.empty()) continue;
-        (control.Type == Kind::Panel ? panels : others) += ControlHtml(control);
+        std::string& into = control.Type == Kind::Panel                    ? panels
+                            : control.ShownWhen != layout::Outcome::None ? outcome
+                                                                         : others;
+        into += ControlHtml(control);
     }
-    return panels + others;
+    return panels + "<div id=\"Outcome\" class=\"outcome\">\n" + outcome + "</div>\n" + others;
 }
 
 // The cards as a grid of rows, each card a button named by where it lies and what it shows: the first deal's
@@ -243,6 +252,15 @@ std::string Cards() {
 
 // The error box, modal for the whole page and titled as the program's is; the ended screen, from which a
 // new game starts.
+std::string Failure() {
+    const auto message = [](std::string_view kind, std::string_view text) {
+        return "<p data-failure=\"" + std::string(kind) + "\" hidden>" + Escaped(text) + "</p>";
+    };
+    return "<div id=\"Failure\" class=\"failure\" role=\"alert\" hidden>" + message("webassembly", NoWebAssembly) +
+           message("script", ScriptMissing) + message("stopped", GameStopped) +
+           "</div>\n<noscript><div class=\"failure\">" + Escaped(ScriptMissing) + "</div></noscript>\n";
+}
+
 std::string Boxes() {
     const Control* mix = nullptr;
     for (const Control& control : layout::Controls) {
@@ -296,12 +314,157 @@ std::string ControlCss(const Control& control) {
     if (control.TextFont) rule += " font: " + FontCss(*control.TextFont) + ";";
     if (control.TextInk.From == layout::Ink::WindowText) rule += " color: CanvasText;";
     if (control.TextInk.From == layout::Ink::Own) rule += " color: " + Colour(control.TextInk.Colour) + ";";
-    // The outcome controls lie above the cards; the edit box and the button above the labels too.
-    if (control.ShownWhen != layout::Outcome::None) rule += control.Type == Kind::Label ? " z-index: 1;" : " z-index: 2;";
+    // Among the outcome controls, the edit box and the button lie above the labels.
+    if (control.ShownWhen != layout::Outcome::None && control.Type != Kind::Label) rule += " z-index: 1;";
     return rule + " }\n";
 }
 
+std::string Px(int pixels) {
+    return Number(pixels) + "px";
+}
+
+// Whether a panel shows what the game counts, rather than holding the buttons.
+bool IsCounter(const Control& panel) {
+    for (const Control& child : layout::Controls) {
+        if (child.Parent == panel.Name && child.Showing != layout::Shows::Text) return true;
+    }
+    return false;
+}
+
+// One control in a phone's arrangement: a panel placed below or beside the cards; what lies in a panel or in the
+// outcome laid out by its box, a finger's height where it is pressed or typed into.
+std::string PhoneControlCss(const Control& control, const layout::Arrangement& a, const std::string& gridLeft,
+                            const std::string& gridTop) {
+    const std::string touch = Px(a.Touch);
+    const std::string gap = Px(a.Gap);
+    std::string rule;
+    if (control.Type == Kind::Panel) {
+        const bool counter = IsCounter(control);
+        if (a.PanelsBeside) {
+            const std::string left = "calc(var(--grid-w) + " + gap + ")";
+            const std::string width = "calc(var(--room-w) - var(--grid-w) - " + Px(2 * a.Gap) + ")";
+            rule = counter ? "left: " + left + "; top: " + Px(a.Touch + a.Gap) + "; width: " + width +
+                                 "; height: " + Px(a.Touch + a.Gap) + ";"
+                           : "left: " + left + "; top: " + Px(2 * a.Touch + 3 * a.Gap) + "; width: " + width +
+                                 "; height: auto; bottom: " + gap + "; flex-direction: column;";
+        } else {
+            const std::string top = "calc(" + gridTop + " + var(--grid-h) + " + gap + ")";
+            rule = counter ? "left: " + gridLeft + "; top: " + top + "; width: calc(var(--grid-w) * 0.4 - " +
+                                 Px(a.Gap / 2) + "); height: " + Px(a.PanelRoom) + ";"
+                           : "left: calc(" + gridLeft + " + var(--grid-w) * 0.4 + " + Px(a.Gap / 2) + "); top: " +
+                                 top + "; width: calc(var(--grid-w) * 0.6 - " + Px(a.Gap / 2) + "); height: " +
+                                 Px(a.PanelRoom) + ";";
+        }
+    } else if (!control.Parent.empty() || control.ShownWhen != layout::Outcome::None) {
+        rule = "position: static; width: auto; height: auto; min-width: 0; min-height: 0;";
+        const bool inCounter = !control.Parent.empty() && IsCounter(layout::Find(control.Parent));
+        switch (control.Type) {
+            case Kind::Button:
+                rule += " height: " + touch + "; min-width: 40%; padding: 0 " + Px(2 * a.Gap) + "; font-size: " +
+                        Px(a.Text) + ";";
+                break;
+            case Kind::Edit:
+                rule += " width: 80%; height: " + touch + "; font-size: " + Px(a.Text) + ";";
+                break;
+            case Kind::Logo:
+                if (!a.PanelsBeside) rule += " display: none;";
+                break;
+            case Kind::Label: {
+                // The banner stays the largest text, the counter and the loser's label larger than the rest.
+                const bool banner = control.ShownWhen == layout::Outcome::Finished;
+                const bool large = inCounter || (control.TextFont && control.TextFont->Pixels > layout::WindowFont.Pixels);
+                rule += " font-size: " + Px(banner ? a.BannerText : large ? a.CounterText : a.Text) + ";";
+                if (control.ShownWhen != layout::Outcome::None)
+                    rule += " white-space: normal; text-align: center; padding: 0 " + gap + ";";
+                if (inCounter) rule += " background: transparent;";
+                break;
+            }
+            case Kind::Panel:
+                break;
+        }
+    }
+    return rule.empty() ? std::string() : "#" + std::string(control.Name) + " { " + rule + " }\n";
+}
+
+// A phone's arrangement: the same elements, placed for the screen instead of scaled. The cards fill the width
+// (upright) or the height (on its side), each card's button a whole pitch of the grid with its picture inside,
+// as the window's gap keeps it; the panels in a row below or a column beside; the menus, buttons and name
+// entry a finger's height; the outcome over the cards, which are all gone when it shows.
+std::string PhoneCss(const layout::Arrangement& a) {
+    const std::string touch = Px(a.Touch);
+    const std::string gap = Px(a.Gap);
+    const int columns = metrics::CardColumns;
+    const int rows = layout::CellCount / columns;
+    // The cards' pitch: as much as the screen gives them beside the menu bar and the panels.
+    const std::string across = a.PanelsBeside ? "calc((var(--room-w) - " + Px(a.PanelRoom + a.Gap) + ") / " +
+                                                    Number(columns) + ")"
+                                              : "calc(var(--room-w) / " + Number(columns) + ")";
+    const std::string down = a.PanelsBeside ? "calc(var(--room-h) / " + Number(rows) + ")"
+                                            : "calc((var(--room-h) - " + Px(a.Touch + a.PanelRoom + a.Gap) +
+                                                  ") / " + Number(rows) + ")";
+    std::string css = "\n/* " + std::string(a.Name) + " */\n@media " + std::string(a.Media) + " {\n";
+    css += ".window { --room-w: calc(100vw - env(safe-area-inset-left, 0px) - env(safe-area-inset-right, 0px)); "
+           "--room-h: calc(100dvh - env(safe-area-inset-top, 0px) - env(safe-area-inset-bottom, 0px)); "
+           "--u: calc(" + Number(a.Text) + "px / " + Number(layout::WindowFont.Pixels) + "); --pitch: min(" +
+           across + ", " + down + "); --grid-w: calc(" + Number(columns) + " * var(--pitch)); --grid-h: calc(" +
+           Number(rows) + " * var(--pitch)); left: env(safe-area-inset-left, 0px); top: "
+           "env(safe-area-inset-top, 0px); width: var(--room-w); height: var(--room-h); font-size: " + Px(a.Text) +
+           "; box-shadow: none; }\n";
+    // Where the cards and the panels begin.
+    const std::string gridLeft = a.PanelsBeside ? "0px" : "calc((var(--room-w) - var(--grid-w)) / 2)";
+    // Upright, the cards and the panels below them stand in the middle of the room under the menu bar.
+    const std::string gridTop = a.PanelsBeside
+                                    ? "calc((var(--room-h) - var(--grid-h)) / 2)"
+                                    : "max(0px, calc((var(--room-h) - var(--grid-h) - " +
+                                          Px(a.Touch + a.Gap + a.PanelRoom) + ") / 2))";
+    const std::string side = "calc(var(--grid-w) + " + gap + ")";
+    css += ".menubar { height: " + touch + "; padding-left: 0; " +
+           (a.PanelsBeside ? "left: " + side + "; right: " + gap + "; " : std::string()) + "}\n";
+    css += ".menubar .title { line-height: " + touch + "; padding: 0 " + Px(a.Gap + 4) + "; }\n";
+    css += ".popup .item { height: " + touch + "; }\n";
+    css += ".client { top: " + (a.PanelsBeside ? std::string("0px") : touch) +
+           "; }\n.canvas { width: 100%; height: 100%; }\n";
+    css += ".cards, .outcome { left: " + gridLeft + "; top: " + gridTop +
+           "; width: var(--grid-w); height: var(--grid-h); }\n";
+    css += ".row { top: calc(var(--row) * var(--pitch)); height: var(--pitch); }\n"
+           ".gridcell { left: calc(var(--column) * var(--pitch)); width: var(--pitch); height: var(--pitch); }\n";
+    // The picture keeps the window's proportion of card to gap.
+    css += ".cell img { box-sizing: border-box; padding: calc(var(--pitch) * " +
+           Number(metrics::CardPitch - metrics::CardSize) + " / " + Number(2 * metrics::CardPitch) + "); }\n";
+    // The panels: the counter's and the buttons', their contents in a row or a column of their own; the outcome
+    // a column in the middle of the emptied cards. Each control's rule replaces the window's rule for it.
+    css += ".panel { display: flex; align-items: center; justify-content: space-evenly; gap: " + gap + "; }\n"
+           ".outcome { display: flex; flex-direction: column; align-items: center; justify-content: center; gap: " +
+           gap + "; }\n.panel > [hidden], .outcome > [hidden] { display: none; }\n";
+    for (const Control& control : layout::Controls) css += PhoneControlCss(control, a, gridLeft, gridTop);
+    // The boxes outside the window: the error box and the ended screen.
+    css += ".message-box { font-size: " + Px(a.Text) + "; }\n.message-box .button, .ended .button { height: " +
+           touch + "; width: auto; min-width: " + Px(3 * a.Touch) + "; }\n";
+    return css + "}\n";
+}
+
 }  // namespace
+
+std::string ArrangementsJson() {
+    const auto shape = [](layout::Shape is) {
+        for (const layout::Arrangement& a : layout::PhoneArrangements) {
+            if (a.Is == is) return "\"" + std::string(a.Name) + "\"";
+        }
+        return std::string("\"window\"");
+    };
+    std::string json = "{\"phones\": [";
+    for (const layout::Arrangement& a : layout::PhoneArrangements) {
+        json += std::string(&a == layout::PhoneArrangements.data() ? "" : ", ") + "{\"name\": " + shape(a.Is) +
+                ", \"text\": " + Number(a.Text) + ", \"touch\": " + Number(a.Touch) + "}";
+    }
+    json += "], \"screens\": [";
+    for (const layout::Screen& screen : layout::MeasuredScreens) {
+        json += std::string(&screen == layout::MeasuredScreens.data() ? "" : ", ") + "{\"width\": " +
+                Number(screen.Width) + ", \"height\": " + Number(screen.Height) + ", \"gets\": " +
+                shape(screen.Gets) + ", \"leastCard\": " + Number(screen.LeastCard) + "}";
+    }
+    return json + "]}\n";
+}
 
 // The whole page is the game: one main landmark, headed by the window's caption, which the window's frame would
 // show and the page keeps for a screen reader alone.
@@ -310,7 +473,7 @@ std::string PageHtml() {
            "</h1>\n<div id=\"Form1\" class=\"window\">\n" + Menus() +
            "<div id=\"ClientArea\" class=\"client\"><div id=\"Canvas\" class=\"canvas\">\n" + Controls() + Cards() +
            "</div></div>\n</div>\n<div id=\"Announcer\" class=\"unseen\" aria-live=\"polite\"></div>\n" + Boxes() +
-           "</main>\n</body>\n</html>\n";
+           Failure() + "</main>\n</body>\n</html>\n";
 }
 
 std::string WindowCss() {
@@ -345,6 +508,7 @@ std::string WindowCss() {
                Number(control.Geometry.Height) + "px; }\n";
     }
     css += ".ended img { width: " + Number(2 * logo.Width) + "px; height: " + Number(2 * logo.Height) + "px; }\n";
+    for (const layout::Arrangement& arrangement : layout::PhoneArrangements) css += PhoneCss(arrangement);
     return css;
 }
 

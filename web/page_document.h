@@ -15,4 +15,7 @@ std::string PageHtml();
 // window.css: where each control lies and how large it is, its font and colour, as the table gives them.
 std::string WindowCss();
 
+// The phones' arrangements and the screens they are measured on, for the page's tests to read.
+std::string ArrangementsJson();
+
 }  // namespace pairfinder::web

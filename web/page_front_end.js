@@ -20,10 +20,15 @@
     }));
     // The keys that move over the cards, by the number the game's side knows each way by.
     const steps = cardGrid.dataset.steps.split(' ');
-    // The game's side is running; presses that come before are played once it is.
+    // The page's first script (boot.js) kept the presses made before this one arrived; from here on this one
+    // keeps them until the game's side is running, and then plays them in order.
+    const boot = window.pairfinderBoot || { presses: [], fail() {} };
+    boot.taken = true;
+    let waiting = boot.presses;
     let started = false;
     let ended = false;
-    let waiting = [];
+    // The runtime stopped: every press says so in the error box instead of failing silently.
+    let stopped = false;
     let openMenus = [];
     // Where the keyboard focus was before a menu or the error box took it.
     let focusBeforeMenu = null;
@@ -44,6 +49,10 @@
     // The player pressed a card, a button or a menu item: the game's side does what its data says.
     function press(node) {
         closeMenus(false);
+        if (stopped) {
+            Module.frontEnd.showError(document.title, document.querySelector('[data-failure="stopped"]').textContent);
+            return;
+        }
         if (!started) {
             waiting.push(node);
             return;
@@ -66,7 +75,7 @@
         const target = event.target;
         if (!(target instanceof Element)) return;
         const title = target.closest('.menubar .title');
-        if (title) {
+        if (title && started) {
             if (openMenus.length && openMenus[0].title === title) closeMenus(true);
             else openMenu(title, false);
             return;
@@ -92,10 +101,11 @@
         return [...popup.querySelectorAll(':scope > .item')].filter((item) => item.getAttribute('aria-hidden') !== 'true');
     }
 
+    // A menu opens where its opener says, moved back inside the window where the screen is too narrow for it.
     function show(opener, popup, left, top) {
-        popup.style.left = left + 'px';
-        popup.style.top = top + 'px';
         popup.hidden = false;
+        popup.style.left = Math.max(0, Math.min(left, form.clientWidth - popup.offsetWidth)) + 'px';
+        popup.style.top = Math.max(0, Math.min(top, form.clientHeight - popup.offsetHeight)) + 'px';
         opener.classList.add('open');
         opener.setAttribute('aria-expanded', 'true');
         openMenus.push({ title: opener, popup });
@@ -105,7 +115,7 @@
         const keep = openMenus.length ? focusBeforeMenu : document.activeElement;
         closeMenus(false);
         focusBeforeMenu = keep;
-        show(title, popupOf(title), title.offsetLeft, menuBar.offsetHeight);
+        show(title, popupOf(title), menuBar.offsetLeft + title.offsetLeft, menuBar.offsetTop + menuBar.offsetHeight);
         if (focusFirst) itemsOf(openMenus[0].popup)[0].focus();
     }
 
@@ -344,19 +354,6 @@
     }
 
     function start() {
-        errorBox.querySelector('button').addEventListener('click', closeError);
-        errorBox.addEventListener('cancel', (event) => {
-            event.preventDefault();
-            closeError();
-        });
-        byId('Restart').addEventListener('click', () => window.location.reload());
-        // A phone can put the game on its home screen; a page opened from disk has no manifest to offer.
-        if (window.location.protocol !== 'file:') {
-            const manifest = document.createElement('link');
-            manifest.rel = 'manifest';
-            manifest.href = 'manifest.webmanifest';
-            document.head.appendChild(manifest);
-        }
         started = true;
         _pf_start();
         // What the player pressed while the game was on its way is played now, in order.
@@ -367,6 +364,30 @@
         prefetch();
     }
 
+    // The runtime stopped (its WebAssembly would not start, or it aborted): the page says so, and from then on
+    // every press does too. What the runtime reports of it goes to the console as a warning, since the page has
+    // handled it.
+    Module.onAbort = () => {
+        stopped = true;
+        boot.fail('stopped');
+    };
+    Module.printErr = (text) => console.warn(text);
+    window.addEventListener('unhandledrejection', (event) => {
+        if (stopped) event.preventDefault();
+    });
+
+    // Another tab of the page stored the highscore table: this one reads it again at once, so that its menu
+    // shows it and its next save ranks into it.
+    window.addEventListener('storage', (event) => {
+        if (started && !ended && !stopped && event.storageArea === window.localStorage) _pf_table_changed();
+    });
+
+    errorBox.querySelector('button').addEventListener('click', closeError);
+    errorBox.addEventListener('cancel', (event) => {
+        event.preventDefault();
+        closeError();
+    });
+    byId('Restart').addEventListener('click', () => window.location.reload());
     document.addEventListener('click', onClick);
     document.addEventListener('keydown', onKey);
     document.addEventListener('focusin', onFocus);

@@ -1,5 +1,5 @@
-// Writes the page's index.html and window.css, from the layout table, into the folder it is given; the build
-// runs it under Node.
+// Writes the page's index.html and window.css, from the layout table, into the folder it is given, with
+// arrangements.json for the page's tests; the build runs it under Node.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     return Write(folder + "/index.html", pairfinder::web::PageHtml()) &&
-                   Write(folder + "/window.css", pairfinder::web::WindowCss())
+                   Write(folder + "/window.css", pairfinder::web::WindowCss()) &&
+                   Write(folder + "/arrangements.json", pairfinder::web::ArrangementsJson())
                ? 0
                : 1;
 }

@@ -468,6 +468,30 @@ TEST_F(GameRulesTest, ANewGameAfterAFailedSaveRanksTheNextResultAfresh) {
     EXPECT_EQ(Window.Stored, Table({"Ann", "Ben", "Old"}, {20, 32, 40}));
 }
 
+TEST_F(GameRulesTest, ATableStoredElsewhereMeanwhileIsReadAgainAndTheNextSaveRanksIntoIt) {
+    // Before a save, and after one that failed: either way the next save ranks this result into the table
+    // another game stored meanwhile, once.
+    for (const int failures : {0, 1}) {
+        SCOPED_TRACE(std::to_string(failures) + " failed stores");
+        StartWithStore(Table({"Ann", " ", " "}, {20, -1, -1}));
+        PlayAPerfectGame();
+        Window.FailStores = failures;
+        if (failures) {
+            EXPECT_THROW(Game.SaveResult("Bo"), std::runtime_error);
+        }
+        Window.Take();
+
+        Window.Stored = Table({"Ann", "Cy", " "}, {20, 30, -1});
+        Game.TableChanged();
+        EXPECT_EQ(Window.Take(), (Calls{"LoadHighscores", "ShowHighscoreMenu"}));
+        EXPECT_EQ(Game.Highscores, Window.Stored);
+        EXPECT_TRUE(Game.IsFinished()) << "the finished board waits for its save";
+
+        Game.SaveResult("Bo");
+        EXPECT_EQ(Window.Stored, Table({"Ann", "Cy", "Bo"}, {20, 30, 32}));
+    }
+}
+
 TEST_F(GameRulesTest, AResultWithoutAPlaceStoresTheTableUnchanged) {
     const auto full = Table({"Ann", "Bea", "Cy"}, {10, 11, 12});
     StartWithStore(full);
@@ -492,6 +516,7 @@ TEST_F(GameRulesTest, AReleasedBoardIgnoresEverything) {
     Game.ChooseBack(1);
     Game.ChooseFaceSet(1);
     Game.SaveResult("Anna");
+    Game.TableChanged();
     EXPECT_TRUE(Window.Take().empty());
     EXPECT_FALSE(Game.IsFinished());
     EXPECT_EQ(Game.Highscores, HighscoreTable{});
