@@ -13,6 +13,8 @@ With --wine the Windows program runs under Wine, in a Wine prefix of its own, ag
    title, and once it is closed the cards still turn over.
 3. Under Wine: started maximised (`wine start /max`), the window is maximised with the layout in its
    top-left corner, and it carries the icon from the program file's resources.
+4. Under Wine: a whole game by keys alone, watched by the focus outline on the screen: Tab to the cards, the arrow
+   keys to each card, Enter to turn it; the keyboard is in the name entry at the end, Tab and Space save, Alt+E ends.
 
 With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
 and the name entry) and highscore-menu.png.
@@ -359,6 +361,71 @@ class Player:
         return self.game.wait(DEADLINE)
 
 
+class KeyboardPlayer(Player):
+    """A player who reaches the cards with Tab, moves over them with the arrow keys and turns them with Enter,
+    finding the card the keyboard is on by the outline round it."""
+
+    def __init__(self, platform, screen):
+        super().__init__(platform, screen)
+        self.here = None
+
+    def outlined(self, pixels):
+        """The card with the focus outline, black outside white, in the gap to its left; None for none."""
+        for p in range(CELLS):
+            x, y = cell_origin(p)
+            row = (y + self.menu + CELL // 2) * self.width
+            black, white = pixels[(row + x - 4) * 3:(row + x - 3) * 3], pixels[(row + x - 2) * 3:(row + x - 1) * 3]
+            if black == bytes(3) and white == bytes((255, 255, 255)):
+                return p
+        return None
+
+    def outline_moved(self, what):
+        before = self.here
+        pixels = self.settled(lambda pixels: self.outlined(pixels) not in (None, before), what)
+        self.here = self.outlined(pixels)
+        return self.here
+
+    def drawn(self):
+        pixels = super().drawn()
+        for _ in range(6):
+            self.key("Tab")
+            time.sleep(SETTLE)
+            self.here = self.outlined(self.shot())
+            if self.here is not None:
+                return pixels
+        fail("Tab never reached the cards")
+
+    def picture(self, pixels, p):
+        # Below the last row the outline lies on the card's edge: a card is known by what lies above it, with room
+        # for a menu bar measured a pixel short.
+        x, y = cell_origin(p)
+        y += self.menu
+        digest = hashlib.sha1()
+        for row in range(y, y + CELL - 8):
+            start = (row * self.width + x) * 3
+            digest.update(pixels[start:start + CELL * 3])
+        return digest.hexdigest()
+
+    def click_cell(self, p):
+        by_rows = True
+        while self.here != p:
+            row, target = self.here // COLUMNS, p // COLUMNS
+            if by_rows and row != target:
+                key = "Down" if row < target else "Up"
+            else:
+                key = "Right" if self.here < p else "Left"
+            self.run("xdotool", "key", key)
+            moved = self.outline_moved(f"{key} from card {self.here} moved the outline nowhere")
+            # Down and Up may pass the row over empty cells; then the cards are walked in reading order.
+            if by_rows and row != target and (moved // COLUMNS - target) * (row - target) < 0:
+                by_rows = False
+        self.run("xdotool", "key", "Return")
+
+    def end(self):
+        self.key("alt+e")
+        return self.game.wait(DEADLINE)
+
+
 def cell_origin(p):
     return MARGIN + PITCH * (p % COLUMNS), MARGIN + PITCH * (p // COLUMNS)
 
@@ -528,6 +595,24 @@ def icon_matches_resource(player):
     print(f"the window carries the program file's {width} x {height} icon")
 
 
+def keyboard_game(platform, screen):
+    player = KeyboardPlayer(platform, screen).open()
+    try:
+        attempts = play(player, None)
+        print(f"all 32 pairs found in {attempts} attempts by keys alone")
+        # The keyboard went on to the name entry with the last pair.
+        player.run("xdotool", "type", "--delay", "20", NAME)
+        player.run("xdotool", "key", "Tab", "space")
+        wait_until(lambda: platform.registry().get("iErster") == ("REG_DWORD", attempts),
+                   f"the registry did not hold the result saved by keys: {platform.registry()}")
+        print(f"the keyboard was in the name entry; Tab and Space saved {NAME} with {attempts} attempts")
+        if player.end() != 0:
+            fail(f"Alt+E ended the program with {player.game.returncode}")
+        print("Alt+E ended the program with 0")
+    finally:
+        player.close()
+
+
 def on_own_screen(make_platform, scenario):
     """Runs scenario(platform, screen) on an Xvfb of its own with a work folder of its own, and ends the program,
     Wine and Xvfb however it ends, also when a test runner that gives up on it stops it with SIGTERM."""
@@ -557,6 +642,7 @@ def main():
         broken_store(platform, screen)
         if wine:
             started_maximised(platform, screen)
+            keyboard_game(platform, screen)
     on_own_screen(lambda work, screen: Wine(program, work, screen.display) if wine else Linux(program, work),
                   scenarios)
 
