@@ -198,22 +198,12 @@ class KeyPlayer(xvfb.Player):
         return None
 
     def move_to(self, p):
-        here = self.cell_in_focus()
-        by_rows = True
-        while here != p:
-            row, target = here // COLUMNS, p // COLUMNS
-            if by_rows and row != target:
-                key = "Down" if row < target else "Up"
-            else:
-                key = "Right" if here < p else "Left"
+        def step(key, here):
             mark = len(self.ears.events)
             self.key(key)
-            moved = self.ears.wait(lambda: self.cell_in_focus(mark) is not None and self.cell_in_focus(mark) + 1,
-                                   f"{key} from card {here} moved nothing", STEP) - 1
-            # Down and Up may pass the row over empty cells; then the cards are walked in reading order.
-            if by_rows and row != target and (moved // COLUMNS - target) * (row - target) < 0:
-                by_rows = False
-            here = moved
+            return self.ears.wait(lambda: self.cell_in_focus(mark) is not None and self.cell_in_focus(mark) + 1,
+                                  f"{key} from card {here} moved nothing", STEP) - 1
+        xvfb.walk(self.cell_in_focus(), p, step)
 
     def click_cell(self, p):
         self.move_to(p)

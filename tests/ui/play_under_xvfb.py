@@ -407,23 +407,33 @@ class KeyboardPlayer(Player):
         return digest.hexdigest()
 
     def click_cell(self, p):
-        by_rows = True
-        while self.here != p:
-            row, target = self.here // COLUMNS, p // COLUMNS
-            if by_rows and row != target:
-                key = "Down" if row < target else "Up"
-            else:
-                key = "Right" if self.here < p else "Left"
+        def step(key, here):
             self.run("xdotool", "key", key)
-            moved = self.outline_moved(f"{key} from card {self.here} moved the outline nowhere")
-            # Down and Up may pass the row over empty cells; then the cards are walked in reading order.
-            if by_rows and row != target and (moved // COLUMNS - target) * (row - target) < 0:
-                by_rows = False
+            return self.outline_moved(f"{key} from card {here} moved the outline nowhere")
+        self.here = walk(self.here, p, step)
         self.run("xdotool", "key", "Return")
 
     def end(self):
         self.key("alt+e")
         return self.game.wait(DEADLINE)
+
+
+def walk(here, p, step):
+    """Takes the keyboard from card `here` to card p with the arrow keys: step(key, here) presses one and returns
+    the card the keyboard is on then. Down and Up go row by row; where one passes the row over empty cells, the
+    cards are walked in reading order with Right and Left instead."""
+    by_rows = True
+    while here != p:
+        row, target = here // COLUMNS, p // COLUMNS
+        if by_rows and row != target:
+            key = "Down" if row < target else "Up"
+        else:
+            key = "Right" if here < p else "Left"
+        moved = step(key, here)
+        if by_rows and row != target and (moved // COLUMNS - target) * (row - target) < 0:
+            by_rows = False
+        here = moved
+    return here
 
 
 def cell_origin(p):
