@@ -1,5 +1,6 @@
 // How an error reaches the player: the title and full-stop rules, the message box, and a window that goes on.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -75,6 +76,7 @@ public:
     QList<QAbstractButton*>::size_type Buttons = 0;
     Qt::WindowModality Modality = Qt::NonModal;
     Qt::TextFormat Format = Qt::AutoText;
+    QAccessible::Role Role = QAccessible::NoRole;
     int Seen = 0;
 
     BoxWatcher() {
@@ -89,6 +91,7 @@ public:
             Buttons = box->buttons().size();
             Modality = box->windowModality();
             Format = box->textFormat();
+            if (QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box)) Role = read->role();
             box->button(QMessageBox::Ok)->click();
         });
         Poll.start();
@@ -108,6 +111,7 @@ TEST(ErrorBoxTest, ShowsTheMessageWithItsFullStopUnderTheApplicationTitle) {
     EXPECT_EQ(watcher.Icon, QMessageBox::Critical);
     EXPECT_EQ(watcher.Buttons, 1);
     EXPECT_EQ(watcher.Modality, Qt::ApplicationModal);
+    EXPECT_EQ(watcher.Role, QAccessible::AlertMessage) << "a screen reader reads the box as an alert";
 }
 
 TEST(ErrorBoxTest, ShowsMarkupAsPlainText) {
@@ -166,6 +170,26 @@ TEST_F(FailingStoreTest, AnErrorInAHandlerShowsTheBoxAndTheWindowGoesOn) {
     FindPairAt(10);
     EXPECT_EQ(Label("lbl_Count")->text(), "1");
     EXPECT_TRUE(Form->isVisible());
+}
+
+TEST_F(FailingStoreTest, AfterTheBoxTheKeyboardIsWhereItWas) {
+    Open(Storage());
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    SetErrorDisplay(ShowErrorBox);
+    for (const char* where : {"CardGrid", "btn_End"}) {
+        SCOPED_TRACE(where);
+        Find<QWidget>(QLatin1String(where))->setFocus(Qt::TabFocusReason);
+        BoxWatcher watcher;
+        Failing = true;
+        // The letter of MIX IT deals anew, which reads the store.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_M);
+        Failing = false;
+        EXPECT_EQ(watcher.Seen, 1);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), where);
+    }
 }
 
 TEST_F(FailingStoreTest, AnErrorInTheFirstGameLeavesTheWindowUpWithItsFacesLoaded) {
