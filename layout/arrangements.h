@@ -26,6 +26,8 @@ struct Arrangement {
     int PanelRoom = 0;
     // Between the cards and the panels, and round the panels' contents.
     int Gap = 0;
+    // Either side of a menu's title in the menu bar, which must fit the panels' column on a phone on its side.
+    int TitlePadding = 0;
     // The attempt counter's text and the finish banner's, larger than the rest.
     int CounterText = 0;
     int BannerText = 0;
@@ -40,6 +42,7 @@ inline constexpr std::array<Arrangement, 2> PhoneArrangements{{
      .Touch = 44,
      .PanelRoom = 64,
      .Gap = 8,
+     .TitlePadding = 12,
      .CounterText = 22,
      .BannerText = 48},
     {.Is = Shape::PhoneLandscape,
@@ -50,6 +53,7 @@ inline constexpr std::array<Arrangement, 2> PhoneArrangements{{
      .Touch = 44,
      .PanelRoom = 220,
      .Gap = 8,
+     .TitlePadding = 6,
      .CounterText = 22,
      .BannerText = 48},
 }};

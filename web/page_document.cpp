@@ -395,7 +395,8 @@ std::string PhoneCss(const layout::Arrangement& a) {
     const std::string gap = Px(a.Gap);
     const int columns = metrics::CardColumns;
     const int rows = layout::CellCount / columns;
-    // The cards' pitch: as much as the screen gives them beside the menu bar and the panels.
+    // The cards' pitch: as much as the screen gives them beside the menu bar and the panels, in whole pixels, so
+    // that every card's picture lies on the screen's pixels and is drawn as sharp as the next one.
     const std::string across = a.PanelsBeside ? "calc((var(--room-w) - " + Px(a.PanelRoom + a.Gap) + ") / " +
                                                     Number(columns) + ")"
                                               : "calc(var(--room-w) / " + Number(columns) + ")";
@@ -405,22 +406,22 @@ std::string PhoneCss(const layout::Arrangement& a) {
     std::string css = "\n/* " + std::string(a.Name) + " */\n@media " + std::string(a.Media) + " {\n";
     css += ".window { --room-w: calc(100vw - env(safe-area-inset-left, 0px) - env(safe-area-inset-right, 0px)); "
            "--room-h: calc(100dvh - env(safe-area-inset-top, 0px) - env(safe-area-inset-bottom, 0px)); "
-           "--u: calc(" + Number(a.Text) + "px / " + Number(layout::WindowFont.Pixels) + "); --pitch: min(" +
-           across + ", " + down + "); --grid-w: calc(" + Number(columns) + " * var(--pitch)); --grid-h: calc(" +
+           "--u: calc(" + Number(a.Text) + "px / " + Number(layout::WindowFont.Pixels) + "); --pitch: round(down, min(" +
+           across + ", " + down + "), 1px); --grid-w: calc(" + Number(columns) + " * var(--pitch)); --grid-h: calc(" +
            Number(rows) + " * var(--pitch)); left: env(safe-area-inset-left, 0px); top: "
            "env(safe-area-inset-top, 0px); width: var(--room-w); height: var(--room-h); font-size: " + Px(a.Text) +
            "; box-shadow: none; }\n";
     // Where the cards and the panels begin.
-    const std::string gridLeft = a.PanelsBeside ? "0px" : "calc((var(--room-w) - var(--grid-w)) / 2)";
+    const std::string gridLeft = a.PanelsBeside ? "0px" : "round(down, calc((var(--room-w) - var(--grid-w)) / 2), 1px)";
     // Upright, the cards and the panels below them stand in the middle of the room under the menu bar.
     const std::string gridTop = a.PanelsBeside
-                                    ? "calc((var(--room-h) - var(--grid-h)) / 2)"
-                                    : "max(0px, calc((var(--room-h) - var(--grid-h) - " +
-                                          Px(a.Touch + a.Gap + a.PanelRoom) + ") / 2))";
+                                    ? "round(down, calc((var(--room-h) - var(--grid-h)) / 2), 1px)"
+                                    : "max(0px, round(down, calc((var(--room-h) - var(--grid-h) - " +
+                                          Px(a.Touch + a.Gap + a.PanelRoom) + ") / 2), 1px))";
     const std::string side = "calc(var(--grid-w) + " + gap + ")";
-    css += ".menubar { height: " + touch + "; padding-left: 0; " +
+    css += ".menubar { box-sizing: content-box; height: " + touch + "; padding-left: 0; " +
            (a.PanelsBeside ? "left: " + side + "; right: " + gap + "; " : std::string()) + "}\n";
-    css += ".menubar .title { line-height: " + touch + "; padding: 0 " + Px(a.Gap + 4) + "; }\n";
+    css += ".menubar .title { line-height: " + touch + "; padding: 0 " + Px(a.TitlePadding) + "; }\n";
     css += ".popup .item { height: " + touch + "; }\n";
     css += ".client { top: " + (a.PanelsBeside ? std::string("0px") : touch) +
            "; }\n.canvas { width: 100%; height: 100%; }\n";
@@ -429,8 +430,8 @@ std::string PhoneCss(const layout::Arrangement& a) {
     css += ".row { top: calc(var(--row) * var(--pitch)); height: var(--pitch); }\n"
            ".gridcell { left: calc(var(--column) * var(--pitch)); width: var(--pitch); height: var(--pitch); }\n";
     // The picture keeps the window's proportion of card to gap.
-    css += ".cell img { box-sizing: border-box; padding: calc(var(--pitch) * " +
-           Number(metrics::CardPitch - metrics::CardSize) + " / " + Number(2 * metrics::CardPitch) + "); }\n";
+    css += ".cell img { box-sizing: border-box; padding: round(calc(var(--pitch) * " +
+           Number(metrics::CardPitch - metrics::CardSize) + " / " + Number(2 * metrics::CardPitch) + "), 1px); }\n";
     // The panels: the counter's and the buttons', their contents in a row or a column of their own; the outcome
     // a column in the middle of the emptied cards. Each control's rule replaces the window's rule for it.
     css += ".panel { display: flex; align-items: center; justify-content: space-evenly; gap: " + gap + "; }\n"

@@ -1,0 +1,401 @@
+"""The page on the devices it is made for, scenarios of play_in_chromium.py (which runs them):
+
+  shapes        every screen the layout measures it on (the build's arrangements.json), with touch and a phone's
+                safe area: the arrangement each must get, no scrolling, everything inside the safe area, every
+                text at least the arrangement's least size, every button and the name entry a finger's height,
+                and every card's clickable area at least as large as that screen asks for
+  phone         a whole game by taps on a phone held upright (390 x 844), turned on its side in mid-game and
+                back with a name half typed: the cards, the count and the name stay as they were
+  offline       served, visited once, the server stopped: a reload plays a whole game from what the service
+                worker kept; a rebuilt folder served later is taken whole, never mixed with the old one
+  installable   served: Chromium's installability check reports nothing
+  failed-loads  without WebAssembly, without the game's script, and with a runtime that aborts: each time the
+                page's own message instead of a blank page, and after the abort a press shows the error box
+"""
+import functools
+import http.server
+import json
+import pathlib
+import shutil
+import subprocess
+import threading
+import time
+
+from PIL import Image, ImageChops, ImageStat
+
+import play_in_chromium as page
+import play_under_xvfb as desktop
+from play_under_xvfb import fail, wait_until
+
+WRITE_OFFLINE = pathlib.Path(__file__).resolve().parents[2] / "web/write_offline.py"
+# A phone's notch and home bar, as an iPhone held upright has them.
+SAFE_AREA = {"top": 47, "topMax": 47, "bottom": 34, "bottomMax": 34, "left": 0, "leftMax": 0, "right": 0,
+             "rightMax": 0}
+NO_SAFE_AREA = {side: 0 for side in ("top", "topMax", "bottom", "bottomMax", "left", "leftMax", "right", "rightMax")}
+TURNED_SAFE_AREA = {"top": 0, "topMax": 0, "bottom": 21, "bottomMax": 21, "left": 47, "leftMax": 47, "right": 47,
+                    "rightMax": 47}
+
+
+def arrangements(page_folder):
+    """What the build declared: the phones' arrangements and the screens the page is measured on."""
+    return json.loads((page_folder.parent / "web/arrangements.json").read_text())
+
+
+def set_screen(browser, width, height, safe_area=None):
+    browser.width, browser.height, browser.ratio, browser.phone = width, height, 2, True
+    browser.prepare_screen()
+    browser.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    browser.cdp("Emulation.setSafeAreaInsetsOverride", {"insets": safe_area or NO_SAFE_AREA})
+
+
+# Every element that shows something, with its box, its text size and whether a finger presses it; the outcome
+# controls and the error box shown for the measure, as they show at the end of a game and after a failed save.
+MEASURE = """
+const shown = (node) => node.getClientRects().length > 0 && getComputedStyle(node).visibility !== 'hidden';
+const boxes = [];
+for (const node of document.querySelectorAll('#Form1 *, #ErrorBox *')) {
+    if (!shown(node)) continue;
+    const r = node.getBoundingClientRect();
+    const text = [...node.childNodes].some((c) => c.nodeType === 3 && c.textContent.trim());
+    boxes.push({id: node.id || node.className, left: r.left, top: r.top, right: r.right, bottom: r.bottom,
+                width: r.width, height: r.height, text, size: parseFloat(getComputedStyle(node).fontSize),
+                pressed: node.matches('button, input, .menubar .title'), card: node.matches('.cell')});
+}
+const root = document.documentElement;
+return {boxes, scroll: [root.scrollWidth, root.scrollHeight, innerWidth, innerHeight],
+        beside: document.getElementById('MainMenu1').getBoundingClientRect().left > 0,
+        phone: getComputedStyle(document.getElementById('Form1')).getPropertyValue('--room-w') !== ''};
+"""
+
+
+def measure(browser, state):
+    return browser.script(state + MEASURE)
+
+
+def scenario_shapes(browser, work, page_folder):
+    declared = arrangements(page_folder)
+    least = {a["name"]: a for a in declared["phones"]}
+    reveal = ("for (const id of ['lbl_ferdisch', 'lbl_Name', 'edt_Name', 'btn_Save']) "
+              "document.getElementById(id).hidden = false;"
+              "document.querySelectorAll('.cell img').forEach((i) => { i.hidden = true; });")
+    error = "Module.frontEnd.showError(document.title, 'Failed to set data for \\'sErster\\'');"
+    for screen in declared["screens"]:
+        width, height, gets = screen["width"], screen["height"], screen["gets"]
+        insets = SAFE_AREA if height > width else TURNED_SAFE_AREA
+        set_screen(browser, width, height, insets if gets != "window" else None)
+        browser.open((page_folder / "index.html").as_uri())
+        problems = []
+        for state, script in (("at the start", ""), ("at the finish", reveal), ("with the error box", error)):
+            seen = measure(browser, script)
+            arrangement = "window" if not seen["phone"] else "phone-landscape" if seen["beside"] else "phone-portrait"
+            if arrangement != gets:
+                fail(f"{width} x {height} got the {arrangement} arrangement, not the {gets} one")
+            scroll_width, scroll_height, inner_width, inner_height = seen["scroll"]
+            if scroll_width > inner_width or scroll_height > inner_height:
+                problems.append(f"{state}: it scrolls ({scroll_width} x {scroll_height})")
+            cards = [b for b in seen["boxes"] if b["card"]]
+            if len(cards) != desktop.CELLS and state == "at the start":
+                problems.append(f"{len(cards)} cards are shown")
+            for card in cards:
+                if min(card["width"], card["height"]) < screen["leastCard"] - 0.01:
+                    problems.append(f"{card['id']} is {card['width']:.1f} x {card['height']:.1f}")
+            if gets == "window":
+                continue
+            rules = least[gets]
+            left, top = insets["left"], insets["top"]
+            right, bottom = width - insets["right"], height - insets["bottom"]
+            for box in seen["boxes"]:
+                if box["id"] == "ErrorBox" or box["width"] == 0:
+                    continue
+                if box["left"] < left - 0.5 or box["top"] < top - 0.5 or box["right"] > right + 0.5 or \
+                        box["bottom"] > bottom + 0.5:
+                    problems.append(f"{state}: {box['id']} leaves the safe area ({box['left']:.0f}, {box['top']:.0f}"
+                                    f", {box['right']:.0f}, {box['bottom']:.0f})")
+                if box["text"] and box["size"] < rules["text"] - 0.01:
+                    problems.append(f"{state}: {box['id']}'s text is {box['size']} px")
+                if box["pressed"] and not box["card"] and box["height"] < rules["touch"] - 0.01:
+                    problems.append(f"{state}: {box['id']} is {box['height']:.1f} px tall")
+        if problems:
+            fail(f"at {width} x {height}: " + "; ".join(sorted(set(problems))[:12]))
+        card = min(min(b["width"], b["height"]) for b in measure(browser, "")["boxes"] if b["id"] == "Image1")
+        print(f"{width} x {height}: the {gets} arrangement, cards {card:.1f} px, nothing scrolls or leaves the safe "
+              f"area" + ("" if gets == "window" else ", every text and pressed control as large as asked"))
+
+
+class TouchPlayer(desktop.Player):
+    """The desktop tests' player on a phone: it finds each card where the page lays it out, taps it, and compares
+    the pictures the screen shows at the device's pixels. A card's picture lies a fraction of a pixel apart from
+    one cell to the next, so two count as the same when their small copies are close. After `turn_at` taps it
+    turns the device with `turn`."""
+
+    def __init__(self, browser, turn_at=None, turn=None):
+        self.browser = browser
+        self.turn_at, self.turn = turn_at, turn
+        self.taps = 0
+
+    def check_running(self):
+        if not self.browser.script("return document.body.classList.contains('ready')"):
+            fail("the page is gone")
+
+    def close(self):
+        pass
+
+    def boxes(self):
+        return self.browser.script("return [...document.querySelectorAll('.cell')].map((n) => {"
+                                   "const r = n.querySelector('img').getBoundingClientRect();"
+                                   "return [r.left, r.top, r.width, r.height]; })")
+
+    def shot(self, keep=None):
+        return Shot(self.browser.screenshot(), self.boxes(), self.browser.ratio)
+
+    def picture(self, shot, p):
+        return shot.picture(p)
+
+    def drawn(self):
+        return self.settled(lambda shot: True, "the cards were not drawn")
+
+    def click_cell(self, p):
+        left, top, width, height = self.boxes()[p]
+        self.browser.tap(left + width / 2, top + height / 2)
+        self.taps += 1
+        if self.taps == self.turn_at:
+            self.turn()
+
+
+class Shot:
+    def __init__(self, image, boxes, ratio):
+        self.image, self.boxes, self.ratio = image, boxes, ratio
+
+    def picture(self, p):
+        left, top, width, height = (round(v * self.ratio) for v in self.boxes[p])
+        return Small(self.image.crop((left, top, left + width, top + height)).resize((24, 24), Image.BOX))
+
+    def __eq__(self, other):
+        return self.boxes == other.boxes and ImageChops.difference(self.image, other.image).getbbox() is None
+
+
+class Small:
+    def __init__(self, image):
+        self.image = image
+
+    def __eq__(self, other):
+        return max(ImageStat.Stat(ImageChops.difference(self.image, other.image)).mean) < 6
+
+    def __hash__(self):
+        return 0
+
+
+def state(browser):
+    """What the page says it is: every card's spoken name, the count, the name entry's text."""
+    return browser.script("return [[...document.querySelectorAll('.cell')].map((n) => n.getAttribute('aria-label')),"
+                          "document.getElementById('lbl_Count').textContent,"
+                          "document.getElementById('edt_Name').value]")
+
+
+def turn(browser, width, height):
+    """The device turned: its screen's metrics change, and the game must go on as it was."""
+    before = state(browser)
+    set_screen(browser, width, height)
+    time.sleep(desktop.SETTLE)
+    if state(browser) != before:
+        fail(f"turning the device to {width} x {height} changed the game")
+    print(f"turned to {width} x {height}: the cards, the count and the name entry are as they were")
+
+
+def scenario_phone(browser, work, page_folder):
+    set_screen(browser, 390, 844)
+    browser.open((page_folder / "index.html").as_uri())
+    back = TouchPlayer(browser).drawn().picture(0)
+    # Turned on its side after twenty taps, the game goes on by taps in the other arrangement.
+    player = TouchPlayer(browser, turn_at=20, turn=functools.partial(turn, browser, 844, 390))
+    attempts = desktop.play(player, None)
+    wait_until(lambda: browser.visible("lbl_ferdisch"), "FERTIG!! was not shown")
+    if browser.text("lbl_Count") != str(attempts):
+        fail(f"the count shows {browser.text('lbl_Count')} after {attempts} attempts by taps")
+    print(f"all 32 pairs found by taps in {attempts} attempts, the device turned after twenty")
+    if back == player.drawn().picture(0):
+        fail("the first card still shows a back at the end of the game")
+    # A name half typed, the device turned back upright, the rest typed: the whole name is saved.
+    entry = browser.node("edt_Name").rect
+    browser.tap(entry["x"] + entry["width"] / 2, entry["y"] + entry["height"] / 2)
+    browser.cdp("Input.insertText", {"text": "Ad"})
+    turn(browser, 390, 844)
+    if browser.script("return document.activeElement.id") != "edt_Name":
+        fail("turning the device took the focus out of the name entry")
+    browser.cdp("Input.insertText", {"text": "a"})
+    save = browser.node("btn_Save").rect
+    browser.tap(save["x"] + save["width"] / 2, save["y"] + save["height"] / 2)
+    wait_until(lambda: not browser.visible("edt_Name"), "a tap on Save did not save")
+    expected = f"1. Ada mit {attempts} Versuchen"
+    if expected not in page.highscore_menu(browser):
+        fail(f"the Highscore menu reads {page.highscore_menu(browser)}, not {expected!r}")
+    print(f"a name half typed before the turn and finished after it is saved: {expected}")
+
+
+# --- Served ---------------------------------------------------------------------------------------------------------
+
+class Server:
+    """A static server of a folder on a fixed loopback port, which can be stopped and started again on the same
+    port with another folder, as a host puts up a new release."""
+
+    def __init__(self, folder):
+        self.port = page.free_port()
+        self.httpd = None
+        self.start(folder)
+
+    def start(self, folder):
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port),
+                                                     functools.partial(page.StaticFiles, directory=str(folder)))
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        if self.httpd:
+            self.httpd.shutdown()
+            self.httpd.server_close()
+            self.httpd = None
+
+    def address(self):
+        return f"http://127.0.0.1:{self.port}/index.html"
+
+
+KEPT = """
+const done = arguments[arguments.length - 1];
+navigator.serviceWorker.ready.then(async (registration) => {
+    const names = await caches.keys();
+    const kept = names.length ? await (await caches.open(names[0])).keys() : [];
+    done({active: !!registration.active, names, kept: kept.length});
+});
+"""
+
+
+WAITING = """
+const done = arguments[arguments.length - 1];
+navigator.serviceWorker.getRegistration().then((registration) => done(!!(registration && registration.waiting)));
+"""
+
+
+def kept(browser):
+    return browser.driver.execute_async_script(KEPT)
+
+
+def release_of(browser):
+    """Which release each of three files of the page came from, by the mark each carries."""
+    return browser.script("return [document.documentElement.dataset.release || 'first',"
+                          "getComputedStyle(document.body).getPropertyValue('--release').trim() || 'first',"
+                          "window.pairfinderRelease || 'first']")
+
+
+def rebuilt(page_folder, work):
+    """The folder as a second release makes it: three of its files changed, and the service worker written anew by
+    the build's own script, with the new files' digest."""
+    folder = work / "second"
+    shutil.copytree(page_folder, folder)
+    index = folder / "index.html"
+    index.write_text(index.read_text().replace('<html lang="de">', '<html lang="de" data-release="second">'))
+    with open(folder / "pairfinder.css", "a") as css:
+        css.write('\nbody { --release: second; }\n')
+    with open(folder / "boot.js", "a") as boot:
+        boot.write("\nwindow.pairfinderRelease = 'second';\n")
+    files = [f"{p.relative_to(folder)}={p}" for p in sorted(folder.rglob("*"))
+             if p.is_file() and p.name not in ("offline.js", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt")]
+    subprocess.run(["/usr/bin/python3", str(WRITE_OFFLINE), str(folder / "offline.js"), *files], check=True)
+    return folder
+
+
+def scenario_offline(browser, work, page_folder):
+    server = Server(page_folder)
+    try:
+        browser.open(server.address())
+        found = wait_until(lambda: (lambda k: k if k["active"] and k["kept"] > 100 else None)(kept(browser)),
+                           "the service worker did not keep the folder")
+        print(f"the first visit kept {found['kept']} files under {found['names'][0]}")
+        server.stop()
+        browser.driver.refresh()
+        browser.open(browser.driver.current_url)
+        page.play_and_finish(browser, work)
+        print("with the server stopped, the reloaded page played a whole game from what was kept")
+        # A second release on the same address: the open page and the next visit are the first release whole;
+        # once no page of it is open, the second takes over, whole.
+        server.start(rebuilt(page_folder, work))
+        browser.open(server.address())
+        if set(release_of(browser)) != {"first"}:
+            fail(f"the first visit after the new release mixed the releases: {release_of(browser)}")
+        wait_until(lambda: browser.driver.execute_async_script(WAITING), "the new release's service worker was not "
+                   "installed beside the old one")
+        # With no page of the first release open any more, the second takes over.
+        browser.driver.get("about:blank")
+        time.sleep(1)
+        browser.open(server.address())
+        if set(release_of(browser)) != {"second"}:
+            fail(f"the second release did not take over whole: {release_of(browser)}")
+        found = kept(browser)
+        if len(found["names"]) != 1:
+            fail(f"the first release's files are still kept beside the second's: {found['names']}")
+        print(f"a new release took over whole once no page of the old one was open: {found['names'][0]}")
+    finally:
+        server.stop()
+
+
+def scenario_installable(browser, work, page_folder):
+    server = Server(page_folder)
+    try:
+        browser.open(server.address())
+        wait_until(lambda: kept(browser)["active"], "the service worker did not start")
+        errors = wait_until(lambda: (lambda e: ["none"] if not e else None)(
+            browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"]) or None,
+            f"Chromium finds the page not installable: {browser.cdp('Page.getInstallabilityErrors')}")
+        manifest = browser.cdp("Page.getAppManifest")
+        icons = json.loads(manifest.get("data") or "{}").get("icons", [])
+        if not any("maskable" in icon.get("purpose", "") for icon in icons):
+            fail(f"the manifest has no maskable icon: {icons}")
+        print(f"Chromium's installability check reports nothing ({errors}); the manifest has "
+              f"{len(icons)} icons, one maskable")
+    finally:
+        server.stop()
+
+
+def failure_shown(browser):
+    return browser.script("const box = document.getElementById('Failure');"
+                          "if (box.hidden) return null;"
+                          "const shown = [...box.children].filter((p) => !p.hidden);"
+                          "return shown.length === 1 ? [shown[0].dataset.failure, shown[0].textContent] : null")
+
+
+def scenario_failed_loads(browser, work, page_folder):
+    missing = []
+    # Without WebAssembly, taken away before the page's own scripts run.
+    script = browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": "delete window.WebAssembly;"})
+    browser.driver.get((page_folder / "index.html").as_uri())
+    kind, text = wait_until(lambda: failure_shown(browser), "no message came without WebAssembly")
+    if kind != "webassembly" or "WebAssembly" not in text:
+        fail(f"without WebAssembly the page says {kind}: {text}")
+    browser.cdp("Page.removeScriptToEvaluateOnNewDocument", script)
+    print(f"without WebAssembly: {text}")
+    # Without the game's script beside the page.
+    folder = work / "without-script"
+    shutil.copytree(page_folder, folder)
+    (folder / "pairfinder.js").unlink()
+    browser.driver.get((folder / "index.html").as_uri())
+    kind, text = wait_until(lambda: failure_shown(browser), "no message came without the script")
+    if kind != "script":
+        fail(f"without the script the page says {kind}: {text}")
+    missing.append("pairfinder.js")
+    print(f"without pairfinder.js: {text}")
+    # A runtime whose WebAssembly will not start aborts: the page says so, and a press shows the error box.
+    script = browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": (
+        "WebAssembly.instantiate = () => Promise.reject(new Error('refused by the test'));"
+        "WebAssembly.instantiateStreaming = WebAssembly.instantiate;")})
+    browser.driver.get((page_folder / "index.html").as_uri())
+    kind, text = wait_until(lambda: failure_shown(browser), "no message came when the runtime aborted")
+    if kind != "stopped":
+        fail(f"after an abort the page says {kind}: {text}")
+    page.PageOnScreen(browser, work).click_cell(0)
+    if page.error_box(browser) != ("Pairfinder", text):
+        fail(f"a press after the abort showed {page.error_box(browser)}")
+    browser.cdp("Page.removeScriptToEvaluateOnNewDocument", script)
+    print(f"an aborted runtime: {text}; a press shows it in the error box")
+    return missing
+
+
+SCENARIOS = {"shapes": scenario_shapes, "phone": scenario_phone, "offline": scenario_offline,
+             "installable": scenario_installable, "failed-loads": scenario_failed_loads}
