@@ -42,7 +42,7 @@ class Session:
         environment = xvfb.program_environment(work, DISPLAY=display)
         self.daemon = subprocess.Popen(["dbus-daemon", "--session", "--print-address", "--nofork"],
                                        env=environment, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                       text=True, start_new_session=True)
+                                       text=True, start_new_session=True, preexec_fn=xvfb.end_with_this_test)
         self.address = self.daemon.stdout.readline().strip()
         if not self.address:
             self.close()
