@@ -7,7 +7,8 @@ Usage: play_in_chromium.py PAGE_FOLDER SCENARIO [DESKTOP_PROGRAM]
 
 Every scenario but the first opens the page from disk (file://).
 
-  served      from a local server: a whole game; at the first Save the storage is full, so the desktop's
+  served      from a local server whose game script comes late: two cards tapped before it are played once it has
+              come; a whole game; at the first Save the storage is full, so the desktop's
               message comes in the error box and the name entry stays; the second Save, under a hostile name,
               lands; the page reloaded, the Highscore menu shows the name as text and nothing of it ran
   loser       a table of three better results stored: a whole game ends with the loser's label, no name entry
@@ -88,9 +89,18 @@ class StaticFiles(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def served(folder):
+class SlowScript(StaticFiles):
+    """A server on a slow line for the game's script, which takes two seconds to come."""
+
+    def do_GET(self):
+        if self.path.startswith("/pairfinder.js"):
+            time.sleep(2)
+        super().do_GET()
+
+
+def served(folder, handler=StaticFiles):
     """A static web server of the folder on a free loopback port, in a thread of this test's."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(StaticFiles, directory=str(folder)))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(handler, directory=str(folder)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -300,9 +310,24 @@ def hand_edit(browser, text):
 
 
 def scenario_served(browser, work, page):
-    server = served(page)
+    server = served(page, SlowScript)
     try:
-        browser.open(f"http://127.0.0.1:{server.server_port}/index.html")
+        # The first deal shows before the game's script arrives; two cards tapped then are played once it has.
+        address = f"http://127.0.0.1:{server.server_port}/index.html"
+        browser.driver.get(address)
+        if browser.script("return document.body.classList.contains('ready')"):
+            fail("the game was ready before its script could have come")
+        player = PageOnScreen(browser, work)
+        player.click_cell(0)
+        player.click_cell(1)
+        wait_until(lambda: browser.script("return document.body.classList.contains('ready')"),
+                   "the game's script did not take over")
+        labels = browser.script("return [1, 2].map((k) => document.getElementById('Image' + k).getAttribute('aria-label'))")
+        if browser.text("lbl_Count") != "1" or any(label.endswith("verdeckt") for label in labels):
+            fail(f"two cards tapped before the game was ready came to {labels}, count {browser.text('lbl_Count')}")
+        print("two cards tapped before the game's script arrived were played once it had: " + "; ".join(labels))
+        browser.driver.refresh()
+        browser.open(address)
         player, attempts = play_and_finish(browser, work)
         browser.script("sessionStorage.setItem('full', 'yes')")
         save(browser, player, "Ada")
