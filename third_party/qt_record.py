@@ -17,7 +17,6 @@ import glob
 import gzip
 import json
 import os
-import re
 import shutil
 import subprocess
 import sys
@@ -182,8 +181,12 @@ class QtRecord:
             if "qt_attribution.json" in files:
                 folder = os.path.relpath(root, self.kept)
                 self.attributions += [(folder, e) for e in read_attribution(os.path.join(root, "qt_attribution.json"))]
-        self.dsc = fields(self.read("source.dsc"))
-        self.copyright = next(s for s in stanzas(self.read("debian/copyright")) if s.get("Files") == "*")
+        # Read by Debian's own parser, imported here: `keep` runs under whichever Python builds Qt.
+        from debian.deb822 import Deb822, Dsc
+        with open(os.path.join(self.kept, "source.dsc"), encoding="utf-8") as f:
+            self.dsc = Dsc(f)
+        with open(os.path.join(self.kept, "debian/copyright"), encoding="utf-8") as f:
+            self.copyright = next(p for p in Deb822.iter_paragraphs(f) if p.get("Files") == "*")
 
     def read(self, relative):
         with open(os.path.join(self.kept, relative), encoding="utf-8") as f:
@@ -199,22 +202,6 @@ class QtRecord:
         if key not in self.sources:
             sys.exit(f"qt_record: {key} is in the program but not in {self.kept}/objects.tsv.gz")
         return self.sources[key]
-
-
-def fields(text):
-    """The fields of one Debian control paragraph; a continued field keeps its lines."""
-    found, name = {}, None
-    for line in text.splitlines():
-        if line[:1] in (" ", "\t") and name:
-            found[name] += "\n" + line.strip()
-        elif ":" in line and not line.startswith("-----"):
-            name, value = line.split(":", 1)
-            found[name] = value.strip()
-    return found
-
-
-def stanzas(text):
-    return [fields(part) for part in re.split(r"\n\s*\n", text)]
 
 
 if __name__ == "__main__":
