@@ -109,10 +109,12 @@ std::string Head() {
            "<title>" +
            title +
            "</title>\n<link rel=\"icon\" href=\"pictures/icon.svg\" type=\"image/svg+xml\">\n"
+           "<!-- The first deal's pictures, fetched beside the style sheets. -->\n"
+           "<link rel=\"preload\" as=\"image\" href=\"" + PictureAddress(pictures::Backs.front()) + "\">\n"
+           "<link rel=\"preload\" as=\"image\" href=\"" + PictureAddress(pictures::Logo) + "\">\n"
            "<link rel=\"stylesheet\" href=\"fonts.css\">\n<link rel=\"stylesheet\" href=\"pairfinder.css\">\n"
-           "<link rel=\"stylesheet\" href=\"window.css\">\n"
            "<!-- The game's own script, pairfinder.js, is fetched by this one once the first deal is on the screen. -->\n"
-           "<script src=\"boot.js\"></script>\n</head>\n";
+           "<script src=\"boot.js\" defer></script>\n</head>\n";
 }
 
 std::string MenuItem(std::string_view id, std::string_view text, std::string_view role, const std::string& does,

@@ -12,7 +12,8 @@ namespace pairfinder::web {
 // something says what in its data-command (and data-number, data-takes), as the table says it.
 std::string PageHtml();
 
-// window.css: where each control lies and how large it is, its font and colour, as the table gives them.
+// The second half of the page's style sheet, after its look: where each control lies and how large it is, its
+// font and colour, as the table gives them, in the window's arrangement and in a phone's.
 std::string WindowCss();
 
 // The phones' arrangements and the screens they are measured on, for the page's tests to read.
