@@ -1,5 +1,5 @@
 // The page's first script, small and loaded at once: it keeps what the player presses while the game is on its
-// way, fetches the game once the first deal is on the screen, keeps the page for offline play when it is served,
+// way, fetches the fonts and the game once the first deal is on the screen, keeps the page for offline play when it is served,
 // and shows the page's own message when the game cannot start here. It holds no text of its own: the messages
 // are in the page.
 (function () {
@@ -39,7 +39,12 @@
     }, true);
 
     window.addEventListener('load', () => {
-        // The game's script comes once the first deal is on the screen: the first view waits for none of it.
+        // The fonts the page carries and the game's script come once the first deal is on the screen: the first
+        // view waits for neither, and shows its texts in the fonts the system has until the page's own arrive.
+        const fonts = document.createElement('link');
+        fonts.rel = 'stylesheet';
+        fonts.href = 'fonts.css';
+        document.head.appendChild(fonts);
         const script = document.createElement('script');
         script.src = 'pairfinder.js';
         document.head.appendChild(script);

@@ -112,8 +112,9 @@ std::string Head() {
            "<!-- The first deal's pictures, fetched beside the style sheets. -->\n"
            "<link rel=\"preload\" as=\"image\" href=\"" + PictureAddress(pictures::Backs.front()) + "\">\n"
            "<link rel=\"preload\" as=\"image\" href=\"" + PictureAddress(pictures::Logo) + "\">\n"
-           "<link rel=\"stylesheet\" href=\"fonts.css\">\n<link rel=\"stylesheet\" href=\"pairfinder.css\">\n"
-           "<!-- The game's own script, pairfinder.js, is fetched by this one once the first deal is on the screen. -->\n"
+           "<link rel=\"stylesheet\" href=\"pairfinder.css\">\n"
+           "<!-- The fonts the page carries (fonts.css) and the game's own script (pairfinder.js) are fetched by this one\n"
+           "     once the first deal is on the screen, which shows in the fonts the system has meanwhile. -->\n"
            "<script src=\"boot.js\" defer></script>\n</head>\n";
 }
 
