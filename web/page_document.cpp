@@ -204,7 +204,8 @@ std::string ControlHtml(const Control& control) {
         case Kind::Panel:
             break;
     }
-    // A panel whose labels show what the game counts is a status: a screen reader says it when it changes.
+    // A panel whose labels show what the game counts is a status, which a screen reader reads when asked; it is
+    // not said on its own when it changes, since every turn's announcement ends with the count already.
     bool status = false;
     std::string children;
     for (const Control& child : layout::Controls) {
@@ -212,7 +213,7 @@ std::string ControlHtml(const Control& control) {
         status = status || child.Showing != layout::Shows::Text;
         children += ControlHtml(child);
     }
-    return "<div " + id + " class=\"panel\"" + (status ? " role=\"status\" aria-atomic=\"true\"" : "") + ">\n" +
+    return "<div " + id + " class=\"panel\"" + (status ? " role=\"status\" aria-live=\"off\" aria-atomic=\"true\"" : "") + ">\n" +
            children + "</div>\n";
 }
 

@@ -498,6 +498,18 @@ class Spoken:
                 cards[(int(spoken[1]) - 1) * desktop.COLUMNS + int(spoken[2]) - 1] = spoken[3]
         return cards
 
+    def text(self, node):
+        """The words inside a node, as a screen reader reads them out."""
+        by_id = {n["nodeId"]: n for n in self.nodes}
+        if node.get("role", {}).get("value") == "StaticText":
+            return self.name(node)
+        return " ".join(filter(None, (self.text(by_id[c]) for c in node.get("childIds", []) if c in by_id)))
+
+    def status(self):
+        """What the page's status says: the attempt count, under its label."""
+        found = [n for n in self.nodes if n.get("role", {}).get("value") == "status"]
+        return self.text(found[0]) if found else None
+
     def live(self):
         """What the polite live region holds: the last announcement."""
         for node in self.nodes:
@@ -600,6 +612,8 @@ class KeyboardPlayer:
         """After the second card the live region says what the turn came to, with the count."""
         count = self.browser.text("lbl_Count")
         said = Spoken(self.browser).live()
+        if Spoken(self.browser).status() != f"Versuche: {count}":
+            fail(f"the status reads {Spoken(self.browser).status()!r}, not the count")
         if cards[second] == "leer":
             if not re.fullmatch(f"Zwei .+: ein Paar\\. Versuche: {count}", said or ""):
                 fail(f"a found pair was announced as {said!r}")
