@@ -184,28 +184,28 @@ inline constexpr std::array<Control, 12> Controls{{
      .Showing = Shows::Attempts},
 }};
 
-// The control of that name; the table names every control the front ends look up.
-constexpr const Control& Find(std::string_view name) {
+// The first control of the table that `is` picks; the table holds every control the front ends look up.
+template <typename Picks>
+constexpr const Control& FindWhere(Picks is) {
     for (const Control& control : Controls) {
-        if (control.Name == name) return control;
+        if (is(control)) return control;
     }
-    throw "no control of that name in the layout";
+    throw "no such control in the layout";
+}
+
+// The control of that name.
+constexpr const Control& Find(std::string_view name) {
+    return FindWhere([name](const Control& control) { return control.Name == name; });
 }
 
 // The control that shows what the game sets there, such as the attempt count.
 constexpr const Control& Showing(Shows what) {
-    for (const Control& control : Controls) {
-        if (control.Showing == what) return control;
-    }
-    throw "no control shows that";
+    return FindWhere([what](const Control& control) { return control.Showing == what; });
 }
 
 // The logo between the buttons.
 constexpr const Control& Logo() {
-    for (const Control& control : Controls) {
-        if (control.Type == Kind::Logo) return control;
-    }
-    throw "no logo in the layout";
+    return FindWhere([](const Control& control) { return control.Type == Kind::Logo; });
 }
 
 // The application icon's side: one picture, which the window system scales down for its smaller sizes.

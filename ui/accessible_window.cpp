@@ -8,6 +8,7 @@
 
 #include "card_cell.h"
 #include "card_grid.h"
+#include "qt_text.h"
 #include "spoken_text.h"
 
 namespace pairfinder {
@@ -15,14 +16,6 @@ namespace pairfinder {
 namespace {
 
 constexpr char StatusProperty[] = "pairfinderStatus";
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 CardGrid* GridOf(const CardCell* cell) {
     return qobject_cast<CardGrid*>(cell->parentWidget());
@@ -125,13 +118,13 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
     return nullptr;
 }
 
-void Notify(QWidget& widget, QAccessible::Event type) {
+}  // namespace
+
+void NotifyReader(QObject& object, QAccessible::Event type) {
     if (!QAccessible::isActive()) return;
-    QAccessibleEvent event(&widget, type);
+    QAccessibleEvent event(&object, type);
     QAccessible::updateAccessibility(&event);
 }
-
-}  // namespace
 
 void InstallAccessibleInterfaces() {
     static const bool installed = [] {
@@ -146,7 +139,7 @@ void MarkAsStatus(QWidget& panel) {
 }
 
 void StatusChanged(QWidget& panel) {
-    Notify(panel, QAccessible::NameChanged);
+    NotifyReader(panel, QAccessible::NameChanged);
 }
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
@@ -168,8 +161,8 @@ void Announcer::Flush() {
     if (Pending.isEmpty()) return;
     Announced = std::exchange(Pending, QString());
     // A notification is spoken as it comes into view; its new name first, so that the reader has it.
-    Notify(*this, QAccessible::NameChanged);
-    Notify(*this, QAccessible::ObjectShow);
+    NotifyReader(*this, QAccessible::NameChanged);
+    NotifyReader(*this, QAccessible::ObjectShow);
 }
 
 }  // namespace pairfinder

@@ -2,6 +2,7 @@
 // the attempt counter as a status, and an announcer that says what a turn came to.
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 #include <QWidget>
 
@@ -10,6 +11,10 @@ namespace pairfinder {
 // Lets Qt make the window's own accessible interfaces. They are made only when an assistive technology asks
 // for them, so a window nobody reads pays nothing but this one call.
 void InstallAccessibleInterfaces();
+
+// Tells a screen reader of a change to the object, when one listens: asking costs nothing, while the event
+// itself would make the object's accessible interface.
+void NotifyReader(QObject& object, QAccessible::Event type);
 
 // Marks a panel as a status whose name is its labels' texts, "Versuche: 7", and tells a listener when that
 // changes.

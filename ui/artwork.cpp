@@ -7,14 +7,13 @@
 
 namespace pairfinder::artwork {
 
-namespace {
-
-// A compiled-in picture's resource path: ":/faces1/face00.png" for assets/faces1/face00.svg.
 QString PathOf(const pictures::Picture& picture) {
     return QStringLiteral(":/") +
            QString::fromUtf8(picture.File.data(), static_cast<qsizetype>(picture.File.size())) +
            QStringLiteral(".png");
 }
+
+namespace {
 
 QStringList PathsOf(std::span<const pictures::Picture> list) {
     QStringList paths;

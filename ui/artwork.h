@@ -20,6 +20,8 @@ inline constexpr int BackCount = static_cast<int>(pictures::Backs.size());
 inline constexpr int PictureSize = metrics::CardSize;
 inline constexpr QSize LogoSize{layout::Logo().Geometry.Width, layout::Logo().Geometry.Height};
 
+// A compiled-in picture's resource path: ":/faces1/face00.png" for assets/faces1/face00.svg.
+QString PathOf(const pictures::Picture& picture);
 // Resource paths of face set 0..FaceSetCount - 1, in picture order ("face00.png" is picture 0); empty for
 // another set.
 QStringList FaceSetPaths(int set);

@@ -2,9 +2,10 @@
 // its picture shows, so that a screen reader can say it.
 #include "card_cell.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "accessible_window.h"
 
 namespace pairfinder {
 
@@ -25,11 +26,7 @@ void CardCell::SetPicture(const QPixmap& picture, CardView view, PictureName fac
     CurrentView = view;
     CurrentFace = face;
     if (!same) update();
-    // Asking whether anyone listens costs nothing; the event would make the cell's accessible interface.
-    if (renamed && QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    if (renamed) NotifyReader(*this, QAccessible::NameChanged);
 }
 
 void CardCell::Press() {

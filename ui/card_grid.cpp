@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "accessible_window.h"
 #include "card_cell.h"
 
 namespace pairfinder {
@@ -158,9 +159,7 @@ void CardGrid::PlaceRing() {
 
 // A screen reader follows the current cell as it would the focus of a control of its own.
 void CardGrid::TellCurrentCell() {
-    if (!QAccessible::isActive()) return;
-    QAccessibleEvent focus(Cell(CurrentCell), QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    NotifyReader(*Cell(CurrentCell), QAccessible::Focus);
 }
 
 }  // namespace pairfinder

@@ -28,6 +28,7 @@
 #include "error_guard.h"
 #include "highscore_store.h"
 #include "picture_list.h"
+#include "qt_text.h"
 #include "window_layout.h"
 
 namespace pairfinder {
@@ -37,10 +38,6 @@ namespace {
 // How long the window manager stays quiet before what it said of the window's frame is settled: longer than
 // the burst of reports of one change, too short for the player to see the fitted size come late.
 constexpr std::chrono::milliseconds FrameSettleTime(100);
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect Geometry(const layout::Rect& rect) {
     return {rect.Left, rect.Top, rect.Width, rect.Height};
@@ -198,7 +195,6 @@ void TForm1::BuildClientArea() {
 void TForm1::PlaceCells() {
     Grid = new CardGrid(Canvas);
     Grid->lower();
-    for (int p = 0; p < CellCount; ++p) Images[static_cast<std::size_t>(p)] = Grid->Cell(p);
 }
 
 // Every control of the layout table, in its order, each under its parent.
@@ -303,14 +299,13 @@ void TForm1::BuildMenu() {
 void TForm1::BuildPictureLists() {
     const qreal ratio = devicePixelRatioF();
     for (int set = 0; set < artwork::FaceSetCount; ++set) {
-        auto* list = new PictureList(artwork::FaceSetPaths(set), ratio, this,
-                                     pictures::FaceSets[static_cast<std::size_t>(set)]);
+        auto* list = new PictureList(pictures::FaceSets[static_cast<std::size_t>(set)], CardView::Face, ratio, this);
         list->setObjectName(QStringLiteral("MasterList%1").arg(set + 1));
         MasterList.push_back(list);
     }
     FakeList = new PictureList(this);
     FakeList->setObjectName(QStringLiteral("FakeList"));
-    DeckblattList = new PictureList(artwork::BackPaths(), ratio, this);
+    DeckblattList = new PictureList(pictures::Backs, CardView::Hidden, ratio, this);
     DeckblattList->setObjectName(QStringLiteral("DeckblattList"));
 }
 

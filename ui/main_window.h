@@ -4,13 +4,13 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <array>
 #include <functional>
 #include <vector>
 
 #include "frame_fit.h"
 #include "game_requests.h"
 #include "game_rules.h"
+#include "qt_text.h"
 #include "window_layout.h"
 
 class QAction;
@@ -92,8 +92,7 @@ private:
     // A control the layout placed, by the name it gave it.
     template <typename Widget>
     Widget* Control(std::string_view name) const {
-        return qobject_cast<Widget*>(
-            Placed.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+        return qobject_cast<Widget*>(Placed.value(Text(name)));
     }
     void FitCountLabel();
     // The labels of a finished game's outcome, fitted to their text the first time they are shown.
@@ -114,7 +113,6 @@ private:
     QWidget* Canvas = nullptr;
     // The cells' parent, which takes the keyboard for all of them.
     CardGrid* Grid = nullptr;
-    std::array<CardCell*, CellCount> Images{};
     QLabel* lbl_ferdisch = nullptr;
     QLabel* lbl_Name = nullptr;
     QLineEdit* edt_Name = nullptr;

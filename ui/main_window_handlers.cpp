@@ -17,7 +17,8 @@ namespace pairfinder {
 void TForm1::OnCreate() {
     Blatt.front()->setChecked(true);
     Deck.front()->setChecked(true);
-    CellList.assign(Images.begin(), Images.end());
+    CellList.clear();
+    for (int p = 0; p < CellCount; ++p) CellList.push_back(Grid->Cell(p));
     for (CardCell* cell : CellList) {
         connect(cell, &CardCell::Clicked, this,
                 [this](CardCell* sender) { Handle([this, sender] { OnClick(sender); }); });
@@ -58,10 +59,8 @@ void TForm1::Run(layout::Command command, int k, const QString& name) {
             // The first card of a turn is announced too: a reader hears a card's new name only when the
             // toolkit sends it with the change, which Qt 6.4 does not (it sends the card itself, and Orca 43
             // drops that).
-            if (Game.Board.CardOpen && Game.Board.FirstCard == k) {
-                const std::string_view face = CellList[static_cast<std::size_t>(k)]->Face().Singular;
-                Speaker->Say(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
-            }
+            if (Game.Board.CardOpen && Game.Board.FirstCard == k)
+                Speaker->Say(Text(CellList[static_cast<std::size_t>(k)]->Face().Singular));
             break;
         case layout::Command::None:
             break;
@@ -148,8 +147,7 @@ void TForm1::AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) 
         return Game.Board.IsPosition(p) ? FakeList->Name(Game.Board.PairOf[static_cast<std::size_t>(p)])
                                         : PictureName{};
     };
-    Speaker->Say(
-        QString::fromStdString(TurnSpoken(faceAt(first), faceAt(second), paired, Game.Board.Attempts)));
+    Speaker->Say(Text(TurnSpoken(faceAt(first), faceAt(second), paired, Game.Board.Attempts)));
 }
 
 void TForm1::LoadHighscores() {

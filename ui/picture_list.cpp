@@ -8,15 +8,13 @@ namespace pairfinder {
 
 PictureList::PictureList(QObject* parent) : QObject(parent) {}
 
-PictureList::PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent,
-                         std::span<const pictures::Picture> names)
-    : QObject(parent), EverHeld(!paths.isEmpty()) {
-    Pictures.reserve(static_cast<std::size_t>(paths.size()));
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const PictureName name =
-            at < names.size() ? PictureName{names[at].Name, names[at].Plural} : PictureName{};
-        Pictures.push_back(std::make_shared<Entry>(Entry{paths[i], devicePixelRatio, QPixmap(), name}));
+PictureList::PictureList(std::span<const pictures::Picture> pictures, CardView shows, qreal devicePixelRatio,
+                         QObject* parent)
+    : QObject(parent), EverHeld(!pictures.empty()) {
+    Pictures.reserve(pictures.size());
+    for (const pictures::Picture& picture : pictures) {
+        Pictures.push_back(std::make_shared<Entry>(Entry{artwork::PathOf(picture), devicePixelRatio, QPixmap(),
+                                                         {picture.Name, picture.Plural}, shows}));
     }
 }
 
@@ -56,8 +54,12 @@ void PictureList::Draw(int index, CardCell& cell) const {
         }
         picture = Blank;
     }
-    const PictureName name = Name(index);
-    cell.SetPicture(picture, name.Singular.empty() ? CardView::Hidden : CardView::Face, name);
+    if (index < 0 || index >= Count()) {
+        cell.SetPicture(picture);
+        return;
+    }
+    const Entry& entry = *Pictures[static_cast<std::size_t>(index)];
+    cell.SetPicture(picture, entry.Shows, entry.Name);
 }
 
 }  // namespace pairfinder

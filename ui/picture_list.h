@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QPixmap>
-#include <QStringList>
 #include <memory>
 #include <span>
 #include <vector>
@@ -24,16 +23,16 @@ public:
 
     // An empty list; `AddCopiesOf` fills it.
     explicit PictureList(QObject* parent = nullptr);
-    // A list of the SVG pictures at `paths`, each rendered at `devicePixelRatio` the first time it is
-    // drawn, so start-up pays only for the pictures it shows. Faces come with their names from the picture
-    // table, in the same order; a list without names holds backs.
-    PictureList(const QStringList& paths, qreal devicePixelRatio, QObject* parent = nullptr,
-                std::span<const pictures::Picture> names = {});
+    // A list of the compiled-in pictures of the picture table, each rendered at `devicePixelRatio` the first
+    // time it is drawn, so start-up pays only for the pictures it shows; a card drawn from it `shows` a face
+    // by the picture's name, or its back.
+    PictureList(std::span<const pictures::Picture> pictures, CardView shows, qreal devicePixelRatio,
+                QObject* parent = nullptr);
 
     int Count() const { return static_cast<int>(Pictures.size()); }
     // Null for an index outside the list.
     QPixmap Picture(int index) const;
-    // The name of face `index`; empty for a back or an index outside the list.
+    // The name of picture `index`; empty for an index outside the list.
     PictureName Name(int index) const;
     // True once the list has held at least one picture, even if it was cleared since.
     bool HasEverHeld() const { return EverHeld; }
@@ -54,6 +53,7 @@ private:
         qreal DevicePixelRatio = 1.0;
         QPixmap Rendered;
         PictureName Name{};
+        CardView Shows = CardView::Hidden;
     };
 
     std::vector<std::shared_ptr<Entry>> Pictures;

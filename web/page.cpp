@@ -11,6 +11,7 @@
 #include "error_text.h"
 #include "game_rules.h"
 #include "highscore_store.h"
+#include "page_pictures.h"
 #include "pictures.h"
 #include "spoken_text.h"
 #include "window_layout.h"
@@ -44,14 +45,10 @@ std::string Text(std::string_view text) {
     return std::string(text);
 }
 
-std::string Address(const pictures::Picture& picture) {
-    return "pictures/" + Text(picture.File) + ".svg";
-}
-
 class Page : public GameRequests {
 public:
     Page() : Game(*this) {
-        for (const pictures::Picture& back : pictures::Backs) BackAddresses.push_back(Address(back));
+        for (const pictures::Picture& back : pictures::Backs) BackAddresses.push_back(PictureAddress(back));
     }
 
     void OnCreate() {
@@ -136,7 +133,7 @@ public:
     void ShowFace(int p) override {
         if (!Game.Board.IsPosition(p) || p >= layout::CellCount) return;
         const pictures::Picture* face = FaceOf(p);
-        pf_set_card(p, face ? Address(*face).c_str() : "", Label(p, CardView::Face).c_str(), 1);
+        pf_set_card(p, face ? PictureAddress(*face).c_str() : "", Label(p, CardView::Face).c_str(), 1);
     }
 
     void ShowOutcome(bool qualifies) override {
@@ -173,7 +170,7 @@ public:
                 FakeList.push_back(&face);
         }
         std::vector<std::string> addresses;
-        for (const pictures::Picture* face : FakeList) addresses.push_back(Address(*face));
+        for (const pictures::Picture* face : FakeList) addresses.push_back(PictureAddress(*face));
         std::vector<const char*> list;
         for (const std::string& address : addresses) list.push_back(address.c_str());
         pf_set_face_set(list.data(), static_cast<int>(list.size()));
@@ -202,10 +199,8 @@ private:
     // One item of a choice checked, the others not, in menu order.
     static void Check(Command choice, int chosen) {
         const std::string stem = Text(layout::ChoiceStem(choice));
-        const std::size_t count =
-            choice == Command::ChooseBack ? pictures::Backs.size() : std::size(pictures::FaceSets);
-        for (std::size_t k = 1; k <= count; ++k)
-            pf_set_checked((stem + std::to_string(k)).c_str(), static_cast<int>(k) == chosen ? 1 : 0);
+        for (int k = 1; k <= ChoiceCount(choice); ++k)
+            pf_set_checked((stem + std::to_string(k)).c_str(), k == chosen ? 1 : 0);
     }
 
     GameRules Game;

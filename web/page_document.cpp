@@ -2,13 +2,12 @@
 // control, both from the layout table.
 #include "page_document.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string_view>
-#include <vector>
 
-#include "pictures.h"
 #include "arrangements.h"
+#include "page_pictures.h"
+#include "pictures.h"
 #include "spoken_text.h"
 #include "start_failure.h"
 #include "window_layout.h"
@@ -84,13 +83,15 @@ std::string CommandAttributes(layout::Command command, int number = 0, std::stri
     return out;
 }
 
-std::string PictureAddress(const pictures::Picture& picture) {
-    return "pictures/" + std::string(picture.File) + ".svg";
+// MIX IT, whose look the ended screen's button takes, and whose text it is named by.
+const Control& NewGameButton() {
+    return layout::FindWhere(
+        [](const Control& c) { return c.Does == layout::Command::NewGame && c.Type == Kind::Button; });
 }
 
-int ChoiceCount(layout::Command command) {
-    return static_cast<int>(command == layout::Command::ChooseBack ? pictures::Backs.size()
-                                                                     : std::size(pictures::FaceSets));
+// Whether a panel shows what the game counts, rather than holding the buttons.
+bool IsCounter(const Control& panel) {
+    return panel.Name == layout::Showing(layout::Shows::Attempts).Parent;
 }
 
 // --- The document ---
@@ -206,14 +207,11 @@ std::string ControlHtml(const Control& control) {
     }
     // A panel whose labels show what the game counts is a status, which a screen reader reads when asked; it is
     // not said on its own when it changes, since every turn's announcement ends with the count already.
-    bool status = false;
     std::string children;
     for (const Control& child : layout::Controls) {
-        if (child.Parent != control.Name) continue;
-        status = status || child.Showing != layout::Shows::Text;
-        children += ControlHtml(child);
+        if (child.Parent == control.Name) children += ControlHtml(child);
     }
-    return "<div " + id + " class=\"panel\"" + (status ? " role=\"status\" aria-live=\"off\" aria-atomic=\"true\"" : "") + ">\n" +
+    return "<div " + id + " class=\"panel\"" + (IsCounter(control) ? " role=\"status\" aria-live=\"off\" aria-atomic=\"true\"" : "") + ">\n" +
            children + "</div>\n";
 }
 
@@ -233,13 +231,21 @@ std::string Controls() {
     return panels + "<div id=\"Outcome\" class=\"outcome\">\n" + outcome + "</div>\n" + others;
 }
 
+// The keys that move over the cards, each at the number of its layout::Step, which the front end passes on.
+constexpr std::string_view StepKeys[] = {"ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "Home", "End"};
+static_assert(static_cast<int>(layout::Step::Left) == 0 && static_cast<int>(layout::Step::Right) == 1 &&
+                  static_cast<int>(layout::Step::Up) == 2 && static_cast<int>(layout::Step::Down) == 3 &&
+                  static_cast<int>(layout::Step::RowStart) == 4 && static_cast<int>(layout::Step::RowEnd) == 5,
+              "StepKeys follows layout::Step");
+
 // The cards as a grid of rows, each card a button named by where it lies and what it shows: the first deal's
 // backs, with one tab stop, the first card.
 std::string Cards() {
     const std::string back = PictureAddress(pictures::Backs.front());
-    // The keys that move over the cards, in the order of layout::Step, for the front end to pass on by number.
+    std::string steps;
+    for (const std::string_view key : StepKeys) steps += (steps.empty() ? "" : " ") + std::string(key);
     std::string out = "<div id=\"Cards\" class=\"cards\" role=\"grid\" aria-label=\"" + Escaped(CardsSpoken) +
-                      "\" data-steps=\"ArrowLeft ArrowRight ArrowUp ArrowDown Home End\">\n";
+                      "\" data-steps=\"" + steps + "\">\n";
     for (int p = 0; p < layout::CellCount; ++p) {
         const int row = p / metrics::CardColumns;
         const int column = p % metrics::CardColumns;
@@ -266,12 +272,8 @@ std::string Failure() {
 }
 
 std::string Boxes() {
-    const Control* mix = nullptr;
-    for (const Control& control : layout::Controls) {
-        if (control.Does == layout::Command::NewGame && control.Type == Kind::Button) mix = &control;
-    }
     std::string restart;
-    for (const char c : mix ? mix->Text : std::string_view()) {
+    for (const char c : NewGameButton().Text) {
         if (c != '&') restart += c;
     }
     return "<dialog id=\"ErrorBox\" class=\"message-box\" role=\"alertdialog\" aria-modal=\"true\" "
@@ -325,14 +327,6 @@ std::string ControlCss(const Control& control) {
 
 std::string Px(int pixels) {
     return Number(pixels) + "px";
-}
-
-// Whether a panel shows what the game counts, rather than holding the buttons.
-bool IsCounter(const Control& panel) {
-    for (const Control& child : layout::Controls) {
-        if (child.Parent == panel.Name && child.Showing != layout::Shows::Text) return true;
-    }
-    return false;
 }
 
 // One control in a phone's arrangement: a panel placed below or beside the cards; what lies in a panel or in the
@@ -507,11 +501,8 @@ std::string WindowCss() {
     for (const Control& control : layout::Controls) css += ControlCss(control);
     // The ended screen shows the logo twice its size above a button as large as MIX IT.
     const layout::Rect logo = layout::Logo().Geometry;
-    for (const Control& control : layout::Controls) {
-        if (control.Does != layout::Command::NewGame || control.Type != Kind::Button) continue;
-        css += ".ended .button { width: " + Number(control.Geometry.Width) + "px; height: " +
-               Number(control.Geometry.Height) + "px; }\n";
-    }
+    const layout::Rect button = NewGameButton().Geometry;
+    css += ".ended .button { width: " + Number(button.Width) + "px; height: " + Number(button.Height) + "px; }\n";
     css += ".ended img { width: " + Number(2 * logo.Width) + "px; height: " + Number(2 * logo.Height) + "px; }\n";
     for (const layout::Arrangement& arrangement : layout::PhoneArrangements) css += PhoneCss(arrangement);
     return css;

@@ -276,9 +276,12 @@
     function setCard(position, picture, label, enabled) {
         const cell = cells[position];
         const change = ++cell.changes;
-        cell.node.setAttribute('aria-label', label);
-        if (enabled) cell.node.removeAttribute('aria-disabled');
-        else cell.node.setAttribute('aria-disabled', 'true');
+        // A redraw of the board hands most cards what they already show: nothing of theirs changes then.
+        if (cell.node.getAttribute('aria-label') !== label) cell.node.setAttribute('aria-label', label);
+        if (enabled === cell.node.hasAttribute('aria-disabled')) {
+            if (enabled) cell.node.removeAttribute('aria-disabled');
+            else cell.node.setAttribute('aria-disabled', 'true');
+        }
         if (!picture) {
             cell.picture.hidden = true;
             return;

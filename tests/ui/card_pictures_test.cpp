@@ -106,7 +106,7 @@ TEST(PictureListTest, AListThatNeverHeldAPictureLeavesTheCellBlank) {
 }
 
 TEST(PictureListTest, AListEmptiedAfterHoldingPicturesDrawsAnEmptyFullSizePicture) {
-    PictureList source({QStringLiteral(":/backs/back1.png")}, 1.0);
+    PictureList source(pictures::Backs.first(1), CardView::Hidden, 1.0);
     PictureList fakeList;
     fakeList.AddCopiesOf(source);
     fakeList.Clear();
@@ -119,7 +119,7 @@ TEST(PictureListTest, AListEmptiedAfterHoldingPicturesDrawsAnEmptyFullSizePictur
 }
 
 TEST(PictureListTest, PicturesAreRenderedForTheScreensPixelRatio) {
-    PictureList crisp({QStringLiteral(":/backs/back1.png")}, 2.0);
+    PictureList crisp(pictures::Backs.first(1), CardView::Hidden, 2.0);
     ASSERT_EQ(crisp.Count(), 1);
     EXPECT_EQ(crisp.Picture(0).size(), QSize(120, 120));
     EXPECT_EQ(crisp.Picture(0).deviceIndependentSize(), QSizeF(60, 60));
