@@ -27,9 +27,6 @@ TEST(LayoutTable, EveryCommandIsCarriedByAControlOrMenuEntryAndSaveTakesTheNameE
     EXPECT_EQ(carried.count(Command::ChooseBack), 1u);
     EXPECT_EQ(carried.count(Command::ChooseFaceSet), 1u);
     EXPECT_EQ(Find(Find("btn_Save").Takes).Type, Kind::Edit);
-    EXPECT_EQ(ChoiceStem(Command::ChooseBack), "Blatt");
-    EXPECT_EQ(ChoiceStem(Command::ChooseFaceSet), "Deck");
-    EXPECT_EQ(Showing(Shows::Attempts).Name, "lbl_Count");
 }
 
 TEST(LayoutTable, AFinishShowsTheBannerWithTheNameEntryOrTheLosersLabel) {

@@ -13,12 +13,10 @@
                 page's own message instead of a blank page, and after the abort a press shows the error box
 """
 import functools
-import http.server
 import json
 import pathlib
 import shutil
 import subprocess
-import threading
 import time
 
 from PIL import Image, ImageChops, ImageStat
@@ -122,23 +120,16 @@ def scenario_shapes(browser, work, page_folder):
               f"area" + ("" if gets == "window" else ", every text and pressed control as large as asked"))
 
 
-class TouchPlayer(desktop.Player):
+class TouchPlayer(page.PageOnScreen):
     """The desktop tests' player on a phone: it finds each card where the page lays it out, taps it, and compares
     the pictures the screen shows at the device's pixels. A card's picture lies a fraction of a pixel apart from
     one cell to the next, so two count as the same when their small copies are close. After `turn_at` taps it
     turns the device with `turn`."""
 
     def __init__(self, browser, turn_at=None, turn=None):
-        self.browser = browser
+        super().__init__(browser, None)
         self.turn_at, self.turn = turn_at, turn
         self.taps = 0
-
-    def check_running(self):
-        if not self.browser.script("return document.body.classList.contains('ready')"):
-            fail("the page is gone")
-
-    def close(self):
-        pass
 
     def boxes(self):
         return self.browser.script("return [...document.querySelectorAll('.cell')].map((n) => {"
@@ -244,9 +235,7 @@ class Server:
         self.start(folder)
 
     def start(self, folder):
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port),
-                                                     functools.partial(page.StaticFiles, directory=str(folder)))
-        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+        self.httpd = page.served(folder, port=self.port)
 
     def stop(self):
         if self.httpd:

@@ -98,9 +98,10 @@ class SlowScript(StaticFiles):
         super().do_GET()
 
 
-def served(folder, handler=StaticFiles):
-    """A static web server of the folder on a free loopback port, in a thread of this test's."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(handler, directory=str(folder)))
+def served(folder, handler=StaticFiles, port=0):
+    """A static web server of the folder on a loopback port (a free one unless given), in a thread of this
+    test's."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(handler, directory=str(folder)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -539,20 +540,16 @@ def next_cell(cells, start, key):
     return found
 
 
-class KeyboardPlayer:
+class KeyboardPlayer(PageOnScreen):
     """The desktop tests' player, told the cards by the accessibility tree and playing with keys alone: it moves
     the focus over the grid with the arrows, Home and End, turns the focused card with Enter (or Space), and
     checks after every key that the focus is where a player expects it and never on an empty cell."""
 
     def __init__(self, browser, on_failed_pair=None):
-        self.browser = browser
+        super().__init__(browser, None)
         self.on_failed_pair = on_failed_pair
         self.turn = []
         self.presses = 0
-
-    def check_running(self):
-        if not self.browser.script("return document.body.classList.contains('ready')"):
-            fail("the page is gone")
 
     def drawn(self):
         return Spoken(self.browser).cards()
