@@ -1,12 +1,15 @@
 // The requests through which the game rules reach the screen, the pictures and the highscore store.
 #pragma once
 
-#include <cstdint>
+#include <string>
+
+#include "command.h"
+#include "spoken_text.h"
 
 namespace pairfinder {
 
-// The window implements this; the rules call it at fixed points, and the order of the calls is
-// part of the behaviour.
+// Each front end implements this, the window and the page alike; the rules call it at fixed points, and the
+// order of the calls is part of the behaviour.
 class GameRequests {
 public:
     virtual ~GameRequests() = default;
@@ -22,13 +25,14 @@ public:
     virtual void LoadFaceSet() = 0;
     // Writes the highscore table to the store; the counterpart of LoadHighscores.
     virtual void StoreHighscores() = 0;
-    // The second card of a turn was turned: the turn's two positions, and whether they made a pair. Comes
-    // after the count is shown and before the end of the game is judged, for front ends that announce it.
-    virtual void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) {
-        static_cast<void>(first);
-        static_cast<void>(second);
-        static_cast<void>(paired);
-    }
+    // Item k (from 1) of the choice that carries out `choice` is checked, the others of it not.
+    virtual void ShowChoice(Command choice, int k) = 0;
+    // The player ended the game: a window closes, a page ends.
+    virtual void Close() = 0;
+    // The name of face `pair` of the face set in use; empty before a set is loaded.
+    virtual PictureName FaceName(int pair) const = 0;
+    // Says to a player who hears the game what one press came to, once, in one piece.
+    virtual void Announce(const std::string& text) = 0;
 };
 
 }  // namespace pairfinder

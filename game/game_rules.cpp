@@ -14,6 +14,54 @@ GameRules::GameRules(GameRequests& requests, SecondsClock clock)
 GameRules::GameRules(GameRequests& requests, RandomSource random)
     : Random(std::move(random)), Requests(requests) {}
 
+void GameRules::Run(Command command, int number, const std::string& text) {
+    if (Board.IsReleased()) return;
+    Pressing = true;
+    try {
+        switch (command) {
+            case Command::NewGame:
+                NewGame();
+                break;
+            case Command::End:
+                Release();
+                Requests.Close();
+                break;
+            case Command::Save:
+                SaveResult(text);
+                break;
+            case Command::ChooseBack:
+                Requests.ShowChoice(command, number);
+                ChooseBack(number - 1);
+                break;
+            case Command::ChooseFaceSet:
+                Requests.ShowChoice(command, number);
+                ChooseFaceSet(number - 1);
+                break;
+            case Command::TurnCard:
+                CardClicked(number);
+                break;
+            case Command::None:
+                break;
+        }
+    } catch (...) {
+        Announce();
+        throw;
+    }
+    Announce();
+}
+
+void GameRules::Say(std::string_view part) {
+    JoinSpoken(Spoken, part);
+    if (!Pressing) Announce();
+}
+
+void GameRules::Announce() {
+    Pressing = false;
+    if (Spoken.empty()) return;
+    const std::string text = std::exchange(Spoken, {});
+    Requests.Announce(text);
+}
+
 void GameRules::NewGame() {
     if (Board.IsReleased()) return;
 
@@ -31,6 +79,8 @@ void GameRules::NewGame() {
 }
 
 void GameRules::StartFirstGame() {
+    Requests.ShowChoice(Command::ChooseBack, Board.BackIndex() + 1);
+    Requests.ShowChoice(Command::ChooseFaceSet, Board.FaceSetIndex() + 1);
     std::exception_ptr failure;
     try {
         NewGame();
@@ -77,7 +127,7 @@ void GameRules::CardClicked(std::int32_t p) {
         Board.CardOpen = false;
         Board.Attempts = Board.Attempts + 1;
         Requests.ShowAttempts(Board.Attempts);
-        Requests.AnnounceTurn(Board.FirstCard, p, paired);
+        Say(TurnSpoken(FaceName(Board.FirstCard), FaceName(p), paired, Board.Attempts));
         Board.FirstCard = -1;
         CheckFinished();
     } else {
@@ -90,6 +140,12 @@ void GameRules::CardClicked(std::int32_t p) {
     if (Board.Matched[at]) return;
     Requests.ShowFace(p);
     Board.FaceUp[at] = 1;
+    // The first card of a turn is said by its face; the second is said with what the turn came to.
+    if (Board.CardOpen) Say(FaceName(p).Singular);
+}
+
+PictureName GameRules::FaceName(std::int32_t p) const {
+    return Requests.FaceName(Board.PairOf[static_cast<std::size_t>(p)]);
 }
 
 void GameRules::CheckFinished() {

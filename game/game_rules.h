@@ -1,11 +1,13 @@
-// The rules of play: dealing a new game, applying a card click, judging the end of a game, and the
-// player's choices of pictures and the saving of a result.
+// The rules of play: dealing a new game, applying a card click, judging the end of a game, the player's choices
+// of pictures and the saving of a result, and the one way every press of a front end reaches them.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "command.h"
 #include "game_board.h"
 #include "game_requests.h"
 #include "highscore_table.h"
@@ -25,9 +27,18 @@ public:
     HighscoreTable Highscores;
     RandomSource Random;
 
+    // What a button, menu item, key or tap of any front end does: the command with its number (the back picture
+    // or face set k, the card at position p) and the text of the control it takes (the name a result is saved
+    // under). What the rules say meanwhile is announced once, when the press has been handled, even when it ends
+    // in an error. Once the game has ended, every press is ignored.
+    void Run(Command command, int number = 0, const std::string& text = {});
+    // A part of what the press being handled comes to, such as the finish's banner, joined to the rest.
+    void Say(std::string_view part);
+
     void NewGame();
-    // The first game of a window: dealt, and the chosen face set loaded even when reading the highscores
-    // failed, so that the cards can be played; the failure is passed on after that, to be shown.
+    // The first game of a front end: the first back and face set checked, dealt, and the chosen face set loaded
+    // even when reading the highscores failed, so that the cards can be played; the failure is passed on after
+    // that, to be shown.
     void StartFirstGame();
     void CardClicked(std::int32_t p);
     void CheckFinished();
@@ -48,11 +59,17 @@ public:
 
 private:
     void ShuffleDeck();
+    void Announce();
+    // The name of the face of the card at p.
+    PictureName FaceName(std::int32_t p) const;
 
     GameRequests& Requests;
     // The place this board's result took in the table (-1 for none), once it has been ranked. A save
     // that failed leaves the board and its entry behind; pressing Save again must not rank it twice.
     std::optional<int> RankedPlace;
+    // What the press being handled has said so far, and whether one is being handled.
+    std::string Spoken;
+    bool Pressing = false;
 };
 
 }  // namespace pairfinder

@@ -16,12 +16,20 @@ std::string CardLabel(int row, int column, CardView view, std::string_view face)
     return label.append(face);
 }
 
-std::string TurnSpoken(PictureName first, PictureName second, bool paired, std::optional<int> attempts) {
+std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts) {
     std::string spoken = paired ? "Zwei " + std::string(first.Plural) + ": ein Paar"
                                 : std::string(first.Singular) + " und " + std::string(second.Singular) +
                                       ": kein Paar";
-    if (attempts) spoken += ". Versuche: " + std::to_string(*attempts);
-    return spoken;
+    return spoken + ". Versuche: " + std::to_string(attempts);
+}
+
+void JoinSpoken(std::string& said, std::string_view part) {
+    if (part.empty()) return;
+    if (!said.empty()) {
+        const char last = said.back();
+        said += last == '.' || last == '!' || last == ':' ? " " : ". ";
+    }
+    said += part;
 }
 
 }  // namespace pairfinder

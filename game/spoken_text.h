@@ -2,7 +2,6 @@
 // the same words on every front end.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,9 +21,13 @@ enum class CardView { Hidden, Face, Removed };
 // "Reihe 3, Spalte 5: verdeckt", "...: Stern" or "...: leer"; row and column count from 1.
 std::string CardLabel(int row, int column, CardView view, std::string_view face = {});
 
-// What the second card of a turn came to: "Stern und Hund: kein Paar" or "Zwei Sterne: ein Paar"; with the
-// count where the front end has no status of its own that says it: "...: kein Paar. Versuche: 7".
-std::string TurnSpoken(PictureName first, PictureName second, bool paired,
-                       std::optional<int> attempts = std::nullopt);
+// What the second card of a turn came to, with the count, which every turn's announcement ends with, so that the
+// count itself is not said again: "Stern und Hund: kein Paar. Versuche: 7" or "Zwei Sterne: ein Paar. Versuche:
+// 8".
+std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts);
+
+// Adds one part of what a press came to to what it has said so far, as one piece read aloud: a part that does
+// not end a sentence is closed with a full stop.
+void JoinSpoken(std::string& said, std::string_view part);
 
 }  // namespace pairfinder

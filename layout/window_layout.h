@@ -5,9 +5,13 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "card_metrics.h"
+#include "command.h"
+#include "game_board.h"
+#include "spoken_text.h"
 
 namespace pairfinder::layout {
 
@@ -63,16 +67,12 @@ struct Ink {
 
 enum class Kind { Label, Edit, Button, Panel, Logo };
 
-// What pressing a button, choosing a menu item or turning a card does. A choice and a card carry their number:
-// the back picture or face set k, the card at position p.
-enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard };
+// What pressing a button, choosing a menu item or turning a card does: the rules' own commands.
+using pairfinder::Command;
 
 // When one of a finished game's outcome controls shows: at every finish, or only when the result does or does
 // not make the highscore table. The others are never outcome controls.
 enum class Outcome { None, Finished, Qualified, Missed };
-
-// What a control shows that the game sets: its own text, or the attempt count.
-enum class Shows { Text, Attempts };
 
 struct Control {
     std::string_view Name{};
@@ -80,8 +80,8 @@ struct Control {
     // Empty for the client area; otherwise the panel it lies in.
     std::string_view Parent{};
     Rect Geometry{};
-    // "&" marks the following letter as the keyboard accelerator.
-    std::string_view Text{};
+    // What it says; "&" marks the following letter as the keyboard accelerator.
+    std::string_view Caption{};
     // None for the window's default font.
     std::optional<Font> TextFont{};
     Ink TextInk{};
@@ -92,7 +92,8 @@ struct Control {
     Command Does = Command::None;
     // The control whose text goes with the command (the name a result is saved under).
     std::string_view Takes{};
-    layout::Shows Showing = Shows::Text;
+    // Its caption is the attempt count, which the game sets.
+    bool ShowsAttempts = false;
 };
 
 inline constexpr std::string_view Title = "Pairfinder";
@@ -104,14 +105,27 @@ inline constexpr Font WindowFont{Face::Window, 11};
 inline constexpr Rgb Purple{128, 0, 128};
 inline constexpr Rgb Navy{0, 0, 128};
 
-inline constexpr int CellCount = 64;
+// One cell for every card of the board.
+inline constexpr int CellCount = GameBoard::DefaultCardCount;
 static_assert(CellCount % metrics::CardColumns == 0, "the grid is whole rows of cards");
-// Card cell k (1-based) is "Image<k>"; position p = k - 1 lies in row p / CardColumns, column p %
-// CardColumns.
+
+// Card cell k (1-based) is "Image<k>"; position p = k - 1 lies in this row and column, counted from 0.
+struct Cell {
+    int Row = 0;
+    int Column = 0;
+};
+constexpr Cell CellAt(int p) {
+    return {p / metrics::CardColumns, p % metrics::CardColumns};
+}
+
 constexpr Rect CellGeometry(int p) {
-    return {metrics::CardMargin + metrics::CardPitch * (p % metrics::CardColumns),
-            metrics::CardMargin + metrics::CardPitch * (p / metrics::CardColumns), metrics::CardSize,
-            metrics::CardSize};
+    return {metrics::CardMargin + metrics::CardPitch * CellAt(p).Column,
+            metrics::CardMargin + metrics::CardPitch * CellAt(p).Row, metrics::CardSize, metrics::CardSize};
+}
+
+// What a screen reader says of the card at p: "Reihe 1, Spalte 3: verdeckt".
+inline std::string CardSpoken(int p, CardView view, std::string_view face = {}) {
+    return CardLabel(CellAt(p).Row + 1, CellAt(p).Column + 1, view, face);
 }
 
 inline constexpr Font Times21{Face::Times, 21};
@@ -122,27 +136,27 @@ inline constexpr std::array<Control, 12> Controls{{
     {.Name = "lbl_ferdisch",
      .Type = Kind::Label,
      .Geometry = {136, 104, 289, 73},
-     .Text = "FERTIG!!",
+     .Caption = "FERTIG!!",
      .TextFont = Font{Face::Times, 64, true},
      .TextInk = {Ink::Own, Purple},
      .ShownWhen = Outcome::Finished},
     {.Name = "lbl_Name",
      .Type = Kind::Label,
      .Geometry = {184, 216, 230, 13},
-     .Text = "Namen für die Highsorce noch schnell eingeben:",
+     .Caption = "Namen für die Highsorce noch schnell eingeben:",
      .ShownWhen = Outcome::Qualified},
     {.Name = "edt_Name", .Type = Kind::Edit, .Geometry = {184, 232, 233, 21}, .ShownWhen = Outcome::Qualified},
     {.Name = "btn_Save",
      .Type = Kind::Button,
      .Geometry = {248, 272, 113, 25},
-     .Text = "&Save",
+     .Caption = "&Save",
      .ShownWhen = Outcome::Qualified,
      .Does = Command::Save,
      .Takes = "edt_Name"},
     {.Name = "lbl_Looser",
      .Type = Kind::Label,
      .Geometry = {120, 248, 382, 27},
-     .Text = "Leider reicht es für die Highscore nicht.",
+     .Caption = "Leider reicht es für die Highscore nicht.",
      .TextFont = Font{Face::Times, 24},
      .TextInk = {Ink::Own, Navy},
      .ShownWhen = Outcome::Missed},
@@ -151,14 +165,14 @@ inline constexpr std::array<Control, 12> Controls{{
      .Type = Kind::Button,
      .Parent = "Panel1",
      .Geometry = {16, 24, 97, 33},
-     .Text = "&MIX IT",
+     .Caption = "&MIX IT",
      .Does = Command::NewGame},
     {.Name = "Image65", .Type = Kind::Logo, .Parent = "Panel1", .Geometry = {16, 88, 96, 69}},
     {.Name = "btn_End",
      .Type = Kind::Button,
      .Parent = "Panel1",
      .Geometry = {16, 184, 97, 33},
-     .Text = "&END IT",
+     .Caption = "&END IT",
      .Does = Command::End},
     // The panel writes in navy, but its labels ask for the ordinary text colour.
     {.Name = "Panel2",
@@ -170,18 +184,18 @@ inline constexpr std::array<Control, 12> Controls{{
      .Type = Kind::Label,
      .Parent = "Panel2",
      .Geometry = {16, 8, 84, 23},
-     .Text = "Versuche:",
+     .Caption = "Versuche:",
      .TextFont = Times21,
      .TextInk = {Ink::WindowText, {}}},
     {.Name = "lbl_Count",
      .Type = Kind::Label,
      .Parent = "Panel2",
      .Geometry = {72, 40, 11, 23},
-     .Text = "0",
+     .Caption = "0",
      .TextFont = Times21,
      .TextInk = {Ink::WindowText, {}},
      .LeftToRight = true,
-     .Showing = Shows::Attempts},
+     .ShowsAttempts = true},
 }};
 
 // The first control of the table that `is` picks; the table holds every control the front ends look up.
@@ -198,9 +212,9 @@ constexpr const Control& Find(std::string_view name) {
     return FindWhere([name](const Control& control) { return control.Name == name; });
 }
 
-// The control that shows what the game sets there, such as the attempt count.
-constexpr const Control& Showing(Shows what) {
-    return FindWhere([what](const Control& control) { return control.Showing == what; });
+// The label that shows the attempt count.
+constexpr const Control& AttemptsLabel() {
+    return FindWhere([](const Control& control) { return control.ShowsAttempts; });
 }
 
 // The logo between the buttons.
@@ -227,8 +241,8 @@ enum class Role { Menu, Item, Choice, Display };
 struct MenuEntry {
     // For a choice, the stem of the names of its items: "Blatt" gives Blatt1, Blatt2, ...
     std::string_view Name;
-    // For a choice, the stem of the items' texts, followed by the item's number.
-    std::string_view Text;
+    // For a choice, the stem of the items' captions, followed by the item's number.
+    std::string_view Caption;
     // Empty for the menu bar.
     std::string_view Parent;
     Role Purpose = Role::Item;
@@ -262,18 +276,32 @@ constexpr std::string_view ChoiceStem(Command command) {
 
 // --- The keyboard ---
 
-// The letter that "&" marks in a text, in lower case; 0 for none. "&&" is a plain "&".
-constexpr char AcceleratorOf(std::string_view text) {
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        const char marked = text[i + 1];
-        if (marked == '&') {
+// A caption as it reads, with the letter that "&" marks in it: "&&" is a plain "&", and only the first single
+// "&" marks a letter.
+struct Unmarked {
+    std::string Plain;
+    // Where the marked letter lies in Plain; none without one.
+    std::optional<std::size_t> Marked;
+};
+
+inline Unmarked Unmark(std::string_view caption) {
+    Unmarked out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
             ++i;
-            continue;
+            if (caption[i] != '&' && !out.Marked) out.Marked = out.Plain.size();
         }
-        return marked >= 'A' && marked <= 'Z' ? static_cast<char>(marked - 'A' + 'a') : marked;
+        out.Plain += caption[i];
     }
-    return 0;
+    return out;
+}
+
+// The letter that "&" marks in a caption, in lower case; 0 for none.
+inline char AcceleratorOf(std::string_view caption) {
+    const Unmarked unmarked = Unmark(caption);
+    if (!unmarked.Marked) return 0;
+    const char marked = unmarked.Plain[*unmarked.Marked];
+    return marked >= 'A' && marked <= 'Z' ? static_cast<char>(marked - 'A' + 'a') : marked;
 }
 
 // How an accelerator reaches what it marks: Alt with the letter opens a menu of the bar or presses a push button

@@ -27,11 +27,11 @@ public:
     explicit GridAccessible(CardGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? Text(CardsSpoken) : QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name ? QtText(CardsSpoken) : QAccessibleWidget::text(kind);
     }
-    int childCount() const override { return CardGrid::CellCount; }
+    int childCount() const override { return layout::CellCount; }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= CardGrid::CellCount) return nullptr;
+        if (index < 0 || index >= layout::CellCount) return nullptr;
         return QAccessible::queryAccessibleInterface(Grid()->Cell(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
@@ -55,8 +55,7 @@ public:
         const CardGrid* grid = GridOf(Cell());
         const int p = grid ? grid->PositionOf(Cell()) : -1;
         if (p < 0) return {};
-        const int columns = metrics::CardColumns;
-        return Text(CardLabel(p / columns + 1, p % columns + 1, Cell()->View(), Cell()->Face().Singular));
+        return QtText(layout::CardSpoken(p, Cell()->View(), Cell()->Face().Singular));
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -102,7 +101,7 @@ public:
         : QAccessibleWidget(announcer, QAccessible::Notification) {}
 
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? static_cast<Announcer*>(widget())->Text() : QString();
+        return kind == QAccessible::Name ? static_cast<Announcer*>(widget())->Said() : QString();
     }
 };
 
@@ -147,19 +146,8 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void Announcer::Say(const QString& part) {
-    if (part.isEmpty()) return;
-    if (!Pending.isEmpty()) {
-        const bool closed = Pending.endsWith(QLatin1Char('.')) || Pending.endsWith(QLatin1Char('!')) ||
-                            Pending.endsWith(QLatin1Char(':'));
-        Pending += closed ? QStringLiteral(" ") : QStringLiteral(". ");
-    }
-    Pending += part;
-}
-
-void Announcer::Flush() {
-    if (Pending.isEmpty()) return;
-    Announced = std::exchange(Pending, QString());
+void Announcer::Announce(const QString& text) {
+    Announced = text;
     // A notification is spoken as it comes into view; its new name first, so that the reader has it.
     NotifyReader(*this, QAccessible::NameChanged);
     NotifyReader(*this, QAccessible::ObjectShow);

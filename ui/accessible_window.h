@@ -21,22 +21,19 @@ void NotifyReader(QObject& object, QAccessible::Event type);
 void MarkAsStatus(QWidget& panel);
 void StatusChanged(QWidget& panel);
 
-// Says what the game did in one piece, once the handler that did it has ended: the turn, the count and the
-// end of the game, so that no part cuts another short. It is never shown.
+// Says what a press came to, in one piece: the turn, the count and the end of the game, as the rules joined them.
+// It is never shown.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
     explicit Announcer(QWidget* parent);
 
-    void Say(const QString& part);
-    // Announces what was said since the last time, if anything.
-    void Flush();
+    void Announce(const QString& text);
     // What was announced last.
-    const QString& Text() const { return Announced; }
+    const QString& Said() const { return Announced; }
 
 private:
-    QString Pending;
     QString Announced;
 };
 

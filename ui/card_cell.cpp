@@ -30,7 +30,7 @@ void CardCell::SetPicture(const QPixmap& picture, CardView view, PictureName fac
 }
 
 void CardCell::Press() {
-    if (isEnabled()) emit Clicked(this);
+    if (isEnabled()) emit Clicked();
 }
 
 void CardCell::paintEvent(QPaintEvent*) {

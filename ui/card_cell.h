@@ -27,7 +27,7 @@ public:
     void Press();
 
 signals:
-    void Clicked(CardCell* sender);
+    void Clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

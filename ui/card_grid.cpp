@@ -73,11 +73,12 @@ CardGrid::CardGrid(QWidget* parent) : QWidget(parent) {
     // Tab reaches the grid; a click on a card does not move the keyboard there.
     setFocusPolicy(Qt::TabFocus);
     QRect covered;
-    for (int p = 0; p < CellCount; ++p) {
+    for (int p = 0; p < layout::CellCount; ++p) {
         auto* cell = new CardCell(this);
         cell->setObjectName(QStringLiteral("Image%1").arg(p + 1));
         cell->setGeometry(CellRect(p));
         Cells[static_cast<std::size_t>(p)] = cell;
+        connect(cell, &CardCell::Clicked, this, [this, p] { emit CardPressed(p); });
         covered |= CellRect(p);
     }
     // From the parent's corner, so that the cells keep the layout's coordinates.
@@ -86,18 +87,18 @@ CardGrid::CardGrid(QWidget* parent) : QWidget(parent) {
 }
 
 int CardGrid::PositionOf(const CardCell* cell) const {
-    for (int p = 0; p < CellCount; ++p) {
+    for (int p = 0; p < layout::CellCount; ++p) {
         if (Cell(p) == cell) return p;
     }
     return -1;
 }
 
 bool CardGrid::HoldsCard(int p) const {
-    return p >= 0 && p < CellCount && Cell(p)->isEnabled();
+    return p >= 0 && p < layout::CellCount && Cell(p)->isEnabled();
 }
 
 void CardGrid::SetCurrent(int p) {
-    if (p < 0 || p >= CellCount || p == CurrentCell) return;
+    if (p < 0 || p >= layout::CellCount || p == CurrentCell) return;
     CurrentCell = p;
     if (!hasFocus()) return;
     PlaceRing();

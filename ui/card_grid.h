@@ -15,8 +15,6 @@ class CardGrid : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int CellCount = layout::CellCount;
-
     // Covers the cells and the gaps round them within `parent`, where the cells lie as the layout places
     // them.
     explicit CardGrid(QWidget* parent);
@@ -33,6 +31,10 @@ public:
     // Whether the keyboard is on the grid, and so on the current cell.
     bool IsFocusedCell(int p) const { return hasFocus() && p == CurrentCell; }
 
+signals:
+    // The card at p was clicked, or turned by a key.
+    void CardPressed(int p);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -42,7 +44,7 @@ private:
     void PlaceRing();
     void TellCurrentCell();
 
-    std::array<CardCell*, CellCount> Cells{};
+    std::array<CardCell*, layout::CellCount> Cells{};
     int CurrentCell = 0;
     // The focus ring round the current cell; made the first time the grid takes the keyboard.
     QWidget* Ring = nullptr;

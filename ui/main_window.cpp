@@ -25,6 +25,7 @@
 #include "artwork.h"
 #include "card_cell.h"
 #include "card_grid.h"
+#include "choices.h"
 #include "error_guard.h"
 #include "highscore_store.h"
 #include "picture_list.h"
@@ -49,7 +50,7 @@ QRect Geometry(const layout::Rect& rect) {
 // every face that might stand in for it, the dearest step of the start-up, even when a substitute is named.
 QString LayoutFamily(layout::Face face) {
     const layout::FaceNames names = layout::NamesOf(face);
-    return QFontDatabase::hasFamily(Text(names.Named)) ? Text(names.Named) : Text(names.StandIn);
+    return QFontDatabase::hasFamily(QtText(names.Named)) ? QtText(names.Named) : QtText(names.StandIn);
 }
 
 // The layout gives font heights as character heights without internal leading, which is the em size
@@ -90,7 +91,7 @@ void Dress(QWidget* widget, const layout::Control& control, const QColor& window
 // A label hidden at start-up (an outcome label) is fitted to its text when it is shown (`FitOutcomeLabels`):
 // measuring the text loads its font, which start-up need not wait for.
 QLabel* MakeLabel(QWidget* parent, const layout::Control& control, const QColor& windowText) {
-    auto* label = new QLabel(Text(control.Text), parent);
+    auto* label = new QLabel(QtText(control.Caption), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Dress(label, control, windowText);
     // A shown label hides the cards beneath it and takes their clicks.
@@ -106,7 +107,7 @@ QLabel* MakeLabel(QWidget* parent, const layout::Control& control, const QColor&
 }
 
 QPushButton* MakeButton(QWidget* parent, const layout::Control& control) {
-    auto* button = new QPushButton(Text(control.Text), parent);
+    auto* button = new QPushButton(QtText(control.Caption), parent);
     button->setGeometry(Geometry(control.Geometry));
     button->setAutoDefault(false);
     return button;
@@ -147,7 +148,7 @@ TForm1::TForm1(HighscoreStorage storage, QWidget* parent)
     : QMainWindow(parent), Game(*this), Storage(std::move(storage)) {
     setObjectName(QStringLiteral("Form1"));
     InstallAccessibleInterfaces();
-    setWindowTitle(Text(layout::Title));
+    setWindowTitle(QtText(layout::Title));
     setFont(LayoutFont(layout::WindowFont));
     BuildLayout();
     BuildMenu();
@@ -171,8 +172,8 @@ void TForm1::BuildLayout() {
     KeepEntriesOnTop();
     BindControls();
     for (std::size_t i = 1; i < layout::TabOrder.size(); ++i)
-        setTabOrder(Placed.value(Text(layout::TabOrder[i - 1])), Placed.value(Text(layout::TabOrder[i])));
-    setTabOrder(Placed.value(Text(layout::TabOrder.back())), Grid);
+        setTabOrder(Placed.value(QtText(layout::TabOrder[i - 1])), Placed.value(QtText(layout::TabOrder[i])));
+    setTabOrder(Placed.value(QtText(layout::TabOrder.back())), Grid);
     Speaker = new Announcer(Canvas);
 }
 
@@ -201,7 +202,7 @@ void TForm1::PlaceCells() {
 void TForm1::PlaceControls() {
     const QColor windowText = palette().color(QPalette::WindowText);
     for (const layout::Control& control : layout::Controls) {
-        QWidget* parent = control.Parent.empty() ? Canvas : Placed.value(Text(control.Parent));
+        QWidget* parent = control.Parent.empty() ? Canvas : Placed.value(QtText(control.Parent));
         QWidget* widget = nullptr;
         switch (control.Type) {
             case layout::Kind::Label:
@@ -221,7 +222,7 @@ void TForm1::PlaceControls() {
                 widget = MakeLogo(parent, control, devicePixelRatioF());
                 break;
         }
-        widget->setObjectName(Text(control.Name));
+        widget->setObjectName(QtText(control.Name));
         Placed.insert(widget->objectName(), widget);
     }
 }
@@ -231,7 +232,7 @@ void TForm1::KeepEntriesOnTop() {
     for (const layout::Control& control : layout::Controls) {
         if (control.Parent.empty() &&
             (control.Type == layout::Kind::Edit || control.Type == layout::Kind::Button))
-            Placed.value(Text(control.Name))->raise();
+            Placed.value(QtText(control.Name))->raise();
     }
 }
 
@@ -247,10 +248,10 @@ void TForm1::BindControls() {
     btn_End = Control<QPushButton>("btn_End");
     Panel2 = Control<QFrame>("Panel2");
     Label1 = Control<QLabel>("Label1");
-    lbl_Count = Control<QLabel>(layout::Showing(layout::Shows::Attempts).Name);
+    lbl_Count = Control<QLabel>(layout::AttemptsLabel().Name);
     // A screen reader reads the prompt as the entry's label, and the count with its caption as one status.
     lbl_Name->setBuddy(edt_Name);
-    MarkAsStatus(*Control<QWidget>(layout::Showing(layout::Shows::Attempts).Parent));
+    MarkAsStatus(*Control<QWidget>(layout::AttemptsLabel().Parent));
 }
 
 void TForm1::BuildMenu() {
@@ -262,32 +263,29 @@ void TForm1::BuildMenu() {
     const auto addChoice = [](const layout::MenuEntry& entry, QMenu* parent, std::vector<QAction*>& group,
                               int count) {
         for (int k = 1; k <= count; ++k)
-            group.push_back(AddItem(parent, Text(entry.Name) + QString::number(k),
-                                    Text(entry.Text) + QString::number(k), true));
+            group.push_back(AddItem(parent, QtText(entry.Name) + QString::number(k),
+                                    QtText(entry.Caption) + QString::number(k), true));
     };
     for (const layout::MenuEntry& entry : layout::Menu) {
-        const QString name = Text(entry.Name);
-        QMenu* parent = menus.value(Text(entry.Parent));
+        const QString name = QtText(entry.Name);
+        QMenu* parent = menus.value(QtText(entry.Parent));
         switch (entry.Purpose) {
             case layout::Role::Menu: {
                 QMenu* menu =
-                    parent ? parent->addMenu(Text(entry.Text)) : MainMenu1->addMenu(Text(entry.Text));
+                    parent ? parent->addMenu(QtText(entry.Caption)) : MainMenu1->addMenu(QtText(entry.Caption));
                 menu->setObjectName(name);
                 menus.insert(name, menu);
                 break;
             }
             case layout::Role::Item:
-                Commands.push_back({AddItem(parent, name, Text(entry.Text)), entry.Does, 0});
+                Commands.push_back({AddItem(parent, name, QtText(entry.Caption)), entry.Does, 0});
                 break;
             case layout::Role::Display:
-                Places.push_back(AddItem(parent, name, Text(entry.Text)));
+                Places.push_back(AddItem(parent, name, QtText(entry.Caption)));
                 break;
             case layout::Role::Choice: {
-                const bool backs = entry.Does == layout::Command::ChooseBack;
-                std::vector<QAction*>& group = backs ? Blatt : Deck;
-                int count = artwork::FaceSetCount;
-                if (backs) count = artwork::BackCount;
-                addChoice(entry, parent, group, count);
+                std::vector<QAction*>& group = entry.Does == layout::Command::ChooseBack ? Blatt : Deck;
+                addChoice(entry, parent, group, pictures::ChoiceCount(entry.Does));
                 for (std::size_t k = 1; k <= group.size(); ++k)
                     Commands.push_back({group[k - 1], entry.Does, static_cast<int>(k)});
                 break;
@@ -316,18 +314,20 @@ void TForm1::ConnectHandlers() {
         auto* button = Control<QPushButton>(control.Name);
         auto* takes = control.Takes.empty() ? nullptr : Control<QLineEdit>(control.Takes);
         connect(button, &QPushButton::clicked, this, [this, command = control.Does, takes] {
-            Handle([this, command, takes] { Run(command, 0, takes ? takes->text() : QString()); });
+            Handle([this, command, takes] {
+                Game.Run(command, 0, takes ? takes->text().toStdString() : std::string());
+            });
         });
     }
     for (const MenuCommand& item : Commands) {
         connect(item.Item, &QAction::triggered, this,
-                [this, item] { Handle([this, item] { Run(item.Does, item.Number, {}); }); });
+                [this, item] { Handle([this, item] { Game.Run(item.Does, item.Number); }); });
     }
 }
 
 void TForm1::FitCountLabel() {
     // The attempt label's size in the layout, for "0"; it grows and shrinks with its number.
-    static constexpr layout::Rect Count = layout::Showing(layout::Shows::Attempts).Geometry;
+    static constexpr layout::Rect Count = layout::AttemptsLabel().Geometry;
     FitToText(lbl_Count, {Count.Width, Count.Height});
 }
 
@@ -338,7 +338,6 @@ void TForm1::FitOutcomeLabels() {
 void TForm1::Handle(const std::function<void()>& handler) {
     if (Closed) return;
     Guarded(handler);
-    Speaker->Flush();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -354,7 +353,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     if (modifiers == Qt::NoModifier && !typing && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
         const char letter = static_cast<char>('a' + (event->key() - Qt::Key_A));
         for (const layout::Control& control : layout::Controls) {
-            if (!layout::LetterAlonePresses(control.Type) || layout::AcceleratorOf(control.Text) != letter)
+            if (!layout::LetterAlonePresses(control.Type) || layout::AcceleratorOf(control.Caption) != letter)
                 continue;
             auto* button = Control<QPushButton>(control.Name);
             if (button->isVisible() && button->isEnabled()) {

@@ -43,9 +43,6 @@ class TForm1 : public QMainWindow, public GameRequests {
     Q_OBJECT
 
 public:
-    static constexpr int CellCount = layout::CellCount;
-    static_assert(CellCount == GameBoard::DefaultCardCount, "one cell for every card of the board");
-
     explicit TForm1(HighscoreStorage storage = HighscoreStorage::Registry(), QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -62,17 +59,17 @@ public:
     void ShowHighscoreMenu() override;
     void LoadFaceSet() override;
     void StoreHighscores() override;
-    void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) override;
+    void ShowChoice(layout::Command choice, int k) override;
+    void Close() override;
+    PictureName FaceName(int pair) const override;
+    void Announce(const std::string& text) override;
 
     // Drawing of the cards.
     void ShowBack(CardCell& cell);
 
     // Handlers.
     void OnCreate();
-    void OnClick(CardCell* sender);
-    // What a button or menu item does, as the layout table says: k is the number of a chosen back picture or
-    // face set, `name` the text of the control the command takes (the name a result is saved under).
-    void Run(layout::Command command, int k, const QString& name);
+    void OnClick(int p);
     void OnClose();
 
 protected:
@@ -92,16 +89,15 @@ private:
     // A control the layout placed, by the name it gave it.
     template <typename Widget>
     Widget* Control(std::string_view name) const {
-        return qobject_cast<Widget*>(Placed.value(Text(name)));
+        return qobject_cast<Widget*>(Placed.value(QtText(name)));
     }
+    CardCell& Cell(int p) const;
     void FitCountLabel();
     // The labels of a finished game's outcome, fitted to their text the first time they are shown.
     void FitOutcomeLabels();
     void BuildMenu();
     void BuildPictureLists();
     void ConnectHandlers();
-    // Back or face set k = 1, 2, ... chosen from the menu: the check marks here, the rest is the rules'.
-    static void Check(const std::vector<QAction*>& group, int k);
     // Runs a handler inside the error guard; once the window has closed, queued events are dropped.
     void Handle(const std::function<void()>& handler);
     // Keeps the layout's outer size once the window manager has put its frame round the window.
@@ -147,7 +143,6 @@ private:
     PictureList* FakeList = nullptr;
     PictureList* DeckblattList = nullptr;
 
-    std::vector<CardCell*> CellList;
     // Says what a handler did to a player who hears the game.
     Announcer* Speaker = nullptr;
     GameRules Game;

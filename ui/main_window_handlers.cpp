@@ -15,60 +15,28 @@
 namespace pairfinder {
 
 void TForm1::OnCreate() {
-    Blatt.front()->setChecked(true);
-    Deck.front()->setChecked(true);
-    CellList.clear();
-    for (int p = 0; p < CellCount; ++p) CellList.push_back(Grid->Cell(p));
-    for (CardCell* cell : CellList) {
-        connect(cell, &CardCell::Clicked, this,
-                [this](CardCell* sender) { Handle([this, sender] { OnClick(sender); }); });
-        cell->setEnabled(false);
-    }
+    connect(Grid, &CardGrid::CardPressed, this, [this](int p) { Handle([this, p] { OnClick(p); }); });
+    for (int p = 0; p < layout::CellCount; ++p) Cell(p).setEnabled(false);
     Game.StartFirstGame();
 }
 
-void TForm1::OnClick(CardCell* sender) {
-    const auto found = std::find(CellList.begin(), CellList.end(), sender);
-    const auto p = found == CellList.end() ? -1 : static_cast<int>(found - CellList.begin());
+void TForm1::OnClick(int p) {
     // The keyboard goes on from the card last turned, however it was turned.
     Grid->SetCurrent(p);
-    Run(layout::Command::TurnCard, p, {});
+    Game.Run(layout::Command::TurnCard, p);
 }
 
-void TForm1::Run(layout::Command command, int k, const QString& name) {
-    switch (command) {
-        case layout::Command::NewGame:
-            Game.NewGame();
-            break;
-        case layout::Command::End:
-            close();
-            break;
-        case layout::Command::Save:
-            Game.SaveResult(name.toStdString());
-            break;
-        case layout::Command::ChooseBack:
-            Check(Blatt, k);
-            Game.ChooseBack(k - 1);
-            break;
-        case layout::Command::ChooseFaceSet:
-            Check(Deck, k);
-            Game.ChooseFaceSet(k - 1);
-            break;
-        case layout::Command::TurnCard:
-            Game.CardClicked(k);
-            // The first card of a turn is announced too: a reader hears a card's new name only when the
-            // toolkit sends it with the change, which Qt 6.4 does not (it sends the card itself, and Orca 43
-            // drops that).
-            if (Game.Board.CardOpen && Game.Board.FirstCard == k)
-                Speaker->Say(Text(CellList[static_cast<std::size_t>(k)]->Face().Singular));
-            break;
-        case layout::Command::None:
-            break;
-    }
+CardCell& TForm1::Cell(int p) const {
+    return *Grid->Cell(p);
 }
 
-void TForm1::Check(const std::vector<QAction*>& group, int k) {
+void TForm1::ShowChoice(layout::Command choice, int k) {
+    const std::vector<QAction*>& group = choice == layout::Command::ChooseBack ? Blatt : Deck;
     for (std::size_t i = 0; i < group.size(); ++i) group[i]->setChecked(static_cast<int>(i) + 1 == k);
+}
+
+void TForm1::Close() {
+    close();
 }
 
 void TForm1::OnClose() {
@@ -106,9 +74,9 @@ void TForm1::ShowBack(CardCell& cell) {
 
 void TForm1::ShowBacks() {
     if (Game.Board.IsReleased()) return;
-    for (std::size_t p = 0; p < CellList.size(); ++p) {
-        CardCell& cell = *CellList[p];
-        if (Game.Board.Matched[p]) {
+    for (int p = 0; p < layout::CellCount; ++p) {
+        CardCell& cell = Cell(p);
+        if (Game.Board.Matched[static_cast<std::size_t>(p)]) {
             cell.Discard();
             cell.setEnabled(false);
         } else {
@@ -119,8 +87,8 @@ void TForm1::ShowBacks() {
 }
 
 void TForm1::ShowFace(int p) {
-    if (!Game.Board.IsPosition(p) || static_cast<std::size_t>(p) >= CellList.size()) return;
-    FakeList->Draw(Game.Board.PairOf[static_cast<std::size_t>(p)], *CellList[static_cast<std::size_t>(p)]);
+    if (!Game.Board.IsPosition(p) || p >= layout::CellCount) return;
+    FakeList->Draw(Game.Board.PairOf[static_cast<std::size_t>(p)], Cell(p));
 }
 
 void TForm1::LoadFaceSet() {
@@ -135,19 +103,19 @@ void TForm1::ShowOutcome(bool qualifies) {
     for (const layout::Control& control : layout::Controls) {
         if (!layout::ShownAtFinish(control.ShownWhen, qualifies)) continue;
         Control<QWidget>(control.Name)->show();
-        if (control.Type == layout::Kind::Label) Speaker->Say(Control<QLabel>(control.Name)->text());
+        if (control.Type == layout::Kind::Label) Game.Say(control.Caption);
     }
     // A keyboard player, whose last pair has just left the grid, goes on in the name entry; a player who
     // clicked keeps the focus where it was.
     if (qualifies && Grid->hasFocus()) edt_Name->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) {
-    const auto faceAt = [this](std::int32_t p) {
-        return Game.Board.IsPosition(p) ? FakeList->Name(Game.Board.PairOf[static_cast<std::size_t>(p)])
-                                        : PictureName{};
-    };
-    Speaker->Say(Text(TurnSpoken(faceAt(first), faceAt(second), paired, Game.Board.Attempts)));
+PictureName TForm1::FaceName(int pair) const {
+    return FakeList->Name(pair);
+}
+
+void TForm1::Announce(const std::string& text) {
+    Speaker->Announce(QtText(text));
 }
 
 void TForm1::LoadHighscores() {

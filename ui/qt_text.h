@@ -6,7 +6,7 @@
 
 namespace pairfinder {
 
-inline QString Text(std::string_view text) {
+inline QString QtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -1,13 +1,18 @@
-// The game's side of the page: the window's requests and handlers, answered for the page's front end, which
-// draws what it is told and reports what the player presses (page_front_end.js). The rules, the store and the
-// messages are the desktop's own; what each control does is the layout table's.
+// The game's side of the page: the requests of the rules, answered for the page's front end, which draws what it
+// is told and reports what the player presses (page_front_end.js). The rules, the store and the messages are the
+// desktop's own; what each control does is the layout table's, and every press reaches the rules through their
+// one dispatcher.
 #include <emscripten.h>
 
-#include <exception>
+#include <algorithm>
+#include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "choices.h"
+#include "error_guard.h"
 #include "error_text.h"
 #include "game_rules.h"
 #include "highscore_store.h"
@@ -15,9 +20,6 @@
 #include "pictures.h"
 #include "spoken_text.h"
 #include "window_layout.h"
-
-static_assert(pairfinder::layout::CellCount == pairfinder::GameBoard::DefaultCardCount,
-              "one cell for every card of the board");
 
 // The front end's half (page_library.js). Elements are named by the layout table; a picture is the address of
 // its file, empty for none.
@@ -41,8 +43,11 @@ namespace {
 
 using layout::Command;
 
-std::string Text(std::string_view text) {
-    return std::string(text);
+// The texts of a list of strings, as the front end's calls take them.
+std::vector<const char*> Pointers(const std::vector<std::string>& texts) {
+    std::vector<const char*> pointers;
+    for (const std::string& text : texts) pointers.push_back(text.c_str());
+    return pointers;
 }
 
 class Page : public GameRequests {
@@ -51,101 +56,66 @@ public:
         for (const pictures::Picture& back : pictures::Backs) BackAddresses.push_back(PictureAddress(back));
     }
 
-    void OnCreate() {
-        Check(Command::ChooseBack, 1);
-        Check(Command::ChooseFaceSet, 1);
-        Game.StartFirstGame();
-    }
+    GameRules Game;
 
-    // A button, menu item or card was pressed: what it does is what the table says.
-    void Run(Command command, int k, const char* text) {
-        if (Closed) return;
-        switch (command) {
-            case Command::NewGame:
-                Game.NewGame();
-                break;
-            case Command::End:
-                // A page cannot close its tab: it ends the game as closing the window does, and says so.
-                Game.Release();
-                Closed = true;
-                pf_close();
-                break;
-            case Command::Save:
-                Game.SaveResult(text ? text : "");
-                break;
-            case Command::ChooseBack:
-                Check(command, k);
-                Game.ChooseBack(k - 1);
-                break;
-            case Command::ChooseFaceSet:
-                Check(command, k);
-                Game.ChooseFaceSet(k - 1);
-                break;
-            case Command::TurnCard:
-                Game.CardClicked(k);
-                break;
-            case Command::None:
-                break;
-        }
-    }
-
-    void TableChanged() {
-        if (!Closed) Game.TableChanged();
-    }
-
-    // Where the arrow keys, Home and End take the focus from `from`: over the cards still in play.
-    int Move(int from, layout::Step step) const {
+    // Where the arrow keys, Home and End take the focus from `from`: over the cards still in play. -1 for a key
+    // that moves nothing.
+    int Move(int from, std::string_view key) const {
+        // The keys in the order of layout::Step.
+        static constexpr std::string_view StepKeys[] = {"ArrowLeft", "ArrowRight", "ArrowUp",
+                                                        "ArrowDown", "Home",       "End"};
+        static_assert(std::size(StepKeys) == static_cast<std::size_t>(layout::Step::RowEnd) + 1);
+        const auto step = std::find(std::begin(StepKeys), std::end(StepKeys), key);
+        if (step == std::end(StepKeys)) return -1;
         if (!Game.Board.IsPosition(from)) return from;
-        return layout::NextCell(from, step, [this](int p) { return !Game.Board.Matched[static_cast<std::size_t>(p)]; });
+        return layout::NextCell(from, static_cast<layout::Step>(step - std::begin(StepKeys)),
+                                [this](int p) { return !Game.Board.Matched[static_cast<std::size_t>(p)]; });
     }
 
     void HideOutcome() override {
         for (const layout::Control& control : layout::Controls) {
-            if (control.ShownWhen != layout::Outcome::None) pf_set_visible(Text(control.Name).c_str(), 0);
+            if (control.ShownWhen != layout::Outcome::None) pf_set_visible(std::string(control.Name).c_str(), 0);
         }
     }
 
     void ShowAttempts(int n) override {
-        pf_set_text(Text(layout::Showing(layout::Shows::Attempts).Name).c_str(), std::to_string(n).c_str());
+        pf_set_text(std::string(layout::AttemptsLabel().Name).c_str(), std::to_string(n).c_str());
     }
 
     void ShowBacks() override {
         if (Game.Board.IsReleased()) return;
         const int back = Game.Board.BackIndex();
         const std::string none;
-        const std::string& picture =
-            back >= 0 && static_cast<std::size_t>(back) < BackAddresses.size() ? BackAddresses[static_cast<std::size_t>(back)]
-                                                                               : none;
+        const std::string& picture = back >= 0 && static_cast<std::size_t>(back) < BackAddresses.size()
+                                         ? BackAddresses[static_cast<std::size_t>(back)]
+                                         : none;
+        std::vector<std::string> pictures;
         std::vector<std::string> labels;
-        std::vector<const char*> pictures;
-        std::vector<const char*> texts;
         std::vector<unsigned char> enabled;
         for (int p = 0; p < layout::CellCount; ++p) {
             const bool matched = Game.Board.Matched[static_cast<std::size_t>(p)] != 0;
-            labels.push_back(Label(p, matched ? CardView::Removed : CardView::Hidden));
-            pictures.push_back(matched ? none.c_str() : picture.c_str());
+            labels.push_back(layout::CardSpoken(p, matched ? CardView::Removed : CardView::Hidden));
+            pictures.push_back(matched ? none : picture);
             enabled.push_back(matched ? 0 : 1);
         }
-        for (const std::string& label : labels) texts.push_back(label.c_str());
-        pf_set_cards(pictures.data(), texts.data(), enabled.data(), layout::CellCount);
+        pf_set_cards(Pointers(pictures).data(), Pointers(labels).data(), enabled.data(), layout::CellCount);
     }
 
     void ShowFace(int p) override {
         if (!Game.Board.IsPosition(p) || p >= layout::CellCount) return;
         const pictures::Picture* face = FaceOf(p);
-        pf_set_card(p, face ? PictureAddress(*face).c_str() : "", Label(p, CardView::Face).c_str(), 1);
+        pf_set_card(p, face ? PictureAddress(*face).c_str() : "",
+                    layout::CardSpoken(p, CardView::Face, face ? face->Name : std::string_view()).c_str(), 1);
     }
 
     void ShowOutcome(bool qualifies) override {
-        std::string spoken;
         std::string entry;
         for (const layout::Control& control : layout::Controls) {
             if (!layout::ShownAtFinish(control.ShownWhen, qualifies)) continue;
-            pf_set_visible(Text(control.Name).c_str(), 1);
-            if (control.Type == layout::Kind::Label) spoken += (spoken.empty() ? "" : " ") + Text(control.Text);
-            if (control.Type == layout::Kind::Edit) entry = Text(control.Name);
+            pf_set_visible(std::string(control.Name).c_str(), 1);
+            if (control.Type == layout::Kind::Label) Game.Say(control.Caption);
+            if (control.Type == layout::Kind::Edit) entry = control.Name;
         }
-        pf_announce(spoken.c_str());
         if (!entry.empty()) pf_focus_from_cards(entry.c_str());
     }
 
@@ -158,98 +128,89 @@ public:
         std::size_t place = 0;
         for (const layout::MenuEntry& entry : layout::Menu) {
             if (entry.Purpose != layout::Role::Display || place >= captions.size()) continue;
-            pf_set_text(Text(entry.Name).c_str(), captions[place++].c_str());
+            pf_set_text(std::string(entry.Name).c_str(), captions[place++].c_str());
         }
     }
 
     void LoadFaceSet() override {
-        FakeList.clear();
+        FaceSet = {};
         const int set = Game.Board.FaceSetIndex();
-        if (set >= 0 && static_cast<std::size_t>(set) < std::size(pictures::FaceSets)) {
-            for (const pictures::Picture& face : pictures::FaceSets[static_cast<std::size_t>(set)])
-                FakeList.push_back(&face);
-        }
+        if (set >= 0 && set < pictures::ChoiceCount(Command::ChooseFaceSet))
+            FaceSet = pictures::FaceSets[static_cast<std::size_t>(set)];
         std::vector<std::string> addresses;
-        for (const pictures::Picture* face : FakeList) addresses.push_back(PictureAddress(*face));
-        std::vector<const char*> list;
-        for (const std::string& address : addresses) list.push_back(address.c_str());
-        pf_set_face_set(list.data(), static_cast<int>(list.size()));
+        for (const pictures::Picture& face : FaceSet) addresses.push_back(PictureAddress(face));
+        pf_set_face_set(Pointers(addresses).data(), static_cast<int>(addresses.size()));
     }
 
-    void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) override {
-        const pictures::Picture* one = FaceOf(first);
-        const pictures::Picture* two = FaceOf(second);
-        if (!one || !two) return;
-        pf_announce(TurnSpoken({one->Name, one->Plural}, {two->Name, two->Plural}, paired, Game.Board.Attempts).c_str());
+    void ShowChoice(Command choice, int k) override {
+        const std::string stem(layout::ChoiceStem(choice));
+        for (int item = 1; item <= pictures::ChoiceCount(choice); ++item)
+            pf_set_checked((stem + std::to_string(item)).c_str(), item == k ? 1 : 0);
     }
+
+    // A page cannot close its tab: it ends the game as closing the window does, and says so.
+    void Close() override { pf_close(); }
+
+    PictureName FaceName(int pair) const override {
+        if (pair < 0 || static_cast<std::size_t>(pair) >= FaceSet.size()) return {};
+        const pictures::Picture& face = FaceSet[static_cast<std::size_t>(pair)];
+        return {face.Name, face.Plural};
+    }
+
+    void Announce(const std::string& text) override { pf_announce(text.c_str()); }
 
 private:
     // The face the card at p shows, from the face set in use; none before a set is loaded.
     const pictures::Picture* FaceOf(int p) const {
         const auto pair = static_cast<std::size_t>(Game.Board.PairOf[static_cast<std::size_t>(p)]);
-        return pair < FakeList.size() ? FakeList[pair] : nullptr;
+        return pair < FaceSet.size() ? &FaceSet[pair] : nullptr;
     }
 
-    std::string Label(int p, CardView view) const {
-        const pictures::Picture* face = view == CardView::Face ? FaceOf(p) : nullptr;
-        return CardLabel(p / metrics::CardColumns + 1, p % metrics::CardColumns + 1, view,
-                         face ? face->Name : std::string_view());
-    }
-
-    // One item of a choice checked, the others not, in menu order.
-    static void Check(Command choice, int chosen) {
-        const std::string stem = Text(layout::ChoiceStem(choice));
-        for (int k = 1; k <= ChoiceCount(choice); ++k)
-            pf_set_checked((stem + std::to_string(k)).c_str(), k == chosen ? 1 : 0);
-    }
-
-    GameRules Game;
     std::vector<std::string> BackAddresses;
-    std::vector<const pictures::Picture*> FakeList;
-    bool Closed = false;
+    // The face set in use, which faces are drawn from.
+    std::span<const pictures::Picture> FaceSet;
 };
 
 Page& ThePage() {
+    // The page's application frame: an error is shown in the error box, titled as the desktop's is by its
+    // program, and the game goes on.
+    static const bool framed = [] {
+        SetErrorDisplay([](const std::string& message) {
+            pf_show_error(std::string(layout::Title).c_str(), WithFullStop(message).c_str());
+        });
+        return true;
+    }();
+    static_cast<void>(framed);
     static Page page;
     return page;
-}
-
-// Every handler runs inside this guard, the page's application frame: an error is shown in the error box,
-// titled as the desktop's is by its program, and the game goes on.
-template <typename Handler>
-void Guarded(Handler handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        pf_show_error(Text(layout::Title).c_str(), WithFullStop(error.what()).c_str());
-    }
 }
 
 }  // namespace
 }  // namespace pairfinder::web
 
+// What the front end calls: each runs inside the error guard.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void pf_start() {
-    pairfinder::web::Guarded([] { pairfinder::web::ThePage().OnCreate(); });
+    pairfinder::Guarded([] { pairfinder::web::ThePage().Game.StartFirstGame(); });
 }
 
-EMSCRIPTEN_KEEPALIVE void pf_card(int position) {
-    pairfinder::web::Guarded([position] { pairfinder::web::ThePage().Run(pairfinder::layout::Command::TurnCard, position, nullptr); });
-}
-
-// The command a button or menu item carries (its data-command), its number, and the text of the control it takes.
+// The command a card, button or menu item carries (a card's is TurnCard with its position; a button's its
+// data-command), its number, and the text of the control it takes.
 EMSCRIPTEN_KEEPALIVE void pf_command(int command, int number, const char* text) {
-    pairfinder::web::Guarded([command, number, text] {
-        pairfinder::web::ThePage().Run(static_cast<pairfinder::layout::Command>(command), number, text);
+    pairfinder::Guarded([command, number, text] {
+        pairfinder::web::ThePage().Game.Run(static_cast<pairfinder::Command>(command), number, text ? text : "");
     });
 }
 
 EMSCRIPTEN_KEEPALIVE void pf_table_changed() {
-    pairfinder::web::Guarded([] { pairfinder::web::ThePage().TableChanged(); });
+    pairfinder::Guarded([] { pairfinder::web::ThePage().Game.TableChanged(); });
 }
 
-EMSCRIPTEN_KEEPALIVE int pf_move(int from, int step) {
-    return pairfinder::web::ThePage().Move(from, static_cast<pairfinder::layout::Step>(step));
+// Where a key pressed on the card at `from` takes the focus; -1 for a key that is not the grid's.
+EMSCRIPTEN_KEEPALIVE int pf_move(int from, const char* key) {
+    int to = -1;
+    pairfinder::Guarded([&to, from, key] { to = pairfinder::web::ThePage().Move(from, key ? key : ""); });
+    return to;
 }
 }

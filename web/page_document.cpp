@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "arrangements.h"
+#include "choices.h"
 #include "page_pictures.h"
 #include "pictures.h"
 #include "spoken_text.h"
@@ -49,22 +50,14 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// A text with "&" before its accelerator letter as HTML: the letter underlined, "&&" a plain "&".
-std::string Accelerated(std::string_view text) {
-    std::string out;
-    bool marked = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) {
-            ++i;
-            if (text[i] != '&' && !marked) {
-                marked = true;
-                out += "<u>" + Escaped(text.substr(i, 1)) + "</u>";
-                continue;
-            }
-        }
-        out += Escaped(text.substr(i, 1));
-    }
-    return out;
+// A caption with "&" before its accelerator letter as HTML: the letter underlined.
+std::string Accelerated(std::string_view caption) {
+    const layout::Unmarked unmarked = layout::Unmark(caption);
+    const std::string_view plain = unmarked.Plain;
+    if (!unmarked.Marked) return Escaped(plain);
+    const std::size_t at = *unmarked.Marked;
+    return Escaped(plain.substr(0, at)) + "<u>" + Escaped(plain.substr(at, 1)) + "</u>" +
+           Escaped(plain.substr(at + 1));
 }
 
 // The keys that reach a control or a menu of the bar, as aria-keyshortcuts writes them: "Alt+M M".
@@ -91,7 +84,7 @@ const Control& NewGameButton() {
 
 // Whether a panel shows what the game counts, rather than holding the buttons.
 bool IsCounter(const Control& panel) {
-    return panel.Name == layout::Showing(layout::Shows::Attempts).Parent;
+    return panel.Name == layout::AttemptsLabel().Parent;
 }
 
 // --- The document ---
@@ -140,7 +133,7 @@ std::string Menus() {
         const std::string opens = " aria-haspopup=\"menu\" aria-expanded=\"false\" aria-controls=\"" + name + "\"";
         if (menu.Parent.empty()) {
             bar += "<div id=\"" + name + "-title\" class=\"title\" role=\"menuitem\" tabindex=\"-1\"" + opens +
-                   Shortcuts(menu.Text, false) + "><span class=\"text\">" + Accelerated(menu.Text) +
+                   Shortcuts(menu.Caption, false) + "><span class=\"text\">" + Accelerated(menu.Caption) +
                    "</span></div>\n";
         }
         std::string items;
@@ -148,23 +141,23 @@ std::string Menus() {
             if (entry.Parent != menu.Name) continue;
             switch (entry.Purpose) {
                 case layout::Role::Menu:
-                    items += MenuItem(std::string(entry.Name) + "-title", entry.Text, "menuitem",
+                    items += MenuItem(std::string(entry.Name) + "-title", entry.Caption, "menuitem",
                                       " data-submenu=\"true\" aria-haspopup=\"menu\" aria-expanded=\"false\" "
                                       "aria-controls=\"" +
                                           Escaped(entry.Name) + "\"");
                     break;
                 case layout::Role::Item:
-                    items += MenuItem(entry.Name, entry.Text, "menuitem", CommandAttributes(entry.Does));
+                    items += MenuItem(entry.Name, entry.Caption, "menuitem", CommandAttributes(entry.Does));
                     break;
                 case layout::Role::Choice:
-                    for (int k = 1; k <= ChoiceCount(entry.Does); ++k) {
-                        items += MenuItem(std::string(entry.Name) + Number(k), std::string(entry.Text) + Number(k),
+                    for (int k = 1; k <= pictures::ChoiceCount(entry.Does); ++k) {
+                        items += MenuItem(std::string(entry.Name) + Number(k), std::string(entry.Caption) + Number(k),
                                           "menuitemradio", CommandAttributes(entry.Does, k), k == 1 ? "true" : "false");
                     }
                     break;
                 case layout::Role::Display:
                     // A place of the table says what it holds, and takes no command.
-                    items += MenuItem(entry.Name, entry.Text, "menuitem", " data-display=\"true\"");
+                    items += MenuItem(entry.Name, entry.Caption, "menuitem", " data-display=\"true\"");
                     break;
             }
         }
@@ -181,7 +174,7 @@ std::string ControlHtml(const Control& control) {
         case Kind::Label: {
             std::string attributes;
             if (control.LeftToRight) attributes += " dir=\"ltr\"";
-            return "<div " + id + " class=\"label\"" + attributes + hidden + ">" + Escaped(control.Text) +
+            return "<div " + id + " class=\"label\"" + attributes + hidden + ">" + Escaped(control.Caption) +
                    "</div>\n";
         }
         case Kind::Edit: {
@@ -197,8 +190,8 @@ std::string ControlHtml(const Control& control) {
         case Kind::Button:
             return "<button " + id + " class=\"button\" type=\"button\"" +
                    CommandAttributes(control.Does, 0, control.Takes) +
-                   Shortcuts(control.Text, layout::LetterAlonePresses(control.Type)) + hidden + ">" +
-                   Accelerated(control.Text) + "</button>\n";
+                   Shortcuts(control.Caption, layout::LetterAlonePresses(control.Type)) + hidden + ">" +
+                   Accelerated(control.Caption) + "</button>\n";
         case Kind::Logo:
             return "<img " + id + " class=\"logo\" src=\"" + PictureAddress(pictures::Logo) +
                    "\" alt=\"\" draggable=\"false\">\n";
@@ -231,29 +224,20 @@ std::string Controls() {
     return panels + "<div id=\"Outcome\" class=\"outcome\">\n" + outcome + "</div>\n" + others;
 }
 
-// The keys that move over the cards, each at the number of its layout::Step, which the front end passes on.
-constexpr std::string_view StepKeys[] = {"ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "Home", "End"};
-static_assert(static_cast<int>(layout::Step::Left) == 0 && static_cast<int>(layout::Step::Right) == 1 &&
-                  static_cast<int>(layout::Step::Up) == 2 && static_cast<int>(layout::Step::Down) == 3 &&
-                  static_cast<int>(layout::Step::RowStart) == 4 && static_cast<int>(layout::Step::RowEnd) == 5,
-              "StepKeys follows layout::Step");
-
 // The cards as a grid of rows, each card a button named by where it lies and what it shows: the first deal's
 // backs, with one tab stop, the first card.
 std::string Cards() {
     const std::string back = PictureAddress(pictures::Backs.front());
-    std::string steps;
-    for (const std::string_view key : StepKeys) steps += (steps.empty() ? "" : " ") + std::string(key);
+    // Every card turns its card: the grid says so once, and each card's number is its position.
     std::string out = "<div id=\"Cards\" class=\"cards\" role=\"grid\" aria-label=\"" + Escaped(CardsSpoken) +
-                      "\" data-steps=\"" + steps + "\">\n";
+                      "\"" + CommandAttributes(layout::Command::TurnCard) + ">\n";
     for (int p = 0; p < layout::CellCount; ++p) {
-        const int row = p / metrics::CardColumns;
-        const int column = p % metrics::CardColumns;
+        const int column = layout::CellAt(p).Column;
         if (column == 0) out += "<div class=\"row\" role=\"row\">\n";
         out += "<div class=\"gridcell\" role=\"gridcell\"><button id=\"Image" + Number(p + 1) +
                "\" class=\"cell\" type=\"button\" data-position=\"" + Number(p) + "\" tabindex=\"" +
                (p == 0 ? "0" : "-1") + "\" aria-label=\"" +
-               Escaped(CardLabel(row + 1, column + 1, CardView::Hidden)) + "\"><img src=\"" + back +
+               Escaped(layout::CardSpoken(p, CardView::Hidden)) + "\"><img src=\"" + back +
                "\" alt=\"\" draggable=\"false\"></button></div>\n";
         if (column == metrics::CardColumns - 1) out += "</div>\n";
     }
@@ -272,10 +256,7 @@ std::string Failure() {
 }
 
 std::string Boxes() {
-    std::string restart;
-    for (const char c : NewGameButton().Text) {
-        if (c != '&') restart += c;
-    }
+    const std::string restart = layout::Unmark(NewGameButton().Caption).Plain;
     return "<dialog id=\"ErrorBox\" class=\"message-box\" role=\"alertdialog\" aria-modal=\"true\" "
            "aria-labelledby=\"ErrorCaption\" aria-describedby=\"ErrorMessage\">\n"
            "<div class=\"caption\" id=\"ErrorCaption\"></div>\n"

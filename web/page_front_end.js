@@ -18,8 +18,6 @@
         // How many times the cell was told to change; a change whose picture is decoded late yields to a later one.
         changes: 0,
     }));
-    // The keys that move over the cards, by the number the game's side knows each way by.
-    const steps = cardGrid.dataset.steps.split(' ');
     // The page's first script (boot.js) kept the presses made before this one arrived; from here on this one
     // keeps them until the game's side is running, and then plays them in order.
     const boot = window.pairfinderBoot || { presses: [], fail() {} };
@@ -58,14 +56,13 @@
             return;
         }
         if (ended || errorBox.open) return;
-        if (node.dataset.position !== undefined) {
-            _pf_card(Number(node.dataset.position));
-            return;
-        }
+        // A card's command is its grid's, and its number its position.
+        const command = node.closest('[data-command]').dataset.command;
+        const number = node.dataset.position || node.dataset.number || 0;
         const takes = node.dataset.takes ? byId(node.dataset.takes).value : '';
         const text = allocateUTF8(takes);
         try {
-            _pf_command(Number(node.dataset.command), Number(node.dataset.number || 0), text);
+            _pf_command(Number(command), Number(number), text);
         } finally {
             _free(text);
         }
@@ -221,12 +218,18 @@
         return null;
     }
 
+    // The game's side knows which keys move over the cards, and where to.
     function onCardKey(event, card) {
-        const step = steps.indexOf(event.key);
-        if (step < 0 || event.altKey || event.ctrlKey || event.metaKey) return;
+        if (!started || event.altKey || event.ctrlKey || event.metaKey) return;
+        const key = allocateUTF8(event.key);
+        let next;
+        try {
+            next = _pf_move(Number(card.dataset.position), key);
+        } finally {
+            _free(key);
+        }
+        if (next < 0) return;
         event.preventDefault();
-        if (!started) return;
-        const next = _pf_move(Number(card.dataset.position), step);
         cells[next].node.focus();
     }
 

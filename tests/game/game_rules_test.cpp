@@ -45,9 +45,14 @@ protected:
         return stranger;
     }
 
+    // A card pressed, as every front end passes it on.
+    void Turn(std::int32_t p) { Game.Run(Command::TurnCard, p); }
+    // What the fake calls the face of the card at p.
+    std::string Face(std::int32_t p) const { return "F" + std::to_string(Game.Board.PairOf[static_cast<std::size_t>(p)]); }
+
     void FindPairAt(std::int32_t p) {
-        Game.CardClicked(p);
-        Game.CardClicked(PartnerOf(p));
+        Turn(p);
+        Turn(PartnerOf(p));
     }
 
     std::vector<std::int32_t> Deal() const { return Game.Board.PairOf; }
@@ -95,7 +100,7 @@ TEST_F(GameRulesTest, NewGameRedrawsTheWindowThenReloadsTheHighscores) {
 
 TEST_F(GameRulesTest, NewGameStartsFromACleanBoard) {
     FindPairAt(0);
-    Game.CardClicked(StrangerTo(5));
+    Turn(StrangerTo(5));
     ASSERT_GT(Game.Board.Attempts, 0);
 
     Game.NewGame();
@@ -158,7 +163,7 @@ TEST(DealTest, EitherDrawOfAnExchangeReachesEveryPositionTheLastOneIncluded) {
 TEST_F(GameRulesTest, TwoGamesInTheSameSecondGetTheSameDeal) {
     Game.NewGame();
     const auto first = Deal();
-    Game.CardClicked(0);
+    Turn(0);
     Game.NewGame();
     EXPECT_EQ(Deal(), first);
 
@@ -168,14 +173,14 @@ TEST_F(GameRulesTest, TwoGamesInTheSameSecondGetTheSameDeal) {
 }
 
 TEST_F(GameRulesTest, NewGameInTheMiddleOfATurnDiscardsTheTurn) {
-    Game.CardClicked(3);
+    Turn(3);
     ASSERT_TRUE(Game.Board.CardOpen);
     Game.NewGame();
     Window.Take();
 
     // The next click starts a turn rather than completing one: nothing is counted.
-    Game.CardClicked(10);
-    EXPECT_EQ(Window.Take(), (Calls{"ShowBacks", "ShowFace(10)"}));
+    Turn(10);
+    EXPECT_EQ(Window.Take(), (Calls{"ShowBacks", "ShowFace(10)", "Announce(" + Face(10) + ")"}));
     EXPECT_EQ(Game.Board.Attempts, 0);
     EXPECT_EQ(Game.Board.FirstCard, 10);
 }
@@ -196,8 +201,8 @@ TEST_F(GameRulesTest, AFailingHighscoreStoreStopsNewGameAfterTheDeal) {
 // --- Turns ------------------------------------------------------------------------------------
 
 TEST_F(GameRulesTest, TheFirstCardTurnsTheBoardBackAndShowsItsFace) {
-    Game.CardClicked(12);
-    EXPECT_EQ(Window.Take(), (Calls{"ShowBacks", "ShowFace(12)"}));
+    Turn(12);
+    EXPECT_EQ(Window.Take(), (Calls{"ShowBacks", "ShowFace(12)", "Announce(" + Face(12) + ")"}));
     EXPECT_TRUE(Game.Board.CardOpen);
     EXPECT_EQ(Game.Board.FirstCard, 12);
     EXPECT_TRUE(Game.Board.FaceUp[12]);
@@ -206,12 +211,12 @@ TEST_F(GameRulesTest, TheFirstCardTurnsTheBoardBackAndShowsItsFace) {
 
 TEST_F(GameRulesTest, AFoundPairVanishesWithoutShowingTheSecondFace) {
     const std::int32_t partner = PartnerOf(7);
-    Game.CardClicked(7);
+    Turn(7);
     Window.Take();
 
-    Game.CardClicked(partner);
+    Turn(partner);
     EXPECT_EQ(Window.Take(),
-              (Calls{"ShowBacks", "ShowAttempts(1)", "AnnounceTurn(7," + std::to_string(partner) + ",paired)"}));
+              (Calls{"ShowBacks", "ShowAttempts(1)", "Announce(Zwei " + Face(7) + "s: ein Paar. Versuche: 1)"}));
     EXPECT_TRUE(Game.Board.Matched[7]);
     EXPECT_TRUE(Game.Board.Matched[static_cast<std::size_t>(partner)]);
     EXPECT_FALSE(Game.Board.CardOpen);
@@ -221,36 +226,37 @@ TEST_F(GameRulesTest, AFoundPairVanishesWithoutShowingTheSecondFace) {
 TEST_F(GameRulesTest, AFailedPairStaysOpenUntilAThirdCardIsClicked) {
     const std::int32_t first = 20;
     const std::int32_t second = StrangerTo(first);
-    Game.CardClicked(first);
+    Turn(first);
     Window.Take();
 
-    Game.CardClicked(second);
-    EXPECT_EQ(Window.Take(), (Calls{"ShowAttempts(1)", "AnnounceTurn(20," + std::to_string(second) + ",apart)",
-                                    "ShowFace(" + std::to_string(second) + ")"}));
+    Turn(second);
+    EXPECT_EQ(Window.Take(), (Calls{"ShowAttempts(1)", "ShowFace(" + std::to_string(second) + ")",
+                                    "Announce(" + Face(first) + " und " + Face(second) + ": kein Paar. Versuche: 1)"}));
     EXPECT_TRUE(Game.Board.FaceUp[static_cast<std::size_t>(first)]);
     EXPECT_TRUE(Game.Board.FaceUp[static_cast<std::size_t>(second)]);
 
     // Clicking either open face changes nothing and counts nothing.
-    Game.CardClicked(first);
-    Game.CardClicked(second);
+    Turn(first);
+    Turn(second);
     EXPECT_TRUE(Window.Take().empty());
     EXPECT_EQ(Game.Board.Attempts, 1);
 
     // A hidden card turns both back before it shows itself.
     const std::int32_t third = StrangerTo(second) == first ? StrangerTo(first) : StrangerTo(second);
     ASSERT_NE(third, first);
-    Game.CardClicked(third);
-    EXPECT_EQ(Window.Take(), (Calls{"ShowBacks", "ShowFace(" + std::to_string(third) + ")"}));
+    Turn(third);
+    EXPECT_EQ(Window.Take(),
+              (Calls{"ShowBacks", "ShowFace(" + std::to_string(third) + ")", "Announce(" + Face(third) + ")"}));
     EXPECT_FALSE(Game.Board.FaceUp[static_cast<std::size_t>(first)]);
     EXPECT_FALSE(Game.Board.FaceUp[static_cast<std::size_t>(second)]);
     EXPECT_EQ(Game.Board.Attempts, 1);
 }
 
 TEST_F(GameRulesTest, ClickingTheOpenCardAgainCountsNothing) {
-    Game.CardClicked(30);
+    Turn(30);
     Window.Take();
-    Game.CardClicked(30);
-    Game.CardClicked(30);
+    Turn(30);
+    Turn(30);
     EXPECT_TRUE(Window.Take().empty());
     EXPECT_TRUE(Game.Board.CardOpen);
     EXPECT_EQ(Game.Board.Attempts, 0);
@@ -262,12 +268,12 @@ TEST_F(GameRulesTest, PositionsOffTheBoardAndRemovedCardsAreIgnored) {
     Window.Take();
     // A removed card reached again, as a key pressed on its cell before the pair is drawn gone: it neither
     // opens a turn nor completes one.
-    for (const std::int32_t p : removed) Game.CardClicked(p);
+    for (const std::int32_t p : removed) Turn(p);
     const std::int32_t first = StrangerTo(0);
-    Game.CardClicked(first);
+    Turn(first);
     Window.Take();
-    for (const std::int32_t p : removed) Game.CardClicked(p);
-    for (const std::int32_t p : {-1, 64, 1000}) Game.CardClicked(p);
+    for (const std::int32_t p : removed) Turn(p);
+    for (const std::int32_t p : {-1, 64, 1000}) Turn(p);
     EXPECT_TRUE(Window.Take().empty());
     EXPECT_TRUE(Game.Board.CardOpen);
     EXPECT_EQ(Game.Board.FirstCard, first);
@@ -276,19 +282,20 @@ TEST_F(GameRulesTest, PositionsOffTheBoardAndRemovedCardsAreIgnored) {
 
 TEST_F(GameRulesTest, EverySecondCardCountsOneAttemptFoundOrNot) {
     const std::int32_t stranger = StrangerTo(0);
-    Game.CardClicked(0);
-    Game.CardClicked(stranger);
+    Turn(0);
+    Turn(stranger);
     EXPECT_EQ(Game.Board.Attempts, 1);
 
     // The partner is still hidden, so it opens the next turn; the open 0 then completes the pair.
-    Game.CardClicked(PartnerOf(0));
-    Game.CardClicked(0);
+    Turn(PartnerOf(0));
+    Turn(0);
     EXPECT_EQ(Game.Board.Attempts, 2);
     EXPECT_TRUE(Game.Board.Matched[0]);
     EXPECT_FALSE(Game.Board.CardOpen);
 }
 
 TEST_F(GameRulesTest, AWholeGameEndsWithOneOutcomeAfterTheFinalCount) {
+    Window.Rules = &Game;
     int outcomes = 0;
     int misses = 0;
     for (std::int32_t p = 0; p < 64; ++p) {
@@ -297,22 +304,23 @@ TEST_F(GameRulesTest, AWholeGameEndsWithOneOutcomeAfterTheFinalCount) {
         // A miss before each pair while a wrong card is left to miss with.
         const bool lastPair = std::count(Game.Board.Matched.begin(), Game.Board.Matched.end(), 0) == 2;
         if (!lastPair) {
-            Game.CardClicked(p);
-            Game.CardClicked(StrangerTo(p));
+            Turn(p);
+            Turn(StrangerTo(p));
             ++misses;
         }
-        Game.CardClicked(PartnerOf(p));
-        Game.CardClicked(p);
+        Turn(PartnerOf(p));
+        Turn(p);
         ASSERT_TRUE(Game.Board.Matched[static_cast<std::size_t>(p)]) << "position " << p;
         const auto calls = Window.Take();
         outcomes += static_cast<int>(std::count_if(
             calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("ShowOutcome", 0) == 0; }));
         if (Game.IsFinished()) {
+            // The last pair and the final count are heard, then the finish: one announcement, neither cutting the
+            // other short.
             ASSERT_GE(calls.size(), 3u);
-            EXPECT_EQ(calls[calls.size() - 3], "ShowAttempts(" + std::to_string(Game.Board.Attempts) + ")");
-            EXPECT_EQ(calls[calls.size() - 2], "AnnounceTurn(" + std::to_string(PartnerOf(p)) + "," +
-                                                   std::to_string(p) + ",paired)");
-            EXPECT_EQ(calls.back(), "ShowOutcome(true)");
+            EXPECT_EQ(calls[calls.size() - 3], "ShowAttempts(63)");
+            EXPECT_EQ(calls[calls.size() - 2], "ShowOutcome(true)");
+            EXPECT_EQ(calls.back(), "Announce(Zwei " + Face(p) + "s: ein Paar. Versuche: 63. FERTIG!!)");
         }
     }
     EXPECT_TRUE(Game.IsFinished());
@@ -335,7 +343,8 @@ TEST_F(GameRulesTest, AResultThatMissesAFullTableIsJudgedNotQualifying) {
         if (!Game.Board.Matched[static_cast<std::size_t>(p)]) FindPairAt(p);
     }
     // Equal to the third place is not good enough.
-    EXPECT_EQ(Window.Take().back(), "ShowOutcome(false)");
+    const Calls calls = Window.Take();
+    EXPECT_EQ(calls[calls.size() - 2], "ShowOutcome(false)");
 }
 
 TEST_F(GameRulesTest, CheckFinishedSaysNothingWhileCardsRemain) {
@@ -348,26 +357,27 @@ TEST_F(GameRulesTest, CheckFinishedSaysNothingWhileCardsRemain) {
 // --- Choosing pictures -----------------------------------------------------------------------
 
 TEST_F(GameRulesTest, ChoosingABackRedrawsTheBoardWithItThenDealsANewGame) {
-    Game.CardClicked(3);
+    Turn(3);
     Window.Take();
 
-    Game.ChooseBack(2);
-    EXPECT_EQ(Window.Take(), Then({"ShowBacks"}, NewGameCalls));
+    // Menu item 3: its check mark first, then the third back.
+    Game.Run(Command::ChooseBack, 3);
+    EXPECT_EQ(Window.Take(), Then({"ShowChoice(back,3)", "ShowBacks"}, NewGameCalls));
     EXPECT_EQ(Game.Board.BackIndex(), 2);
     EXPECT_EQ(Game.Board.FaceSetIndex(), 0) << "the face set stays";
     EXPECT_FALSE(Game.Board.CardOpen) << "the open turn is discarded";
 
     // The item already chosen deals anew all the same.
-    Game.ChooseBack(2);
-    EXPECT_EQ(Window.Take(), Then({"ShowBacks"}, NewGameCalls));
+    Game.Run(Command::ChooseBack, 3);
+    EXPECT_EQ(Window.Take(), Then({"ShowChoice(back,3)", "ShowBacks"}, NewGameCalls));
 }
 
 TEST_F(GameRulesTest, ChoosingAFaceSetLoadsItsPicturesBeforeTheDeal) {
     FindPairAt(0);
     Window.Take();
 
-    Game.ChooseFaceSet(3);
-    EXPECT_EQ(Window.Take(), Then({"LoadFaceSet"}, NewGameCalls));
+    Game.Run(Command::ChooseFaceSet, 4);
+    EXPECT_EQ(Window.Take(), Then({"ShowChoice(faces,4)", "LoadFaceSet"}, NewGameCalls));
     EXPECT_EQ(Game.Board.FaceSetIndex(), 3);
     EXPECT_EQ(Game.Board.BackIndex(), 0) << "the back stays";
     EXPECT_EQ(Game.Board.Attempts, 0);
@@ -409,7 +419,7 @@ TEST_F(GameRulesTest, SavingRanksTheResultStoresTheTableAndDealsANewGame) {
     PlayAPerfectGame();
     Window.Take();
 
-    Game.SaveResult("Anna");
+    Game.Run(Command::Save, 0, "Anna");
     EXPECT_EQ(Window.Take(), Then({"StoreHighscores"}, NewGameCalls));
     EXPECT_EQ(Window.Stored, Table({"Anna", "Old", " "}, {32, 40, -1}));
     EXPECT_EQ(Game.Highscores, Window.Stored) << "the new game reads back what was stored";
@@ -504,13 +514,16 @@ TEST_F(GameRulesTest, AResultWithoutAPlaceStoresTheTableUnchanged) {
 
 // --- After the window has closed --------------------------------------------------------------
 
-TEST_F(GameRulesTest, AReleasedBoardIgnoresEverything) {
-    Game.CardClicked(5);
-    Game.Release();
+TEST_F(GameRulesTest, EndingTheGameClosesItAndEveryPressAfterIsIgnored) {
+    Turn(5);
     Window.Take();
+    Game.Run(Command::End);
+    EXPECT_EQ(Window.Take(), Calls{"Close"});
 
-    Game.CardClicked(5);
-    Game.CardClicked(6);
+    Turn(5);
+    Turn(6);
+    for (const Command command : {Command::NewGame, Command::End, Command::Save, Command::ChooseBack})
+        Game.Run(command, 1, "Anna");
     Game.NewGame();
     Game.CheckFinished();
     Game.ChooseBack(1);

@@ -3,9 +3,11 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game_requests.h"
+#include "game_rules.h"
 #include "highscore_table.h"
 
 namespace pairfinder::testing {
@@ -22,6 +24,8 @@ public:
     // into Stored and LoadHighscores copies it back, as the registry would.
     HighscoreTable* Table = nullptr;
     HighscoreTable Stored;
+    // When given the rules, the finish's banner is said as a front end says it.
+    GameRules* Rules = nullptr;
 
     void HideOutcome() override { Calls.push_back("HideOutcome"); }
     void ShowAttempts(int n) override { Calls.push_back("ShowAttempts(" + std::to_string(n) + ")"); }
@@ -29,6 +33,8 @@ public:
     void ShowFace(int p) override { Calls.push_back("ShowFace(" + std::to_string(p) + ")"); }
     void ShowOutcome(bool qualifies) override {
         Calls.push_back(qualifies ? "ShowOutcome(true)" : "ShowOutcome(false)");
+        // As a front end says the labels it shows.
+        if (Rules) Rules->Say("FERTIG!!");
     }
     void LoadHighscores() override {
         Calls.push_back("LoadHighscores");
@@ -46,10 +52,23 @@ public:
         if (Table) Stored = *Table;
     }
 
-    void AnnounceTurn(std::int32_t first, std::int32_t second, bool paired) override {
-        Calls.push_back("AnnounceTurn(" + std::to_string(first) + "," + std::to_string(second) +
-                        (paired ? ",paired)" : ",apart)"));
+    void ShowChoice(Command choice, int k) override {
+        Calls.push_back((choice == Command::ChooseBack ? "ShowChoice(back," : "ShowChoice(faces,") +
+                        std::to_string(k) + ")");
     }
+    void Close() override { Calls.push_back("Close"); }
+    // Face n of the set is called "Fn", two of it "Fns".
+    PictureName FaceName(int pair) const override {
+        static const auto names = [] {
+            std::vector<std::pair<std::string, std::string>> all;
+            for (int n = 0; n < 32; ++n) all.emplace_back("F" + std::to_string(n), "F" + std::to_string(n) + "s");
+            return all;
+        }();
+        if (pair < 0 || pair >= static_cast<int>(names.size())) return {};
+        const auto& [singular, plural] = names[static_cast<std::size_t>(pair)];
+        return {singular, plural};
+    }
+    void Announce(const std::string& text) override { Calls.push_back("Announce(" + text + ")"); }
 
     std::vector<std::string> Take() {
         std::vector<std::string> taken;

@@ -19,8 +19,20 @@ TEST(SpokenText, ATurnSaysBothCardsWhetherTheyPairAndTheCount) {
     EXPECT_EQ(TurnSpoken(star, dog, false, 7), "Stern und Hund: kein Paar. Versuche: 7");
     EXPECT_EQ(TurnSpoken(dog, star, false, 1), "Hund und Stern: kein Paar. Versuche: 1");
     EXPECT_EQ(TurnSpoken(star, star, true, 8), "Zwei Sterne: ein Paar. Versuche: 8");
-    EXPECT_EQ(TurnSpoken(apple, apple, true), "Zwei Äpfel: ein Paar");
-    EXPECT_EQ(TurnSpoken(star, dog, false), "Stern und Hund: kein Paar");
+    EXPECT_EQ(TurnSpoken(apple, apple, true, 32), "Zwei Äpfel: ein Paar. Versuche: 32");
+}
+
+TEST(SpokenText, WhatOnePressSaysIsJoinedIntoSentences) {
+    std::string said;
+    JoinSpoken(said, "");
+    EXPECT_EQ(said, "");
+    JoinSpoken(said, "Zwei Sterne: ein Paar. Versuche: 32");
+    JoinSpoken(said, "FERTIG!!");
+    JoinSpoken(said, "");
+    JoinSpoken(said, "Namen eingeben:");
+    JoinSpoken(said, "Weiter.");
+    JoinSpoken(said, "Ende");
+    EXPECT_EQ(said, "Zwei Sterne: ein Paar. Versuche: 32. FERTIG!! Namen eingeben: Weiter. Ende");
 }
 
 }  // namespace

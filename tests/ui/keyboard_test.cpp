@@ -89,7 +89,7 @@ protected:
             Turn(first, Via::Return);
             Turn(StrangerTo(first), Via::Return);
         }
-        for (int p = 0; p < TForm1::CellCount; ++p) {
+        for (int p = 0; p < layout::CellCount; ++p) {
             if (IsMatched(p)) continue;
             const int partner = PartnerOf(p);
             const bool open = Form->Board().FaceUp.at(static_cast<std::size_t>(p)) != 0;

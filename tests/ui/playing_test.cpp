@@ -38,7 +38,7 @@ protected:
     }
 
     bool AllCellsDisabled() const {
-        for (int p = 0; p < TForm1::CellCount; ++p) {
+        for (int p = 0; p < layout::CellCount; ++p) {
             if (Cell(p)->isEnabled()) return false;
         }
         return true;
@@ -183,7 +183,7 @@ TEST_F(PlayingTest, ChangingTheBackMidGameDealsAnewAndShowsZero) {
 
     Item("Blatt2")->trigger();
     EXPECT_EQ(Label("lbl_Count")->text(), "0");
-    for (int p = 0; p < TForm1::CellCount; ++p) {
+    for (int p = 0; p < layout::CellCount; ++p) {
         EXPECT_TRUE(Shows(p, Back(1)) && Cell(p)->isEnabled()) << "Image" << p + 1;
     }
     EXPECT_FALSE(Form->Board().CardOpen);
@@ -229,7 +229,7 @@ TEST_F(PlayingTest, EndItClosesTheWindowAndLaterEventsAreIgnored) {
     EXPECT_TRUE(Form->Board().IsReleased());
 
     // Events already queued when the window closed find nothing to work on.
-    Cell(0)->Clicked(Cell(0));
+    emit Cell(0)->Clicked();
     Button("btn_Mix")->click();
     Item("Deck2")->trigger();
     Form->close();

@@ -107,7 +107,7 @@ protected:
             ClickCell(first);
             ClickCell(StrangerTo(first));
         }
-        for (int p = 0; p < TForm1::CellCount; ++p) {
+        for (int p = 0; p < layout::CellCount; ++p) {
             if (!IsMatched(p)) FindPairAt(p);
         }
     }

@@ -50,7 +50,7 @@ TEST_F(WindowLayoutTest, SixtyFourCardCellsLieInAnEightByEightGridWithTwelvePixe
     EXPECT_EQ(Cell(7)->geometry(), QRect(512, 8, 60, 60));
     EXPECT_EQ(Cell(8)->geometry(), QRect(8, 80, 60, 60));
     EXPECT_EQ(Cell(63)->geometry(), QRect(512, 512, 60, 60));
-    for (int p = 0; p < TForm1::CellCount; ++p) {
+    for (int p = 0; p < layout::CellCount; ++p) {
         EXPECT_EQ(Cell(p)->geometry(), QRect(8 + 72 * (p % 8), 8 + 72 * (p / 8), 60, 60)) << "Image" << p + 1;
         EXPECT_EQ(QRect(Cell(p)->mapTo(Canvas(), QPoint(0, 0)), Cell(p)->size()), Cell(p)->geometry())
             << "the cells' grid lies in the canvas's corner";

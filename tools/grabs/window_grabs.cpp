@@ -65,7 +65,7 @@ void ClearBoard(TForm1& form, int misses) {
         Click(form, first);
         Click(form, pairfinder::testing::StrangerTo(form.Board(), first));
     }
-    for (int p = 0; p < TForm1::CellCount; ++p) {
+    for (int p = 0; p < pairfinder::layout::CellCount; ++p) {
         if (form.Board().Matched[static_cast<std::size_t>(p)]) continue;
         const int partner = pairfinder::testing::PartnerOf(form.Board(), p);
         const bool open = form.Board().FaceUp[static_cast<std::size_t>(p)] != 0;

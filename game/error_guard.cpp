@@ -1,7 +1,7 @@
-// The one edge where an error escaping a window handler is caught and handed to the error display.
+// The one edge where an error escaping a front end's handler is caught and handed to the error display.
 #include "error_guard.h"
 
-#include <QtGlobal>
+#include <cstdio>
 #include <utility>
 
 namespace pairfinder {
@@ -24,7 +24,7 @@ void ShowError(const std::string& message) {
         CurrentDisplay()(message);
     } else {
         // Without a frame (a window used on its own) the message must still go somewhere.
-        qWarning("%s", message.c_str());
+        std::fprintf(stderr, "%s\n", message.c_str());
     }
 }
 

@@ -1,0 +1,10 @@
+// What a press of the player's does: a button, a menu item, a key or a tap becomes one of these, with its number.
+#pragma once
+
+namespace pairfinder {
+
+// A choice and a card carry their number: the back picture or face set k (from 1, in menu order), the card at
+// position p.
+enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard };
+
+}  // namespace pairfinder
