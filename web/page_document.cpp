@@ -1,11 +1,10 @@
-// The page as the build writes it: the window's first deal as HTML and the style sheet that places every
-// control, both from the layout table.
+// The page as the build writes it from the layout table: the window's first deal as HTML, and the table's numbers
+// for the style sheet that places every control.
 #include "page_document.h"
 
 #include <cstdio>
 #include <string_view>
 
-#include "arrangements.h"
 #include "choices.h"
 #include "page_pictures.h"
 #include "pictures.h"
@@ -19,8 +18,6 @@ namespace {
 
 using layout::Control;
 using layout::Kind;
-
-std::string PhoneCss(const layout::Arrangement& a);
 
 std::string Number(int n) {
     return std::to_string(n);
@@ -172,10 +169,15 @@ std::string ControlHtml(const Control& control) {
     const std::string hidden = control.ShownWhen != layout::Outcome::None ? " hidden" : "";
     switch (control.Type) {
         case Kind::Label: {
+            // A phone's arrangement keeps the finish's banner the largest text, and the labels the window writes
+            // larger than its own font larger than the rest.
+            std::string classes = "label";
+            if (control.TextFont && control.TextFont->Pixels > layout::WindowFont.Pixels) classes += " large";
+            if (control.ShownWhen == layout::Outcome::Finished) classes += " banner";
             std::string attributes;
             if (control.LeftToRight) attributes += " dir=\"ltr\"";
-            return "<div " + id + " class=\"label\"" + attributes + hidden + ">" + Escaped(control.Caption) +
-                   "</div>\n";
+            return "<div " + id + " class=\"" + classes + "\"" + attributes + hidden + ">" +
+                   Escaped(control.Caption) + "</div>\n";
         }
         case Kind::Edit: {
             // Labelled by the label that asks for it: the outcome label just before it in the table.
@@ -204,8 +206,10 @@ std::string ControlHtml(const Control& control) {
     for (const Control& child : layout::Controls) {
         if (child.Parent == control.Name) children += ControlHtml(child);
     }
-    return "<div " + id + " class=\"panel\"" + (IsCounter(control) ? " role=\"status\" aria-live=\"off\" aria-atomic=\"true\"" : "") + ">\n" +
-           children + "</div>\n";
+    return "<div " + id +
+           (IsCounter(control) ? " class=\"panel counter\" role=\"status\" aria-live=\"off\" aria-atomic=\"true\""
+                               : " class=\"panel\"") +
+           ">\n" + children + "</div>\n";
 }
 
 // The client area's controls, in the order Tab reaches them: the panels with the buttons first, then the
@@ -270,22 +274,10 @@ std::string Boxes() {
            Escaped(restart) + "\">&#x21bb;</button></div>\n";
 }
 
-// --- The style sheet ---
+// --- The layout's numbers, for the style sheet ---
 
-// A length of the layout in CSS: layout pixels times the window's unit, which fits the window to the screen.
-std::string Units(int pixels) {
-    return "calc(" + Number(pixels) + " * var(--u))";
-}
-
-std::string Box(const layout::Rect& r, bool sizesItself) {
-    return "left: " + Units(r.Left) + "; top: " + Units(r.Top) + (sizesItself ? "; min-width: " : "; width: ") +
-           Units(r.Width) + (sizesItself ? "; min-height: " : "; height: ") + Units(r.Height) + ";";
-}
-
-std::string FontCss(const layout::Font& font) {
-    const layout::FaceNames names = layout::NamesOf(font.Family);
-    return std::string(font.Bold ? "bold " : "") + Units(font.Pixels) + " \"" + std::string(names.Named) +
-           "\", \"" + std::string(names.StandIn) + "\", " + (font.Family == layout::Face::Times ? "serif" : "sans-serif");
+std::string Property(std::string_view name, const std::string& value) {
+    return " --" + std::string(name) + ": " + value + ";";
 }
 
 std::string Colour(const layout::Rgb& rgb) {
@@ -295,155 +287,52 @@ std::string Colour(const layout::Rgb& rgb) {
     return hex;
 }
 
-std::string ControlCss(const Control& control) {
-    std::string rule = "#" + std::string(control.Name) + " { " +
-                       Box(control.Geometry, control.Type == Kind::Label);
-    if (control.TextFont) rule += " font: " + FontCss(*control.TextFont) + ";";
-    if (control.TextInk.From == layout::Ink::WindowText) rule += " color: CanvasText;";
-    if (control.TextInk.From == layout::Ink::Own) rule += " color: " + Colour(control.TextInk.Colour) + ";";
-    // Among the outcome controls, the edit box and the button lie above the labels.
-    if (control.ShownWhen != layout::Outcome::None && control.Type != Kind::Label) rule += " z-index: 1;";
-    return rule + " }\n";
+// A face the browser may lack is followed by its stand-in, which keeps the texts as wide as the layout meant them.
+std::string FontProperties(const layout::Font& font) {
+    const layout::FaceNames names = layout::NamesOf(font.Family);
+    const std::string families = "\"" + std::string(names.Named) + "\", \"" + std::string(names.StandIn) + "\", " +
+                                 (font.Family == layout::Face::Times ? "serif" : "sans-serif");
+    return Property("font-size", Number(font.Pixels)) + Property("font-family", families) +
+           Property("font-weight", font.Bold ? "700" : "400");
 }
 
-std::string Px(int pixels) {
-    return Number(pixels) + "px";
+std::string SizeProperties(int width, int height) {
+    return Property("width", Number(width)) + Property("height", Number(height));
 }
 
-// One control in a phone's arrangement: a panel placed below or beside the cards; what lies in a panel or in the
-// outcome laid out by its box, a finger's height where it is pressed or typed into.
-std::string PhoneControlCss(const Control& control, const layout::Arrangement& a, const std::string& gridLeft,
-                            const std::string& gridTop) {
-    const std::string touch = Px(a.Touch);
-    const std::string gap = Px(a.Gap);
-    std::string rule;
-    if (control.Type == Kind::Panel) {
-        const bool counter = IsCounter(control);
-        if (a.PanelsBeside) {
-            const std::string left = "calc(var(--grid-w) + " + gap + ")";
-            const std::string width = "calc(var(--room-w) - var(--grid-w) - " + Px(2 * a.Gap) + ")";
-            rule = counter ? "left: " + left + "; top: " + Px(a.Touch + a.Gap) + "; width: " + width +
-                                 "; height: " + Px(a.Touch + a.Gap) + ";"
-                           : "left: " + left + "; top: " + Px(2 * a.Touch + 3 * a.Gap) + "; width: " + width +
-                                 "; height: auto; bottom: " + gap + "; flex-direction: column;";
-        } else {
-            const std::string top = "calc(" + gridTop + " + var(--grid-h) + " + gap + ")";
-            rule = counter ? "left: " + gridLeft + "; top: " + top + "; width: calc(var(--grid-w) * 0.4 - " +
-                                 Px(a.Gap / 2) + "); height: " + Px(a.PanelRoom) + ";"
-                           : "left: calc(" + gridLeft + " + var(--grid-w) * 0.4 + " + Px(a.Gap / 2) + "); top: " +
-                                 top + "; width: calc(var(--grid-w) * 0.6 - " + Px(a.Gap / 2) + "); height: " +
-                                 Px(a.PanelRoom) + ";";
-        }
-    } else if (!control.Parent.empty() || control.ShownWhen != layout::Outcome::None) {
-        rule = "position: static; width: auto; height: auto; min-width: 0; min-height: 0;";
-        const bool inCounter = !control.Parent.empty() && IsCounter(layout::Find(control.Parent));
-        switch (control.Type) {
-            case Kind::Button:
-                rule += " height: " + touch + "; min-width: 40%; padding: 0 " + Px(2 * a.Gap) + "; font-size: " +
-                        Px(a.Text) + ";";
-                break;
-            case Kind::Edit:
-                rule += " width: 80%; height: " + touch + "; font-size: " + Px(a.Text) + ";";
-                break;
-            case Kind::Logo:
-                if (!a.PanelsBeside) rule += " display: none;";
-                break;
-            case Kind::Label: {
-                // The banner stays the largest text, the counter and the loser's label larger than the rest.
-                const bool banner = control.ShownWhen == layout::Outcome::Finished;
-                const bool large = inCounter || (control.TextFont && control.TextFont->Pixels > layout::WindowFont.Pixels);
-                rule += " font-size: " + Px(banner ? a.BannerText : large ? a.CounterText : a.Text) + ";";
-                if (control.ShownWhen != layout::Outcome::None)
-                    rule += " white-space: normal; text-align: center; padding: 0 " + gap + ";";
-                if (inCounter) rule += " background: transparent;";
-                break;
-            }
-            case Kind::Panel:
-                break;
-        }
-    }
-    return rule.empty() ? std::string() : "#" + std::string(control.Name) + " { " + rule + " }\n";
-}
-
-// A phone's arrangement: the same elements, placed for the screen instead of scaled. The cards fill the width
-// (upright) or the height (on its side), each card's button a whole pitch of the grid with its picture inside,
-// as the window's gap keeps it; the panels in a row below or a column beside; the menus, buttons and name
-// entry a finger's height; the outcome over the cards, which are all gone when it shows.
-std::string PhoneCss(const layout::Arrangement& a) {
-    const std::string touch = Px(a.Touch);
-    const std::string gap = Px(a.Gap);
-    const int columns = metrics::CardColumns;
-    const int rows = layout::CellCount / columns;
-    // The cards' pitch: as much as the screen gives them beside the menu bar and the panels, in whole pixels, so
-    // that every card's picture lies on the screen's pixels and is drawn as sharp as the next one.
-    const std::string across = a.PanelsBeside ? "calc((var(--room-w) - " + Px(a.PanelRoom + a.Gap) + ") / " +
-                                                    Number(columns) + ")"
-                                              : "calc(var(--room-w) / " + Number(columns) + ")";
-    const std::string down = a.PanelsBeside ? "calc(var(--room-h) / " + Number(rows) + ")"
-                                            : "calc((var(--room-h) - " + Px(a.Touch + a.PanelRoom + a.Gap) +
-                                                  ") / " + Number(rows) + ")";
-    std::string css = "\n/* " + std::string(a.Name) + " */\n@media " + std::string(a.Media) + " {\n";
-    css += ".window { --room-w: calc(100vw - env(safe-area-inset-left, 0px) - env(safe-area-inset-right, 0px)); "
-           "--room-h: calc(100dvh - env(safe-area-inset-top, 0px) - env(safe-area-inset-bottom, 0px)); "
-           "--u: calc(" + Number(a.Text) + "px / " + Number(layout::WindowFont.Pixels) + "); --pitch: round(down, min(" +
-           across + ", " + down + "), 1px); --grid-w: calc(" + Number(columns) + " * var(--pitch)); --grid-h: calc(" +
-           Number(rows) + " * var(--pitch)); left: env(safe-area-inset-left, 0px); top: "
-           "env(safe-area-inset-top, 0px); width: var(--room-w); height: var(--room-h); font-size: " + Px(a.Text) +
-           "; box-shadow: none; }\n";
-    // Where the cards and the panels begin.
-    const std::string gridLeft = a.PanelsBeside ? "0px" : "round(down, calc((var(--room-w) - var(--grid-w)) / 2), 1px)";
-    // Upright, the cards and the panels below them stand in the middle of the room under the menu bar.
-    const std::string gridTop = a.PanelsBeside
-                                    ? "round(down, calc((var(--room-h) - var(--grid-h)) / 2), 1px)"
-                                    : "max(0px, round(down, calc((var(--room-h) - var(--grid-h) - " +
-                                          Px(a.Touch + a.Gap + a.PanelRoom) + ") / 2), 1px))";
-    const std::string side = "calc(var(--grid-w) + " + gap + ")";
-    css += ".menubar { box-sizing: content-box; height: " + touch + "; padding-left: 0; " +
-           (a.PanelsBeside ? "left: " + side + "; right: " + gap + "; " : std::string()) + "}\n";
-    css += ".menubar .title { line-height: " + touch + "; padding: 0 " + Px(a.TitlePadding) + "; }\n";
-    css += ".popup .item { height: " + touch + "; }\n";
-    css += ".client { top: " + (a.PanelsBeside ? std::string("0px") : touch) +
-           "; }\n.canvas { width: 100%; height: 100%; }\n";
-    css += ".cards, .outcome { left: " + gridLeft + "; top: " + gridTop +
-           "; width: var(--grid-w); height: var(--grid-h); }\n";
-    css += ".row { top: calc(var(--row) * var(--pitch)); height: var(--pitch); }\n"
-           ".gridcell { left: calc(var(--column) * var(--pitch)); width: var(--pitch); height: var(--pitch); }\n";
-    // The picture keeps the window's proportion of card to gap.
-    css += ".cell img { box-sizing: border-box; padding: round(calc(var(--pitch) * " +
-           Number(metrics::CardPitch - metrics::CardSize) + " / " + Number(2 * metrics::CardPitch) + "), 1px); }\n";
-    // The panels: the counter's and the buttons', their contents in a row or a column of their own; the outcome
-    // a column in the middle of the emptied cards. Each control's rule replaces the window's rule for it.
-    css += ".panel { display: flex; align-items: center; justify-content: space-evenly; gap: " + gap + "; }\n"
-           ".outcome { display: flex; flex-direction: column; align-items: center; justify-content: center; gap: " +
-           gap + "; }\n.panel > [hidden], .outcome > [hidden] { display: none; }\n";
-    for (const Control& control : layout::Controls) css += PhoneControlCss(control, a, gridLeft, gridTop);
-    // The boxes outside the window: the error box and the ended screen.
-    css += ".message-box { font-size: " + Px(a.Text) + "; }\n.message-box .button, .ended .button { height: " +
-           touch + "; width: auto; min-width: " + Px(3 * a.Touch) + "; }\n";
-    return css + "}\n";
+// What a control takes from the table; a control without a font or a colour of its own inherits its parent's, as
+// the custom properties do.
+std::string ControlProperties(const Control& control) {
+    const layout::Rect& r = control.Geometry;
+    std::string out = "#" + std::string(control.Name) + " {" + Property("left", Number(r.Left)) +
+                      Property("top", Number(r.Top)) + SizeProperties(r.Width, r.Height);
+    if (control.TextFont) out += FontProperties(*control.TextFont);
+    if (control.TextInk.From == layout::Ink::WindowText) out += Property("ink", "CanvasText");
+    if (control.TextInk.From == layout::Ink::Own) out += Property("ink", Colour(control.TextInk.Colour));
+    return out + " }\n";
 }
 
 }  // namespace
 
-std::string ArrangementsJson() {
-    const auto shape = [](layout::Shape is) {
-        for (const layout::Arrangement& a : layout::PhoneArrangements) {
-            if (a.Is == is) return "\"" + std::string(a.Name) + "\"";
-        }
-        return std::string("\"window\"");
-    };
-    std::string json = "{\"phones\": [";
-    for (const layout::Arrangement& a : layout::PhoneArrangements) {
-        json += std::string(&a == layout::PhoneArrangements.data() ? "" : ", ") + "{\"name\": " + shape(a.Is) +
-                ", \"text\": " + Number(a.Text) + ", \"touch\": " + Number(a.Touch) + "}";
-    }
-    json += "], \"screens\": [";
-    for (const layout::Screen& screen : layout::MeasuredScreens) {
-        json += std::string(&screen == layout::MeasuredScreens.data() ? "" : ", ") + "{\"width\": " +
-                Number(screen.Width) + ", \"height\": " + Number(screen.Height) + ", \"gets\": " +
-                shape(screen.Gets) + ", \"leastCard\": " + Number(screen.LeastCard) + "}";
-    }
-    return json + "]}\n";
+std::string LayoutCss() {
+    std::string css = ":root {" +
+                      Property("window-w", Number(layout::WindowOuterSize.Width)) +
+                      Property("window-h", Number(layout::WindowOuterSize.Height)) +
+                      Property("client-w", Number(layout::ClientSize.Width)) +
+                      Property("client-h", Number(layout::ClientSize.Height)) +
+                      Property("menu-bar", Number(metrics::MenuBarHeight)) +
+                      Property("card-size", Number(metrics::CardSize)) +
+                      Property("card-pitch", Number(metrics::CardPitch)) +
+                      Property("card-margin", Number(metrics::CardMargin)) +
+                      Property("columns", Number(metrics::CardColumns)) +
+                      Property("rows", Number(layout::CellCount / metrics::CardColumns)) +
+                      FontProperties(layout::WindowFont) + " }\n";
+    for (const Control& control : layout::Controls) css += ControlProperties(control);
+    // The ended screen's button is as large as MIX IT, and its logo is the window's.
+    const layout::Rect button = NewGameButton().Geometry;
+    const layout::Rect logo = layout::Logo().Geometry;
+    return css + "#Restart {" + SizeProperties(button.Width, button.Height) + " }\n#Ended img {" +
+           SizeProperties(logo.Width, logo.Height) + " }\n";
 }
 
 // The whole page is the game: one main landmark, headed by the window's caption, which the window's frame would
@@ -454,39 +343,6 @@ std::string PageHtml() {
            "<div id=\"ClientArea\" class=\"client\"><div id=\"Canvas\" class=\"canvas\">\n" + Controls() + Cards() +
            "</div></div>\n</div>\n<div id=\"Announcer\" class=\"unseen\" aria-live=\"polite\"></div>\n" + Boxes() +
            Failure() + "</main>\n</body>\n</html>\n";
-}
-
-std::string WindowCss() {
-    const int width = layout::WindowOuterSize.Width;
-    const int height = layout::WindowOuterSize.Height;
-    std::string css = "/* Where the window's controls lie, from the layout table (web/page_document.cpp). */\n";
-    // The window fits the screen whole, its proportions kept: one layout pixel is --u CSS pixels.
-    css += ".window { --u: min(calc(100vw / " + Number(width) + "), calc(100vh / " + Number(height) +
-           ")); width: " + Units(width) + "; height: " + Units(height) + "; left: max(0px, calc((100vw - " +
-           Units(width) + ") / 2)); top: max(0px, calc((100vh - " + Units(height) + ") / 2)); font: " +
-           FontCss(layout::WindowFont) + "; }\n";
-    css += ".menubar { height: " + Units(metrics::MenuBarHeight) + "; }\n.client { top: " +
-           Units(metrics::MenuBarHeight) + "; }\n.canvas { width: " + Units(layout::ClientSize.Width) +
-           "; height: " + Units(layout::ClientSize.Height) + "; }\n";
-    const layout::Rect first = layout::CellGeometry(0);
-    css += ".row { top: calc((" + Number(first.Top) + " + " + Number(metrics::CardPitch) +
-           " * var(--row)) * var(--u)); height: " + Units(first.Height) + "; }\n.gridcell { left: calc((" +
-           Number(first.Left) + " + " + Number(metrics::CardPitch) + " * var(--column)) * var(--u)); width: " +
-           Units(first.Width) + "; height: " + Units(first.Height) + "; }\n";
-    for (int i = 0; i < metrics::CardColumns; ++i) {
-        css += ".gridcell:nth-child(" + Number(i + 1) + ") { --column: " + Number(i) + "; }\n";
-    }
-    for (int i = 0; i < layout::CellCount / metrics::CardColumns; ++i) {
-        css += ".row:nth-child(" + Number(i + 1) + ") { --row: " + Number(i) + "; }\n";
-    }
-    for (const Control& control : layout::Controls) css += ControlCss(control);
-    // The ended screen shows the logo twice its size above a button as large as MIX IT.
-    const layout::Rect logo = layout::Logo().Geometry;
-    const layout::Rect button = NewGameButton().Geometry;
-    css += ".ended .button { width: " + Number(button.Width) + "px; height: " + Number(button.Height) + "px; }\n";
-    css += ".ended img { width: " + Number(2 * logo.Width) + "px; height: " + Number(2 * logo.Height) + "px; }\n";
-    for (const layout::Arrangement& arrangement : layout::PhoneArrangements) css += PhoneCss(arrangement);
-    return css;
 }
 
 }  // namespace pairfinder::web

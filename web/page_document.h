@@ -1,6 +1,6 @@
-// The page as the build writes it: the window's first deal as HTML, and the style sheet that places every control,
-// both from the layout table, so that the browser shows the window before the script arrives and the
-// WebAssembly takes over the same elements.
+// The page as the build writes it from the layout table: the window's first deal as HTML, so that the browser shows
+// the window before the script arrives and the WebAssembly takes over the same elements, and the table's numbers
+// for the style sheet that places every control.
 #pragma once
 
 #include <string>
@@ -12,11 +12,10 @@ namespace pairfinder::web {
 // something says what in its data-command (and data-number, data-takes), as the table says it.
 std::string PageHtml();
 
-// The second half of the page's style sheet, after its look: where each control lies and how large it is, its
-// font and colour, as the table gives them, in the window's arrangement and in a phone's.
-std::string WindowCss();
-
-// The phones' arrangements and the screens they are measured on, for the page's tests to read.
-std::string ArrangementsJson();
+// The numbers the style sheet places the window by, as CSS custom properties in layout pixels: the window's and
+// the client area's size, the menu bar's height, the cards' measures and the window's font, and each control's
+// place, size, font and colour. A control without a font or colour of its own has none of these properties and
+// inherits its parent's.
+std::string LayoutCss();
 
 }  // namespace pairfinder::web

@@ -1,9 +1,10 @@
 """The page on the devices it is made for, scenarios of play_in_chromium.py (which runs them):
 
-  shapes        every screen the layout measures it on (the build's arrangements.json), with touch and a phone's
-                safe area: the arrangement each must get, no scrolling, everything inside the safe area, every
-                text at least the arrangement's least size, every button and the name entry a finger's height,
-                and every card's clickable area at least as large as that screen asks for
+  shapes        every screen of SCREENS, with touch and a phone's safe area: the arrangement each must get, no
+                scrolling, everything inside the safe area, the cards, the panels and the menu bar clear of one
+                another, on a phone every text at least 16 px and every button and the name entry a finger's
+                height, every card's clickable area at least as large as that screen asks for, on the screen's
+                pixels, and every card's back alike
   phone         a whole game by taps on a phone held upright (390 x 844), turned on its side in mid-game and
                 back with a name half typed: the cards, the count and the name stay as they were
   offline       served, visited once, the server stopped: a reload plays a whole game from what the service
@@ -13,19 +14,20 @@
                 page's own message instead of a blank page, and after the abort a press shows the error box
 """
 import functools
+import itertools
 import json
 import pathlib
 import shutil
 import subprocess
 import time
 
-from PIL import Image, ImageChops, ImageStat
+from PIL import ImageChops
 
 import play_in_chromium as page
 import play_under_xvfb as desktop
 from play_under_xvfb import fail, wait_until
 
-WRITE_OFFLINE = pathlib.Path(__file__).resolve().parents[2] / "web/write_offline.py"
+WRITE_WORKER = pathlib.Path(__file__).resolve().parents[2] / "web/offline.cmake"
 # A phone's notch and home bar, as an iPhone held upright has them.
 SAFE_AREA = {"top": 47, "topMax": 47, "bottom": 34, "bottomMax": 34, "left": 0, "leftMax": 0, "right": 0,
              "rightMax": 0}
@@ -34,9 +36,13 @@ TURNED_SAFE_AREA = {"top": 0, "topMax": 0, "bottom": 21, "bottomMax": 21, "left"
                     "rightMax": 47}
 
 
-def arrangements(page_folder):
-    """What the build declared: the phones' arrangements and the screens the page is measured on."""
-    return json.loads((page_folder.parent / "web/arrangements.json").read_text())
+# The screens the page is measured on: the arrangement each must get and the least side of a card's clickable area
+# there (0 where only the arrangement's other sizes are asked for). On a phone no text is smaller than LEAST_TEXT,
+# and whatever a finger presses is LEAST_TOUCH tall.
+SCREENS = [(390, 844, "phone-portrait", 48), (844, 390, "phone-landscape", 46), (360, 640, "phone-portrait", 40),
+           (640, 360, "phone-landscape", 0), (430, 932, "phone-portrait", 44), (820, 1180, "window", 64),
+           (1180, 820, "window", 0), (1280, 800, "window", 74), (739, 645, "window", 60)]
+LEAST_TEXT, LEAST_TOUCH = 16, 44
 
 
 def set_screen(browser, width, height, safe_area=None):
@@ -57,7 +63,8 @@ for (const node of document.querySelectorAll('#Form1 *, #ErrorBox *')) {
     const text = [...node.childNodes].some((c) => c.nodeType === 3 && c.textContent.trim());
     boxes.push({id: node.id || node.className, left: r.left, top: r.top, right: r.right, bottom: r.bottom,
                 width: r.width, height: r.height, text, size: parseFloat(getComputedStyle(node).fontSize),
-                pressed: node.matches('button, input, .menubar .title'), card: node.matches('.cell')});
+                pressed: node.matches('button, input, .menubar .title'), card: node.matches('.cell'),
+                region: node.matches('.panel, .menubar')});
 }
 const root = document.documentElement;
 return {boxes, scroll: [root.scrollWidth, root.scrollHeight, innerWidth, innerHeight],
@@ -71,18 +78,17 @@ def measure(browser, state):
 
 
 def scenario_shapes(browser, work, page_folder):
-    declared = arrangements(page_folder)
-    least = {a["name"]: a for a in declared["phones"]}
     reveal = ("for (const id of ['lbl_ferdisch', 'lbl_Name', 'edt_Name', 'btn_Save']) "
               "document.getElementById(id).hidden = false;"
               "document.querySelectorAll('.cell img').forEach((i) => { i.hidden = true; });")
     error = "Module.frontEnd.showError(document.title, 'Failed to set data for \\'sErster\\'');"
-    for screen in declared["screens"]:
-        width, height, gets = screen["width"], screen["height"], screen["gets"]
+    for width, height, gets, least_card in SCREENS:
         insets = SAFE_AREA if height > width else TURNED_SAFE_AREA
         set_screen(browser, width, height, insets if gets != "window" else None)
         browser.open((page_folder / "index.html").as_uri())
-        problems = []
+        shot = TouchPlayer(browser).shot()
+        alike = all(shot.picture(p) == shot.picture(0) for p in range(desktop.CELLS))
+        problems = [] if alike else ["the cards' backs do not all look alike"]
         for state, script in (("at the start", ""), ("at the finish", reveal), ("with the error box", error)):
             seen = measure(browser, script)
             arrangement = "window" if not seen["phone"] else "phone-landscape" if seen["beside"] else "phone-portrait"
@@ -95,11 +101,16 @@ def scenario_shapes(browser, work, page_folder):
             if len(cards) != desktop.CELLS and state == "at the start":
                 problems.append(f"{len(cards)} cards are shown")
             for card in cards:
-                if min(card["width"], card["height"]) < screen["leastCard"] - 0.01:
+                if min(card["width"], card["height"]) < least_card - 0.01:
                     problems.append(f"{card['id']} is {card['width']:.1f} x {card['height']:.1f}")
+                if any(abs(card[side] - round(card[side])) > 0.01 for side in ("left", "top", "width", "height")):
+                    problems.append(f"{card['id']} lies off the pixels at {card['left']}, {card['top']}")
+            for one, other in itertools.combinations([b for b in seen["boxes"] if b["card"] or b["region"]], 2):
+                if min(one["right"], other["right"]) - max(one["left"], other["left"]) > 0.5 and \
+                        min(one["bottom"], other["bottom"]) - max(one["top"], other["top"]) > 0.5:
+                    problems.append(f"{one['id']} and {other['id']} overlap")
             if gets == "window":
                 continue
-            rules = least[gets]
             left, top = insets["left"], insets["top"]
             right, bottom = width - insets["right"], height - insets["bottom"]
             for box in seen["boxes"]:
@@ -109,22 +120,22 @@ def scenario_shapes(browser, work, page_folder):
                         box["bottom"] > bottom + 0.5:
                     problems.append(f"{state}: {box['id']} leaves the safe area ({box['left']:.0f}, {box['top']:.0f}"
                                     f", {box['right']:.0f}, {box['bottom']:.0f})")
-                if box["text"] and box["size"] < rules["text"] - 0.01:
+                if box["text"] and box["size"] < LEAST_TEXT - 0.01:
                     problems.append(f"{state}: {box['id']}'s text is {box['size']} px")
-                if box["pressed"] and not box["card"] and box["height"] < rules["touch"] - 0.01:
+                if box["pressed"] and not box["card"] and box["height"] < LEAST_TOUCH - 0.01:
                     problems.append(f"{state}: {box['id']} is {box['height']:.1f} px tall")
         if problems:
             fail(f"at {width} x {height}: " + "; ".join(sorted(set(problems))[:12]))
         card = min(min(b["width"], b["height"]) for b in measure(browser, "")["boxes"] if b["id"] == "Image1")
-        print(f"{width} x {height}: the {gets} arrangement, cards {card:.1f} px, nothing scrolls or leaves the safe "
-              f"area" + ("" if gets == "window" else ", every text and pressed control as large as asked"))
+        print(f"{width} x {height}: the {gets} arrangement, cards {card:.1f} px on the screen's pixels and alike, "
+              "nothing scrolls, overlaps or leaves the safe area" +
+              ("" if gets == "window" else ", every text and pressed control as large as asked"))
 
 
 class TouchPlayer(page.PageOnScreen):
     """The desktop tests' player on a phone: it finds each card where the page lays it out, taps it, and compares
-    the pictures the screen shows at the device's pixels. A card's picture lies a fraction of a pixel apart from
-    one cell to the next, so two count as the same when their small copies are close. After `turn_at` taps it
-    turns the device with `turn`."""
+    the pictures the screen shows at the device's pixels as the page's player does. After `turn_at` taps it turns
+    the device with `turn`."""
 
     def __init__(self, browser, turn_at=None, turn=None):
         super().__init__(browser, None)
@@ -133,8 +144,7 @@ class TouchPlayer(page.PageOnScreen):
 
     def boxes(self):
         return self.browser.script("return [...document.querySelectorAll('.cell')].map((n) => {"
-                                   "const r = n.querySelector('img').getBoundingClientRect();"
-                                   "return [r.left, r.top, r.width, r.height]; })")
+                                   "const r = n.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })")
 
     def shot(self, keep=None):
         return Shot(self.browser.screenshot(), self.boxes(), self.browser.ratio)
@@ -159,21 +169,10 @@ class Shot:
 
     def picture(self, p):
         left, top, width, height = (round(v * self.ratio) for v in self.boxes[p])
-        return Small(self.image.crop((left, top, left + width, top + height)).resize((24, 24), Image.BOX))
+        return page.Picture(self.image.crop((left, top, left + width, top + height)))
 
     def __eq__(self, other):
         return self.boxes == other.boxes and ImageChops.difference(self.image, other.image).getbbox() is None
-
-
-class Small:
-    def __init__(self, image):
-        self.image = image
-
-    def __eq__(self, other):
-        return max(ImageStat.Stat(ImageChops.difference(self.image, other.image)).mean) < 6
-
-    def __hash__(self):
-        return 0
 
 
 def state(browser):
@@ -276,7 +275,7 @@ def release_of(browser):
 
 def rebuilt(page_folder, work):
     """The folder as a second release makes it: three of its files changed, and the service worker written anew by
-    the build's own script, with the new files' digest."""
+    the build's own install step, with the new files' digest."""
     folder = work / "second"
     shutil.copytree(page_folder, folder)
     index = folder / "index.html"
@@ -285,9 +284,8 @@ def rebuilt(page_folder, work):
         css.write('\nbody { --release: second; }\n')
     with open(folder / "boot.js", "a") as boot:
         boot.write("\nwindow.pairfinderRelease = 'second';\n")
-    files = [f"{p.relative_to(folder)}={p}" for p in sorted(folder.rglob("*"))
-             if p.is_file() and p.name not in ("offline.js", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt")]
-    subprocess.run(["/usr/bin/python3", str(WRITE_OFFLINE), str(folder / "offline.js"), *files], check=True)
+    subprocess.run(["cmake", f"-DCMAKE_INSTALL_PREFIX={folder}", "-P", WRITE_WORKER], check=True,
+                   stdout=subprocess.DEVNULL)
     return folder
 
 
@@ -295,8 +293,10 @@ def scenario_offline(browser, work, page_folder):
     server = Server(page_folder)
     try:
         browser.open(server.address())
-        found = wait_until(lambda: (lambda k: k if k["active"] and k["kept"] > 100 else None)(kept(browser)),
-                           "the service worker did not keep the folder")
+        # Every file of the folder but the worker, and the folder's own address.
+        files = len([p for p in page_folder.rglob("*") if p.is_file() and p.name != "offline.js"]) + 1
+        found = wait_until(lambda: (lambda k: k if k["active"] and k["kept"] == files else None)(kept(browser)),
+                           f"the service worker did not keep the folder's {files} files")
         print(f"the first visit kept {found['kept']} files under {found['names'][0]}")
         server.stop()
         browser.driver.refresh()

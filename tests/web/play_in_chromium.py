@@ -254,12 +254,12 @@ class PageOnScreen(desktop.Player):
 
 
 class Picture:
-    """A card's picture as the page shows it. The browser draws the same picture in two cells a little apart
-    along its edges and gradients (less than a level of colour on average), two pictures apart by tens of
-    levels: two count as the same when they are less than 3 levels apart on average."""
+    """A card's picture as the page shows it, in a small copy of its own: the same picture in two cells, or at two
+    sizes on a phone turned, is less than a level of colour apart on average, two pictures tens of levels. Two
+    count as the same when their copies are less than 3 levels apart on average."""
 
     def __init__(self, image):
-        self.image = image
+        self.image = image.resize((24, 24), Image.BOX)
 
     def __eq__(self, other):
         return max(ImageStat.Stat(ImageChops.difference(self.image, other.image)).mean) < 3

@@ -1,10 +1,10 @@
-// What a front end says when the game cannot start where it is, or stops: in the window's two languages, since
-// it may come before anything else of the game is on the screen.
+// What the page says when the game cannot start in the browser, or stops: in the window's two languages, since it
+// may come before anything else of the game is on the screen. The build writes it into the page's markup.
 #pragma once
 
 #include <string_view>
 
-namespace pairfinder {
+namespace pairfinder::web {
 
 // The browser runs no WebAssembly, so the rules cannot run in it.
 inline constexpr std::string_view NoWebAssembly =
@@ -21,4 +21,4 @@ inline constexpr std::string_view GameStopped =
     "Pairfinder ist stehen geblieben. Bitte die Seite neu laden. "
     "Pairfinder has stopped. Please reload the page.";
 
-}  // namespace pairfinder
+}  // namespace pairfinder::web
