@@ -22,6 +22,9 @@ namespace {
 using layout::Control;
 using layout::Kind;
 
+// The game's script, beside the page: the rules, the store and the front end, with the WebAssembly inside it.
+constexpr std::string_view GameScript = "pairfinder.js";
+
 std::string Number(int n) {
     return std::to_string(n);
 }
@@ -89,27 +92,35 @@ bool IsCounter(const Control& panel) {
 
 // --- The document ---
 
-std::string Head() {
+// An inline part of the first view as the page's policy names it: by the digest of its exact text. The writer of
+// the part guarantees it cannot end its element early.
+std::string Named(std::string_view digest) {
+    return " 'sha256-" + std::string(digest) + "'";
+}
+
+std::string Head(const FirstView& first) {
     const std::string title = Escaped(layout::Title);
     return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<!-- Only the page's own script and its WebAssembly run; nothing stored, typed or loaded can run as "
-           "code. The\n     WebAssembly travels inside the script, which reads it from a data: address "
-           "(connect-src). -->\n"
+           "<!-- Only the page's own scripts and its WebAssembly run, and only its own style applies: the first script "
+           "and the\n     style in this page by their digests, the rest from files beside it. Nothing stored, typed or "
+           "loaded can run as\n     code. The WebAssembly travels inside the game's script, which reads it from a "
+           "data: address (connect-src). -->\n"
            "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
-           "'wasm-unsafe-eval'; connect-src data:; style-src 'self'; img-src 'self'; font-src data:; "
-           "manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'\">\n"
+           "'wasm-unsafe-eval'" + Named(first.ScriptDigest) + "; connect-src data:; style-src 'self'" +
+           Named(first.StyleDigest) + "; img-src 'self'; font-src data:; manifest-src 'self'; worker-src 'self'; "
+           "base-uri 'none'; form-action 'none'\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, viewport-fit=cover\">\n"
            "<meta name=\"color-scheme\" content=\"light\">\n<meta name=\"theme-color\" content=\"#efefef\">\n"
            "<title>" +
            title +
            "</title>\n<link rel=\"icon\" href=\"pictures/icon.svg\" type=\"image/svg+xml\">\n"
-           "<!-- The first deal's pictures, fetched beside the style sheets. -->\n"
+           "<!-- The first deal's back, asked for as soon as this line arrives; the game's script beside it at a low "
+           "priority,\n     run by the first script once the first deal is on the screen, which waits for none of it. "
+           "-->\n"
            "<link rel=\"preload\" as=\"image\" href=\"" + PictureAddress(pictures::Backs.front()) + "\">\n"
-           "<link rel=\"preload\" as=\"image\" href=\"" + PictureAddress(pictures::Logo) + "\">\n"
-           "<link rel=\"stylesheet\" href=\"pairfinder.css\">\n"
-           "<!-- The fonts the page carries (fonts.css) and the game's own script (pairfinder.js) are fetched by this one\n"
-           "     once the first deal is on the screen, which shows in the fonts the system has meanwhile. -->\n"
-           "<script src=\"boot.js\" defer></script>\n</head>\n";
+           "<link rel=\"preload\" as=\"script\" href=\"" + std::string(GameScript) +
+           "\" fetchpriority=\"low\">\n"
+           "<style>" + first.Style + "</style>\n<script>" + first.Script + "</script>\n</head>\n";
 }
 
 std::string MenuItem(std::string_view id, std::string_view text, std::string_view role, const std::string& does,
@@ -210,7 +221,15 @@ std::vector<const Control*> ControlsInTabOrder(Picks picks) {
     return InTabOrder(std::move(picked));
 }
 
-std::string ControlHtml(const Control& control) {
+// The logo's drawing in the page itself, where the window shows it, so that the first view asks for no picture
+// of its own but the back; a picture to see, not to read, as the window's logo is.
+std::string InlineLogo(const Control& control, std::string_view drawing) {
+    const std::size_t at = drawing.find("<svg ");
+    return std::string(drawing.substr(0, at + 5)) + "id=\"" + Escaped(control.Name) +
+           "\" class=\"logo\" aria-hidden=\"true\" " + std::string(drawing.substr(at + 5));
+}
+
+std::string ControlHtml(const Control& control, const FirstView& first) {
     const std::string id = "id=\"" + Escaped(control.Name) + "\"";
     const std::string hidden = control.ShownWhen != layout::Outcome::None ? " hidden" : "";
     switch (control.Type) {
@@ -241,8 +260,7 @@ std::string ControlHtml(const Control& control) {
                    Shortcuts(control.Caption, layout::LetterAlonePresses(control.Type)) + hidden + ">" +
                    Accelerated(control.Caption) + "</button>\n";
         case Kind::Logo:
-            return "<img " + id + " class=\"logo\" src=\"" + PictureAddress(pictures::Logo) +
-                   "\" alt=\"\" draggable=\"false\">\n";
+            return InlineLogo(control, first.Logo);
         case Kind::Panel:
             break;
     }
@@ -250,7 +268,7 @@ std::string ControlHtml(const Control& control) {
     // not said on its own when it changes, since every turn's announcement ends with the count already.
     std::string children;
     for (const Control* child : ControlsInTabOrder([&control](const Control& c) { return c.Parent == control.Name; }))
-        children += ControlHtml(*child);
+        children += ControlHtml(*child, first);
     return "<div " + id +
            (IsCounter(control) ? " class=\"panel counter\" role=\"status\" aria-live=\"off\" aria-atomic=\"true\""
                                : " class=\"panel\"") +
@@ -260,11 +278,11 @@ std::string ControlHtml(const Control& control) {
 // The client area's controls, in the layout's tab order, which is their order in the document, the cards' grid
 // after them: the panels, and the outcome controls together in one box above the cards, which a phone's
 // arrangement places as a whole.
-std::string Controls() {
+std::string Controls(const FirstView& first) {
     std::string outcome;
     for (const Control* control : ControlsInTabOrder(
              [](const Control& c) { return c.Parent.empty() && c.ShownWhen != layout::Outcome::None; }))
-        outcome += ControlHtml(*control);
+        outcome += ControlHtml(*control, first);
     // In the table's order, the outcome's box where its first control stands.
     std::vector<std::pair<std::size_t, std::string>> blocks{
         {TabRank([](const Control& c) { return c.ShownWhen != layout::Outcome::None; }),
@@ -272,7 +290,7 @@ std::string Controls() {
     for (const Control& control : layout::Controls) {
         if (!control.Parent.empty() || control.ShownWhen != layout::Outcome::None) continue;
         blocks.emplace_back(TabRank([&control](const Control& c) { return Within(c, control); }),
-                            ControlHtml(control));
+                            ControlHtml(control, first));
     }
     std::string out;
     for (const std::string& block : InTabOrder(std::move(blocks))) out += block;
@@ -310,6 +328,7 @@ std::string Failure() {
            "</div>\n<noscript><div class=\"failure\">" + Escaped(ScriptMissing) + "</div></noscript>\n";
 }
 
+// The ended screen's logo is asked for when the screen shows (lazy), not with the first view.
 std::string Boxes() {
     const std::string restart = layout::Unmark(NewGameButton().Caption).Plain;
     return "<dialog id=\"ErrorBox\" class=\"message-box\" role=\"alertdialog\" aria-modal=\"true\" "
@@ -321,7 +340,8 @@ std::string Boxes() {
            "</dialog>\n"
            "<div id=\"Ended\" class=\"ended\" hidden><img src=\"" +
            PictureAddress(pictures::Logo) +
-           "\" alt=\"\" draggable=\"false\"><button id=\"Restart\" type=\"button\" class=\"button\" aria-label=\"" +
+           "\" alt=\"\" draggable=\"false\" loading=\"lazy\"><button id=\"Restart\" type=\"button\" "
+           "class=\"button\" aria-label=\"" +
            Escaped(restart) + "\">&#x21bb;</button></div>\n";
 }
 
@@ -388,10 +408,11 @@ std::string LayoutCss() {
 
 // The whole page is the game: one main landmark, headed by the window's caption, which the window's frame would
 // show and the page keeps for a screen reader alone.
-std::string PageHtml() {
-    return Head() + "<body>\n<main>\n<h1 class=\"unseen\">" + Escaped(layout::Title) +
+std::string PageHtml(const FirstView& first) {
+    return Head(first) + "<body>\n<main>\n<h1 class=\"unseen\">" + Escaped(layout::Title) +
            "</h1>\n<div id=\"Form1\" class=\"window\">\n" + Menus() +
-           "<div id=\"ClientArea\" class=\"client\"><div id=\"Canvas\" class=\"canvas\">\n" + Controls() + Cards() +
+           "<div id=\"ClientArea\" class=\"client\"><div id=\"Canvas\" class=\"canvas\">\n" + Controls(first) +
+           Cards() +
            "</div></div>\n</div>\n<div id=\"Announcer\" class=\"unseen\" aria-live=\"polite\"></div>\n" + Boxes() +
            Failure() + "</main>\n</body>\n</html>\n";
 }

@@ -1,15 +1,18 @@
-// Writes the page's index.html and its style sheet, pairfinder.css, into the folder it is given; the build runs it
-// under Node.
-//   page_writer FOLDER STYLE.css...
-// The style sheet is the layout table's numbers followed by the given sheets (the page's look and its
-// arrangements, which place the window's parts by those numbers): one sheet, fetched in one request before the
-// first deal shows, without the comments and the indentation that are there for the sheets' readers.
+// Writes the page's index.html, with everything its first view needs inside it; the build runs it under Node.
+//   page_writer INDEX.html FIRST_SCRIPT.js LOGO.svg STYLE.css...
+// The style is the layout table's numbers followed by the given sheets (the page's look and its arrangements,
+// which place the window's parts by those numbers), without the comments and the indentation that are there for
+// the sheets' readers. The page's policy names the style and the first script by their digests, which Node's own
+// SHA-256 computes (page_writer_library.js).
+#include <cstddef>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "page_document.h"
+
+extern "C" void pf_digest(const char* text, std::size_t length, char* base64);
 
 namespace {
 
@@ -50,20 +53,38 @@ std::string Compact(const std::string& css) {
     return out;
 }
 
+// An inline part must not end its element before its end: the digest would name text the browser never sees.
+bool Digested(const std::string& what, const std::string& text, std::string& digest) {
+    if (text.find("</") != std::string::npos) {
+        std::fprintf(stderr, "page_writer: %s holds \"</\", which would end its element in the page\n", what.c_str());
+        return false;
+    }
+    char base64[64] = {};
+    pf_digest(text.data(), text.size(), base64);
+    digest = base64;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: page_writer FOLDER STYLE.css...\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: page_writer INDEX.html FIRST_SCRIPT.js LOGO.svg STYLE.css...\n");
         return 2;
     }
-    const std::string folder = argv[1];
+    pairfinder::web::FirstView first;
     std::string sheet = pairfinder::web::LayoutCss();
-    for (int i = 2; i < argc; ++i) {
+    for (int i = 4; i < argc; ++i) {
         if (!Read(argv[i], sheet)) return 1;
     }
-    return Write(folder + "/index.html", pairfinder::web::PageHtml()) &&
-                   Write(folder + "/pairfinder.css", Compact(sheet))
-               ? 0
-               : 1;
+    first.Style = Compact(sheet);
+    if (!Read(argv[2], first.Script) || !Read(argv[3], first.Logo)) return 1;
+    if (first.Logo.find("<svg ") == std::string::npos) {
+        std::fprintf(stderr, "page_writer: %s is no SVG drawing\n", argv[3]);
+        return 1;
+    }
+    if (!Digested("the style", first.Style, first.StyleDigest) ||
+        !Digested(argv[2], first.Script, first.ScriptDigest))
+        return 1;
+    return Write(argv[1], pairfinder::web::PageHtml(first)) ? 0 : 1;
 }
