@@ -7,8 +7,10 @@
                 pixels, and every card's back alike
   phone         a whole game by taps on a phone held upright (390 x 844), turned on its side in mid-game and
                 back with a name half typed: the cards, the count and the name stay as they were
-  offline       served, visited once, the server stopped: a reload plays a whole game from what the service
-                worker kept; a rebuilt folder served later is taken whole, never mixed with the old one
+  offline       served, visited once, the server stopped: the folder's own address (/) plays a whole game from
+                what the service worker kept, and so does its index.html; a new release with one file missing on
+                the server is never taken, and the last good one plays on offline, whole; the release complete
+                is taken whole, never mixed with the old one
   installable   served: Chromium's installability check reports nothing
   failed-loads  without WebAssembly, without the game's script, and with a runtime that aborts: each time the
                 page's own message instead of a blank page, and after the abort a press shows the error box
@@ -242,23 +244,19 @@ class Server:
             self.httpd.server_close()
             self.httpd = None
 
-    def address(self):
-        return f"http://127.0.0.1:{self.port}/index.html"
+    def address(self, path="index.html"):
+        return f"http://127.0.0.1:{self.port}/{path}"
 
 
 KEPT = """
 const done = arguments[arguments.length - 1];
 navigator.serviceWorker.ready.then(async (registration) => {
     const names = await caches.keys();
-    const kept = names.length ? await (await caches.open(names[0])).keys() : [];
-    done({active: !!registration.active, names, kept: kept.length});
+    const kept = {};
+    for (const name of names) kept[name] = (await (await caches.open(name)).keys()).length;
+    done({active: !!registration.active, installing: !!registration.installing, waiting: !!registration.waiting,
+          names, kept: names.length ? kept[names[0]] : 0, each: kept});
 });
-"""
-
-
-WAITING = """
-const done = arguments[arguments.length - 1];
-navigator.serviceWorker.getRegistration().then((registration) => done(!!(registration && registration.waiting)));
 """
 
 
@@ -267,26 +265,38 @@ def kept(browser):
 
 
 def release_of(browser):
-    """Which release each of three files of the page came from, by the mark each carries."""
+    """Which release each of three files of the page came from, by the mark each carries: the page, the game's
+    script and the fonts' style sheet, which comes once the game's script is in."""
+    page.fonts_come(browser)
     return browser.script("return [document.documentElement.dataset.release || 'first',"
-                          "getComputedStyle(document.body).getPropertyValue('--release').trim() || 'first',"
-                          "window.pairfinderRelease || 'first']")
+                          "window.pairfinderRelease || 'first',"
+                          "getComputedStyle(document.body).getPropertyValue('--release').trim() || 'first']")
 
 
 def rebuilt(page_folder, work):
-    """The folder as a second release makes it: three of its files changed, and the service worker written anew by
-    the build's own install step, with the new files' digest."""
+    """The folder as a second release makes it: three of its files changed, and the service worker and the
+    compressed copies written anew by the build's own install step, with the new files' digest."""
     folder = work / "second"
     shutil.copytree(page_folder, folder)
     index = folder / "index.html"
     index.write_text(index.read_text().replace('<html lang="de">', '<html lang="de" data-release="second">'))
-    with open(folder / "pairfinder.css", "a") as css:
+    with open(folder / "pairfinder.js", "a") as script:
+        script.write("\nwindow.pairfinderRelease = 'second';\n")
+    with open(folder / "fonts.css", "a") as css:
         css.write('\nbody { --release: second; }\n')
-    with open(folder / "boot.js", "a") as boot:
-        boot.write("\nwindow.pairfinderRelease = 'second';\n")
     subprocess.run(["cmake", f"-DCMAKE_INSTALL_PREFIX={folder}", "-P", WRITE_WORKER], check=True,
                    stdout=subprocess.DEVNULL)
     return folder
+
+
+def played_offline(browser, work, release):
+    """The page, opened with the server stopped, is `release` whole and a card turns."""
+    if set(release_of(browser)) != {release}:
+        fail(f"offline, the page is not the {release} release whole: {release_of(browser)}")
+    player = page.PageOnScreen(browser, work)
+    back = player.picture(player.drawn(), 0)
+    player.click_cell(0)
+    player.turned(0, back)
 
 
 def scenario_offline(browser, work, page_folder):
@@ -294,23 +304,44 @@ def scenario_offline(browser, work, page_folder):
     try:
         browser.open(server.address())
         # Every file of the folder but the worker, and the folder's own address.
-        files = len([p for p in page_folder.rglob("*") if p.is_file() and p.name != "offline.js"]) + 1
+        files = len([p for p in page_folder.rglob("*") if p.is_file() and p.name != "offline.js" and
+                     p.suffix not in (".gz", ".br")]) + 1
         found = wait_until(lambda: (lambda k: k if k["active"] and k["kept"] == files else None)(kept(browser)),
                            f"the service worker did not keep the folder's {files} files")
         print(f"the first visit kept {found['kept']} files under {found['names'][0]}")
         server.stop()
-        browser.driver.refresh()
-        browser.open(browser.driver.current_url)
+        # A host hands the page out at the folder's own address as well as at its index.html.
+        browser.open(server.address(""))
         page.play_and_finish(browser, work)
-        print("with the server stopped, the reloaded page played a whole game from what was kept")
-        # A second release on the same address: the open page and the next visit are the first release whole;
-        # once no page of it is open, the second takes over, whole.
-        server.start(rebuilt(page_folder, work))
+        browser.open(server.address())
+        played_offline(browser, work, "first")
+        print("with the server stopped, the folder's address played a whole game from what was kept, and its "
+              "index.html plays too")
+        # A second release put up with one file missing: its service worker cannot keep it whole, so it is never
+        # installed, and the first release, kept whole, plays on offline.
+        second = rebuilt(page_folder, work)
+        incomplete = work / "incomplete"
+        shutil.copytree(second, incomplete)
+        (incomplete / "pictures/faces2/face07.svg").unlink()
+        server.start(incomplete)
+        browser.open(server.address())
+        wait_until(lambda: (lambda k: len(k["names"]) > 1 and not k["installing"])(kept(browser)),
+                   "the incomplete release's service worker did not try to install")
+        found = kept(browser)
+        if found["waiting"] or found["each"][found["names"][0]] != files:
+            fail(f"an incomplete release was installed, or the first release lost files: {found}")
+        server.stop()
+        browser.open(server.address(""))
+        played_offline(browser, work, "first")
+        print(f"a release with a file missing was never installed; the first, {files} files, plays on offline")
+        # The second release complete on the same address: the open page and the next visit are the first release
+        # whole; once no page of it is open, the second takes over, whole.
+        server.start(second)
         browser.open(server.address())
         if set(release_of(browser)) != {"first"}:
             fail(f"the first visit after the new release mixed the releases: {release_of(browser)}")
-        wait_until(lambda: browser.driver.execute_async_script(WAITING), "the new release's service worker was not "
-                   "installed beside the old one")
+        wait_until(lambda: kept(browser)["waiting"], "the new release's service worker was not installed beside "
+                   "the old one")
         # With no page of the first release open any more, the second takes over.
         browser.driver.get("about:blank")
         time.sleep(1)

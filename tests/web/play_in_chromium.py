@@ -80,13 +80,30 @@ Storage.prototype.setItem = function (name, value) {
 
 
 class StaticFiles(http.server.SimpleHTTPRequestHandler):
-    """Files as a plain static web server hands them out, saying nothing of each request."""
+    """Files as a static web server hands them out, saying nothing of each request: a file's compressed copy
+    beside it, when the browser accepts its kind, as hosts that look for such copies serve them."""
 
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".js": "text/javascript",
                       ".svg": "image/svg+xml", ".css": "text/css", ".webmanifest": "application/manifest+json"}
 
     def log_message(self, *arguments):
         pass
+
+    def send_head(self):
+        path = pathlib.Path(self.translate_path(self.path))
+        if path.is_dir() and self.path.endswith("/"):
+            path = path / "index.html"
+        accepted = [part.split(";")[0].strip() for part in self.headers.get("Accept-Encoding", "").split(",")]
+        for encoding, suffix in (("br", ".br"), ("gzip", ".gz")):
+            copy = path.with_name(path.name + suffix)
+            if encoding in accepted and path.is_file() and copy.is_file():
+                self.send_response(200)
+                self.send_header("Content-Type", self.guess_type(str(path)))
+                self.send_header("Content-Encoding", encoding)
+                self.send_header("Content-Length", str(copy.stat().st_size))
+                self.end_headers()
+                return open(copy, "rb")
+        return super().send_head()
 
 
 class SlowScript(StaticFiles):
@@ -98,10 +115,17 @@ class SlowScript(StaticFiles):
         super().do_GET()
 
 
+class Host(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that drops a connection on purpose (a service worker's install given up) is no error here.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def served(folder, handler=StaticFiles, port=0):
     """A static web server of the folder on a loopback port (a free one unless given), in a thread of this
     test's."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(handler, directory=str(folder)))
+    server = Host(("127.0.0.1", port), functools.partial(handler, directory=str(folder)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -870,8 +894,16 @@ def scenario_choices(browser, work, page):
     print("a face whose decoding ended after the card was turned back stays hidden; the later picture wins")
 
 
+def fonts_come(browser):
+    """The fonts' style sheet applied: it is asked for once the game's script is in, and may come after the game
+    is ready."""
+    wait_until(lambda: browser.script("return [...document.styleSheets].some((s) => s.href && "
+                                      "s.href.endsWith('fonts.css'))"), "the fonts' style sheet did not come")
+
+
 def scenario_desktop(browser, work, page, program):
     browser.open((page / "index.html").as_uri())
+    fonts_come(browser)
     faked = browser.script(FACES_SHOWN)
     if faked:
         fail("these texts are drawn in a face the page does not carry: " + "; ".join(faked))
