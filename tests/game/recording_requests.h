@@ -61,7 +61,11 @@ public:
     PictureName FaceName(int pair) const override {
         static const auto names = [] {
             std::vector<std::pair<std::string, std::string>> all;
-            for (int n = 0; n < 32; ++n) all.emplace_back("F" + std::to_string(n), "F" + std::to_string(n) + "s");
+            for (int n = 0; n < 32; ++n) {
+                std::string name = "F";
+                name += std::to_string(n);
+                all.emplace_back(name, name + "s");
+            }
             return all;
         }();
         if (pair < 0 || pair >= static_cast<int>(names.size())) return {};
