@@ -240,12 +240,11 @@ class Automation:
             if asked.returncode != 0:
                 fail(f"the first contact found no window called Pairfinder ({asked.returncode})")
             records = self.records()
-            return next((i for i in range(self.mark, len(records)) if records[i][0] == "contact"), None)
-        contact = wait_until(lambda: (answered() or -1) + 1, "Qt's bridge did not answer UI Automation") - 1
-        call, number, kind, name, text = self.records()[contact]
+            return next((i + 1 for i in range(self.mark, len(records)) if records[i][0] == "contact"), None)
+        self.mark = wait_until(answered, "Qt's bridge did not answer UI Automation")
+        call, number, kind, name, text = self.records()[self.mark - 1]
         if (kind, name) != (self.WINDOW, "Pairfinder"):
             fail(f"the window's root element is a {kind} called {name!r}")
-        self.mark = contact + 1
 
     def heard_game(self, attempts, visited):
         """Checks what UI Automation was told during a game by keys of `attempts` turns in which the keyboard
@@ -738,6 +737,7 @@ def keyboard_game(platform, screen):
                 print(f"  {call} {number}, a {kind} called {name!r}" + (f": {text!r}" if text else ""))
                 if "Versuche" in text:
                     break
+            print(f"  ... the last notification: {next(r[4] for r in reversed(heard) if r[0] == 'notification')!r}")
         if player.end() != 0:
             fail(f"Alt+E ended the program with {player.game.returncode}")
         print("Alt+E ended the program with 0")
