@@ -7,4 +7,9 @@ namespace pairfinder {
 // position p.
 enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard };
 
+// Whether carrying the command out writes the highscore table to the store.
+constexpr bool StoresTable(Command command) {
+    return command == Command::Save;
+}
+
 }  // namespace pairfinder

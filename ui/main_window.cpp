@@ -144,8 +144,8 @@ HighscoreStorage HighscoreStorage::Registry() {
             [](const HighscoreTable& table) { pairfinder::StoreHighscores(table); }};
 }
 
-TForm1::TForm1(HighscoreStorage storage, QWidget* parent)
-    : QMainWindow(parent), Game(*this), Storage(std::move(storage)) {
+TForm1::TForm1(HighscoreStorage storage, SecondsClock clock)
+    : Game(*this, std::move(clock)), Storage(std::move(storage)) {
     setObjectName(QStringLiteral("Form1"));
     InstallAccessibleInterfaces();
     setWindowTitle(QtText(layout::Title));

@@ -43,7 +43,8 @@ class TForm1 : public QMainWindow, public GameRequests {
     Q_OBJECT
 
 public:
-    explicit TForm1(HighscoreStorage storage = HighscoreStorage::Registry(), QWidget* parent = nullptr);
+    // The clock seeds every deal; a test gives one of its own to know each deal in advance.
+    explicit TForm1(HighscoreStorage storage = HighscoreStorage::Registry(), SecondsClock clock = SystemSeconds);
     ~TForm1() override;
 
     const GameBoard& Board() const { return Game.Board; }

@@ -196,11 +196,20 @@ EMSCRIPTEN_KEEPALIVE void pf_start() {
 }
 
 // The command a card, button or menu item carries (a card's is TurnCard with its position; a button's its
-// data-command), its number, and the text of the control it takes.
+// data-command), its number, and the text of the control it takes. The page shares its store with the page's
+// other tabs: a command that stores the table ranks into the table as stored at this moment, read again here; the
+// front end runs it under the lock every tab takes for it (pf_stores_table), so that no tab stores in between.
 EMSCRIPTEN_KEEPALIVE void pf_command(int command, int number, const char* text) {
     pairfinder::Guarded([command, number, text] {
-        pairfinder::web::ThePage().Game.Run(static_cast<pairfinder::Command>(command), number, text ? text : "");
+        const auto does = static_cast<pairfinder::Command>(command);
+        pairfinder::GameRules& game = pairfinder::web::ThePage().Game;
+        if (pairfinder::StoresTable(does) && !game.Board.IsReleased()) game.TableChanged();
+        game.Run(does, number, text ? text : "");
     });
+}
+
+EMSCRIPTEN_KEEPALIVE int pf_stores_table(int command) {
+    return pairfinder::StoresTable(static_cast<pairfinder::Command>(command)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void pf_table_changed() {

@@ -24,6 +24,11 @@
     boot.taken = true;
     let waiting = boot.presses;
     let started = false;
+    // A press waits for the highscore table's lock, which every tab of the page takes to store it.
+    const TABLE_LOCK = 'pairfinder-highscores';
+    let locked = false;
+    // Another tab stored the table since this one last read it.
+    let tableStored = false;
     let ended = false;
     // The runtime stopped: every press says so in the error box instead of failing silently.
     let stopped = false;
@@ -51,21 +56,79 @@
             Module.frontEnd.showError(document.title, document.querySelector('[data-failure="stopped"]').textContent);
             return;
         }
-        if (!started) {
+        if (!started || locked) {
             waiting.push(node);
             return;
         }
         if (ended || errorBox.open) return;
         // A card's command is its grid's, and its number its position.
-        const command = node.closest('[data-command]').dataset.command;
-        const number = node.dataset.position || node.dataset.number || 0;
+        const command = Number(node.closest('[data-command]').dataset.command);
+        const number = Number(node.dataset.position || node.dataset.number || 0);
         const takes = node.dataset.takes ? byId(node.dataset.takes).value : '';
+        // A command that stores the table waits for every other tab of the page to be done with it; the presses
+        // made meanwhile wait for it in turn.
+        if (_pf_stores_table(command) && navigator.locks) {
+            locked = true;
+            navigator.locks.request(TABLE_LOCK, () => storeInTurn(() => run(command, number, takes))).finally(() => {
+                locked = false;
+                playWaiting();
+            });
+            return;
+        }
+        run(command, number, takes);
+    }
+
+    // --- The highscore table, shared with the page's other tabs ---
+
+    // Each tab keeps localStorage in a copy of its own, which learns of another tab's write a little later: the lock
+    // alone would let a tab rank into a table one save old. So every save is numbered: the saver writes its number
+    // beside the table and holds a shared lock named by it, which the lock manager shows the next saver at once;
+    // that one waits until its copy holds the number, and with it the table written before it.
+    const SAVED = TABLE_LOCK + ' saved';
+    let releaseSaved = () => undefined;
+
+    function savedNumber() {
+        try {
+            return Number(localStorage.getItem(SAVED)) || 0;
+        } catch (error) {
+            return 0;
+        }
+    }
+
+    async function storeInTurn(store) {
+        const { held, pending } = await navigator.locks.query();
+        const latest = Math.max(0, ...[...held, ...pending].map((lock) => lock.name)
+            .filter((name) => name.startsWith(SAVED + ' ')).map((name) => Number(name.slice(SAVED.length + 1))));
+        // A tab that closed right after its save takes its lock with it: the wait is bounded.
+        for (let waited = 0; savedNumber() < latest && waited < 2000; waited += 10) {
+            await new Promise((resolve) => setTimeout(resolve, 10));
+        }
+        store();
+        const number = Math.max(latest, savedNumber()) + 1;
+        try {
+            localStorage.setItem(SAVED, String(number));
+        } catch (error) {
+            return;
+        }
+        releaseSaved();
+        navigator.locks.request(SAVED + ' ' + number, { mode: 'shared' },
+            () => new Promise((resolve) => { releaseSaved = resolve; }));
+    }
+
+    function run(command, number, takes) {
         const text = allocateUTF8(takes);
         try {
-            _pf_command(Number(command), Number(number), text);
+            _pf_command(command, number, text);
         } finally {
             _free(text);
         }
+    }
+
+    // What the player pressed while the game was on its way, or while a press waited for the table, in order.
+    function playWaiting() {
+        const early = waiting;
+        waiting = [];
+        early.forEach(press);
     }
 
     function onClick(event) {
@@ -357,15 +420,21 @@
         const back = focusBeforeError;
         focusBeforeError = null;
         if (back && document.contains(back) && !back.closest('[hidden]')) back.focus();
+        readTable();
+    }
+
+    // Another tab stored the table: it is read once the error box is closed, however often it was stored
+    // meanwhile, so that what is wrong with it is said once.
+    function readTable() {
+        if (!tableStored || errorBox.open || ended || stopped) return;
+        tableStored = false;
+        _pf_table_changed();
     }
 
     function start() {
         started = true;
         _pf_start();
-        // What the player pressed while the game was on its way is played now, in order.
-        const early = waiting;
-        waiting = [];
-        early.forEach(press);
+        playWaiting();
         document.body.classList.add('ready');
         prefetch();
     }
@@ -385,7 +454,9 @@
     // Another tab of the page stored the highscore table: this one reads it again at once, so that its menu
     // shows it and its next save ranks into it.
     window.addEventListener('storage', (event) => {
-        if (started && !ended && !stopped && event.storageArea === window.localStorage) _pf_table_changed();
+        if (!started || event.storageArea !== window.localStorage) return;
+        tableStored = true;
+        readTable();
     });
 
     errorBox.querySelector('button').addEventListener('click', closeError);

@@ -1,5 +1,5 @@
-// The layout table's own rules, which both front ends follow: what each control does, when an outcome control
-// shows, how accelerators read, and how the arrow keys move over the cards.
+// The layout table's own rules, which both front ends follow: how accelerators read, and how the arrow keys move
+// over the cards.
 #include "window_layout.h"
 
 #include <gtest/gtest.h>
@@ -12,41 +12,17 @@
 namespace pairfinder::layout {
 namespace {
 
-TEST(LayoutTable, EveryCommandIsCarriedByAControlOrMenuEntryAndSaveTakesTheNameEntry) {
-    std::multiset<Command> carried;
-    for (const Control& control : Controls) {
-        if (control.Does != Command::None) carried.insert(control.Does);
-    }
-    for (const MenuEntry& entry : Menu) {
-        if (entry.Does != Command::None) carried.insert(entry.Does);
-    }
-    // MIX IT and Mix it, END IT and Ferdisch: a button and a menu item each.
-    EXPECT_EQ(carried.count(Command::NewGame), 2u);
-    EXPECT_EQ(carried.count(Command::End), 2u);
-    EXPECT_EQ(carried.count(Command::Save), 1u);
-    EXPECT_EQ(carried.count(Command::ChooseBack), 1u);
-    EXPECT_EQ(carried.count(Command::ChooseFaceSet), 1u);
-    EXPECT_EQ(Find(Find("btn_Save").Takes).Type, Kind::Edit);
-}
-
-TEST(LayoutTable, AFinishShowsTheBannerWithTheNameEntryOrTheLosersLabel) {
-    const auto shown = [](bool qualifies) {
-        std::vector<std::string> names;
-        for (const Control& control : Controls) {
-            if (ShownAtFinish(control.ShownWhen, qualifies)) names.emplace_back(control.Name);
-        }
-        return names;
-    };
-    EXPECT_EQ(shown(true), (std::vector<std::string>{"lbl_ferdisch", "lbl_Name", "edt_Name", "btn_Save"}));
-    EXPECT_EQ(shown(false), (std::vector<std::string>{"lbl_ferdisch", "lbl_Looser"}));
-}
-
 TEST(LayoutTable, AnAcceleratorIsTheLetterAfterTheFirstSingleAmpersand) {
     EXPECT_EQ(AcceleratorOf("&MIX IT"), 'm');
     EXPECT_EQ(AcceleratorOf("&Save"), 's');
     EXPECT_EQ(AcceleratorOf("Deck 1"), 0);
     EXPECT_EQ(AcceleratorOf("R&&D &Go"), 'g');
     EXPECT_EQ(AcceleratorOf("trailing &"), 0);
+    // As the caption reads, and where its marked letter lies.
+    EXPECT_EQ(Unmark("R&&D &Go").Plain, "R&D Go");
+    EXPECT_EQ(Unmark("R&&D &Go").Marked, 4u);
+    EXPECT_EQ(Unmark("&&").Plain, "&");
+    EXPECT_FALSE(Unmark("&&").Marked);
     EXPECT_TRUE(LetterAlonePresses(Kind::Button));
     EXPECT_FALSE(LetterAlonePresses(Kind::Edit));
 }

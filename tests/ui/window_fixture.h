@@ -44,8 +44,12 @@ protected:
         SetErrorDisplay(PreviousDisplay);
     }
 
+    // Each deal is seeded by the next second of a clock of the test's own, so no deal depends on when the test
+    // runs, and two deals of one test still differ.
     void Open(HighscoreStorage storage = HighscoreStorage::Registry()) {
-        Form = std::make_unique<TForm1>(std::move(storage));
+        Form = std::make_unique<TForm1>(std::move(storage), [second = std::int64_t{1765100000}]() mutable {
+            return second++;
+        });
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     }

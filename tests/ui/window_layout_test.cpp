@@ -233,19 +233,6 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
     EXPECT_FALSE(Item("Erster")->isCheckable());
 }
 
-TEST_F(WindowLayoutTest, TabGoesFromTheButtonsToTheNameEntryAndThenToTheCards) {
-    Form->ShowOutcome(true);
-    Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
-    Button("btn_Mix")->setFocus();
-    QStringList order;
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order << QApplication::focusWidget()->objectName();
-    }
-    EXPECT_EQ(order, QStringList({"btn_End", "edt_Name", "btn_Save", "CardGrid"}));
-}
-
 class ButtonKeysTest : public WindowLayoutTest {
 protected:
     void SetUp() override {
