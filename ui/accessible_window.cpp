@@ -118,12 +118,12 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
 }
 
 // The one place that knows how an announcement reaches a reader on each platform. Debian's Qt 6.4 has no
-// announcement event, and its two bridges turn different events into speech: each platform is sent only the one
-// its bridge speaks, so that nothing is said twice.
+// announcement event, and its two bridges turn different events into speech: each platform is sent only the
+// one its bridge speaks, so that nothing is said twice.
 void Tell(Announcer& announcer) {
 #ifdef Q_OS_WIN
-    // The UI Automation bridge drops a name change (but a combo box's) and a shown object; a value change whose
-    // value is a string it raises as a notification, which NVDA and Narrator speak wherever the focus is.
+    // The UI Automation bridge drops a name change (but a combo box's) and a shown object; a string value
+    // change it raises as a notification, which NVDA and Narrator speak wherever the focus is.
     if (!QAccessible::isActive()) return;
     QAccessibleValueChangeEvent event(&announcer, announcer.Said());
     QAccessible::updateAccessibility(&event);

@@ -779,6 +779,7 @@ def main():
         if wine:
             started_maximised(platform, screen)
             keyboard_game(platform, screen)
+
     def platform(work, screen):
         if not wine:
             return Linux(program, work)

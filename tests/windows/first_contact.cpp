@@ -1,5 +1,5 @@
-// A UI Automation client's first contact with the game's window, which starts Qt's bridge: the window is asked for
-// its root element as UI Automation asks for it. Exits 1 when no window is called Pairfinder.
+// A UI Automation client's first contact with the game's window, which starts Qt's bridge: the window is
+// asked for its root element as UI Automation asks for it. Exits 1 when no window is called Pairfinder.
 #include <windows.h>
 
 namespace {

@@ -5,9 +5,13 @@
 // notification's processing, or for the first contact the object asked for), the element's control type, its
 // name, and the text the event carries (a notification's, a property's new string value). The file is the one
 // PAIRFINDER_UIA_LOG names; without it nothing is written.
+
+// Windows' own header first: the others build on its types.
+// clang-format off
 #include <windows.h>
 #include <oleauto.h>
 #include <uiautomationcore.h>
+// clang-format on
 
 #include <string>
 
@@ -92,14 +96,14 @@ HRESULT WINAPI StandInRaiseAutomationEvent(IRawElementProviderSimple* element, E
     return S_OK;
 }
 
-HRESULT WINAPI StandInRaiseAutomationPropertyChangedEvent(IRawElementProviderSimple* element, PROPERTYID property,
-                                                          VARIANT, VARIANT now) {
+HRESULT WINAPI StandInRaiseAutomationPropertyChangedEvent(IRawElementProviderSimple* element,
+                                                          PROPERTYID property, VARIANT, VARIANT now) {
     Record("property", property, element, Text(now));
     return S_OK;
 }
 
-HRESULT WINAPI StandInRaiseNotificationEvent(IRawElementProviderSimple* element, int, int processing, BSTR text,
-                                             BSTR) {
+HRESULT WINAPI StandInRaiseNotificationEvent(IRawElementProviderSimple* element, int, int processing,
+                                             BSTR text, BSTR) {
     Record("notification", processing, element, Utf8(text));
     return S_OK;
 }
