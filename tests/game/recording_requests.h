@@ -39,7 +39,8 @@ public:
     void LoadHighscores() override {
         Calls.push_back("LoadHighscores");
         if (FailLoad) throw std::runtime_error("Failed to get data for 'iErster'");
-        if (Table) *Table = Stored;
+        // A store that holds no table yet leaves the table as it is.
+        if (Table && Stored != HighscoreTable{}) *Table = Stored;
     }
     void ShowHighscoreMenu() override { Calls.push_back("ShowHighscoreMenu"); }
     void LoadFaceSet() override { Calls.push_back("LoadFaceSet"); }
