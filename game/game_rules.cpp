@@ -179,6 +179,8 @@ void GameRules::ChooseFaceSet(int index) {
 void GameRules::TableChanged() {
     if (Board.IsReleased()) return;
     RankedPlace.reset();
+    // The table as stored now: a store that holds none leaves it empty, not as this board last had it.
+    Highscores = HighscoreTable{};
     Requests.LoadHighscores();
     Requests.ShowHighscoreMenu();
 }

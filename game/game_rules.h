@@ -50,8 +50,9 @@ public:
     // Ranks this board's result under `name`, stores the table and deals a new game.
     void SaveResult(const std::string& name);
 
-    // Another game saved to the same store meanwhile (another tab of the page): the table is read again and
-    // shown, and this board's result, should a save of it have failed, is ranked anew at its next save.
+    // Another game saved to the same store meanwhile (another tab of the page): the table is read again as it is
+    // stored, an empty one where the store holds none, and shown; this board's result, should a save of it have
+    // failed, is ranked anew at its next save.
     void TableChanged();
 
     // Frees the board arrays; every later call on the board is ignored.

@@ -93,8 +93,8 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
 };
 
-// Shown to a screen reader as a notification whenever it has something new to say, which Orca and other
-// readers speak wherever the keyboard is.
+// A notification named by what was said last, so that a reader that asks hears it again; how a reader is told
+// of something new is Tell's choice.
 class AnnouncerAccessible : public QAccessibleWidget {
 public:
     explicit AnnouncerAccessible(Announcer* announcer)
@@ -115,6 +115,23 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
     if (className == QLatin1String("QFrame") && object->property(StatusProperty).toBool())
         return new StatusAccessible(static_cast<QWidget*>(object));
     return nullptr;
+}
+
+// The one place that knows how an announcement reaches a reader on each platform. Debian's Qt 6.4 has no
+// announcement event, and its two bridges turn different events into speech: each platform is sent only the
+// one its bridge speaks, so that nothing is said twice.
+void Tell(Announcer& announcer) {
+#ifdef Q_OS_WIN
+    // The UI Automation bridge drops a name change (but a combo box's) and a shown object; a string value
+    // change it raises as a notification, which NVDA and Narrator speak wherever the focus is.
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(&announcer, announcer.Said());
+    QAccessible::updateAccessibility(&event);
+#else
+    // AT-SPI: Orca speaks a notification as it comes into view, by the name it has then.
+    NotifyReader(announcer, QAccessible::NameChanged);
+    NotifyReader(announcer, QAccessible::ObjectShow);
+#endif
 }
 
 }  // namespace
@@ -148,9 +165,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 
 void Announcer::Announce(const QString& text) {
     Announced = text;
-    // A notification is spoken as it comes into view; its new name first, so that the reader has it.
-    NotifyReader(*this, QAccessible::NameChanged);
-    NotifyReader(*this, QAccessible::ObjectShow);
+    Tell(*this);
 }
 
 }  // namespace pairfinder

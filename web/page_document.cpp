@@ -178,48 +178,28 @@ std::string Menus() {
     return bar + "</div>\n" + popups;
 }
 
-// Whether `control` is `container` or lies in it.
-bool Within(const Control& control, const Control& container) {
-    if (control.Name == container.Name) return true;
-    return !control.Parent.empty() && Within(layout::Find(control.Parent), container);
-}
-
-// Where Tab reaches the first of the controls `picks` takes, or lies in, in the layout's tab order; after every
-// stop when none is a stop.
-template <typename Picks>
-std::size_t TabRank(Picks picks) {
+// Where Tab first reaches a control that `holds` takes: its place in the layout's tab order; after every stop for
+// none.
+template <typename Holds>
+std::size_t FirstStop(Holds holds) {
     for (std::size_t i = 0; i < layout::TabOrder.size(); ++i) {
-        const Control& stop = layout::Find(layout::TabOrder[i]);
-        for (const Control& control : layout::Controls) {
-            if (picks(control) && Within(stop, control)) return i;
-        }
+        if (holds(layout::Find(layout::TabOrder[i]))) return i;
     }
     return layout::TabOrder.size();
 }
 
-// Items in the layout's tab order, each given with where Tab reaches it (TabRank); one that holds no stop stays
-// after the item before it.
-template <typename Item>
-std::vector<Item> InTabOrder(std::vector<std::pair<std::size_t, Item>> items) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].first == layout::TabOrder.size()) items[i].first = i == 0 ? 0 : items[i - 1].first;
+// Within one box the document keeps the table's order, which must then be the order Tab takes.
+constexpr bool StopsOfOneBoxInTableOrder() {
+    const auto index = [](std::string_view name) { return &layout::Find(name) - layout::Controls.data(); };
+    const auto box = [](const Control& c) { return c.ShownWhen != layout::Outcome::None ? "" : c.Parent; };
+    for (std::size_t i = 0; i + 1 < layout::TabOrder.size(); ++i) {
+        const Control& a = layout::Find(layout::TabOrder[i]);
+        const Control& b = layout::Find(layout::TabOrder[i + 1]);
+        if (box(a) == box(b) && index(b.Name) < index(a.Name)) return false;
     }
-    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<Item> sorted;
-    for (auto& item : items) sorted.push_back(std::move(item.second));
-    return sorted;
+    return true;
 }
-
-// The controls `picks` takes, in the layout's tab order.
-template <typename Picks>
-std::vector<const Control*> ControlsInTabOrder(Picks picks) {
-    std::vector<std::pair<std::size_t, const Control*>> picked;
-    for (const Control& control : layout::Controls) {
-        if (picks(control))
-            picked.emplace_back(TabRank([&control](const Control& c) { return Within(c, control); }), &control);
-    }
-    return InTabOrder(std::move(picked));
-}
+static_assert(StopsOfOneBoxInTableOrder(), "the page lists the stops of one box in the table's order");
 
 // The logo's drawing in the page itself, where the window shows it, so that the first view asks for no picture
 // of its own but the back; a picture to see, not to read, as the window's logo is.
@@ -267,33 +247,33 @@ std::string ControlHtml(const Control& control, const FirstView& first) {
     // A panel whose labels show what the game counts is a status, which a screen reader reads when asked; it is
     // not said on its own when it changes, since every turn's announcement ends with the count already.
     std::string children;
-    for (const Control* child : ControlsInTabOrder([&control](const Control& c) { return c.Parent == control.Name; }))
-        children += ControlHtml(*child, first);
+    for (const Control& child : layout::Controls) {
+        if (child.Parent == control.Name) children += ControlHtml(child, first);
+    }
     return "<div " + id +
            (IsCounter(control) ? " class=\"panel counter\" role=\"status\" aria-live=\"off\" aria-atomic=\"true\""
                                : " class=\"panel\"") +
            ">\n" + children + "</div>\n";
 }
 
-// The client area's controls, in the layout's tab order, which is their order in the document, the cards' grid
-// after them: the panels, and the outcome controls together in one box above the cards, which a phone's
-// arrangement places as a whole.
+// The client area's controls: the panels, and the outcome controls together in one box above the cards, which a
+// phone's arrangement places as a whole. The boxes stand in the order Tab reaches them, the cards' grid after them.
 std::string Controls(const FirstView& first) {
     std::string outcome;
-    for (const Control* control : ControlsInTabOrder(
-             [](const Control& c) { return c.Parent.empty() && c.ShownWhen != layout::Outcome::None; }))
-        outcome += ControlHtml(*control, first);
-    // In the table's order, the outcome's box where its first control stands.
-    std::vector<std::pair<std::size_t, std::string>> blocks{
-        {TabRank([](const Control& c) { return c.ShownWhen != layout::Outcome::None; }),
-         "<div id=\"Outcome\" class=\"outcome\">\n" + outcome + "</div>\n"}};
+    std::vector<std::pair<std::size_t, std::string>> boxes{
+        {FirstStop([](const Control& c) { return c.ShownWhen != layout::Outcome::None; }), ""}};
     for (const Control& control : layout::Controls) {
-        if (!control.Parent.empty() || control.ShownWhen != layout::Outcome::None) continue;
-        blocks.emplace_back(TabRank([&control](const Control& c) { return Within(c, control); }),
-                            ControlHtml(control, first));
+        if (control.ShownWhen != layout::Outcome::None) {
+            outcome += ControlHtml(control, first);
+        } else if (control.Parent.empty()) {
+            boxes.emplace_back(FirstStop([&control](const Control& c) { return c.Parent == control.Name; }),
+                               ControlHtml(control, first));
+        }
     }
+    boxes.front().second = "<div id=\"Outcome\" class=\"outcome\">\n" + outcome + "</div>\n";
+    std::stable_sort(boxes.begin(), boxes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::string out;
-    for (const std::string& block : InTabOrder(std::move(blocks))) out += block;
+    for (const auto& box : boxes) out += box.second;
     return out;
 }
 

@@ -480,10 +480,13 @@ TEST_F(GameRulesTest, ANewGameAfterAFailedSaveRanksTheNextResultAfresh) {
 
 TEST_F(GameRulesTest, ATableStoredElsewhereMeanwhileIsReadAgainAndTheNextSaveRanksIntoIt) {
     // Before a save, and after one that failed: either way the next save ranks this result into the table
-    // another game stored meanwhile, once.
-    for (const int failures : {0, 1}) {
+    // another game stored meanwhile, once; also when the store still holds none.
+    const HighscoreTable none{};
+    for (const auto& [failures, meanwhile] : {std::pair{0, Table({"Ann", "Cy", " "}, {20, 30, -1})},
+                                               std::pair{1, Table({"Ann", "Cy", " "}, {20, 30, -1})},
+                                               std::pair{1, none}}) {
         SCOPED_TRACE(std::to_string(failures) + " failed stores");
-        StartWithStore(Table({"Ann", " ", " "}, {20, -1, -1}));
+        StartWithStore(meanwhile == none ? none : Table({"Ann", " ", " "}, {20, -1, -1}));
         PlayAPerfectGame();
         Window.FailStores = failures;
         if (failures) {
@@ -491,14 +494,15 @@ TEST_F(GameRulesTest, ATableStoredElsewhereMeanwhileIsReadAgainAndTheNextSaveRan
         }
         Window.Take();
 
-        Window.Stored = Table({"Ann", "Cy", " "}, {20, 30, -1});
+        Window.Stored = meanwhile;
         Game.TableChanged();
         EXPECT_EQ(Window.Take(), (Calls{"LoadHighscores", "ShowHighscoreMenu"}));
         EXPECT_EQ(Game.Highscores, Window.Stored);
         EXPECT_TRUE(Game.IsFinished()) << "the finished board waits for its save";
 
         Game.SaveResult("Bo");
-        EXPECT_EQ(Window.Stored, Table({"Ann", "Cy", "Bo"}, {20, 30, 32}));
+        EXPECT_EQ(Window.Stored, meanwhile == none ? Table({"Bo", " ", " "}, {32, -1, -1})
+                                                   : Table({"Ann", "Cy", "Bo"}, {20, 30, 32}));
     }
 }
 

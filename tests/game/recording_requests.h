@@ -39,7 +39,8 @@ public:
     void LoadHighscores() override {
         Calls.push_back("LoadHighscores");
         if (FailLoad) throw std::runtime_error("Failed to get data for 'iErster'");
-        if (Table) *Table = Stored;
+        // A store that holds no table yet leaves the table as it is.
+        if (Table && Stored != HighscoreTable{}) *Table = Stored;
     }
     void ShowHighscoreMenu() override { Calls.push_back("ShowHighscoreMenu"); }
     void LoadFaceSet() override { Calls.push_back("LoadFaceSet"); }
@@ -61,7 +62,11 @@ public:
     PictureName FaceName(int pair) const override {
         static const auto names = [] {
             std::vector<std::pair<std::string, std::string>> all;
-            for (int n = 0; n < 32; ++n) all.emplace_back("F" + std::to_string(n), "F" + std::to_string(n) + "s");
+            for (int n = 0; n < 32; ++n) {
+                std::string name = "F";
+                name += std::to_string(n);
+                all.emplace_back(name, name + "s");
+            }
             return all;
         }();
         if (pair < 0 || pair >= static_cast<int>(names.size())) return {};

@@ -2,9 +2,11 @@
 """Plays the real program on its own Xvfb, by looking at the screen and clicking like a player.
 
 Usage: play_under_xvfb.py PROGRAM [SCREENSHOT_FOLDER]
-       play_under_xvfb.py --wine PROGRAM.exe [SCREENSHOT_FOLDER]
+       play_under_xvfb.py --wine PROGRAM.exe [--uia FOLDER] [SCREENSHOT_FOLDER]
 
-With --wine the Windows program runs under Wine, in a Wine prefix of its own, against Wine's registry.
+With --wine the Windows program runs under Wine, in a Wine prefix of its own, against Wine's registry. With --uia,
+the folder of the stand-in for uiautomationcore.dll and the first contact (tests/windows), the stand-in takes
+UI Automation's place in the prefix and writes down what the program tells it.
 
 1. A whole game: it remembers every face it has seen, takes a known pair whenever it has one, saves the result
    under a name, reads the Highscore menu off the screen and the six values out of the registry, then MIX IT
@@ -15,6 +17,9 @@ With --wine the Windows program runs under Wine, in a Wine prefix of its own, ag
    top-left corner, and it carries the icon from the program file's resources.
 4. Under Wine: a whole game by keys alone, watched by the focus outline on the screen: Tab to the cards, the arrow
    keys to each card, Enter to turn it; the keyboard is in the name entry at the end, Tab and Space save, Alt+E ends.
+   With --uia, a client's first contact starts Qt's bridge before the first Tab, and UI Automation must have been
+   told: each card the keyboard reached, by its name, in the order the outline went, never an emptied one; each
+   first card's face and each turn's outcome with its count as notifications, once each, the last with "FERTIG!!".
 
 With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
 and the name entry) and highscore-menu.png.
@@ -131,21 +136,31 @@ class Linux:
 
 
 class Wine:
-    """The Windows program under Wine, in a prefix of its own whose registry is Wine's real one."""
+    """The Windows program under Wine, in a prefix of its own whose registry is Wine's real one; with a stand-in
+    for UI Automation (an Automation), the stand-in in UI Automation's place."""
 
-    def __init__(self, program, work, display):
+    def __init__(self, program, work, display, automation=None):
         self.program = program
         self.work = work
         self.prefix = work / "wine"
+        self.automation = automation
         # Every Wine process of the test sees the test's display: the first one starts Wine's desktop process,
         # and one started without a display would leave every later window without one.
         self.display = display
         subprocess.run(["wineboot", "-i"], env=self.environment(display), check=True, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=300)
+        if automation:
+            automation.install(self.prefix)
 
     def environment(self, display):
+        overrides = "mscoree,mshtml=;winemenubuilder.exe=d"
+        settings = {}
+        if self.automation:
+            # Wine's own library comes first unless told otherwise.
+            overrides += ";uiautomationcore=n"
+            settings = self.automation.environment()
         return program_environment(self.work, DISPLAY=display, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
-                                   WINEARCH="win64", WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+                                   WINEARCH="win64", WINEDLLOVERRIDES=overrides, **settings)
 
     def command(self, maximised=False):
         if maximised:
@@ -181,6 +196,97 @@ class Wine:
     def stop(self):
         subprocess.run(["wineserver", "-k"], env=self.environment(self.display), stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
+
+
+class Automation:
+    """What the program tells UI Automation, as the stand-in for uiautomationcore.dll (tests/windows) writes it
+    down: one record a call, (call, number, control type, name, text). Wine's own UI Automation cannot stand in:
+    it says that no client listens, and its walk over Qt's tree hangs."""
+
+    FOCUS_CHANGED, BUTTON, WINDOW = 20005, 50000, 50032  # UI Automation's ids
+    CARD = re.compile(r"Reihe (\d+), Spalte (\d+): (.+)")
+    COUNT = re.compile(r"Versuche: (\d+)(?!\d)")
+
+    def __init__(self, folder, work):
+        self.library = folder / "uiautomationcore.dll"
+        self.client = folder / "first_contact.exe"
+        self.log = work / "uia.log"
+        self.mark = 0
+        for built in (self.library, self.client):
+            if not built.is_file():
+                fail(f"{built} is missing: tests/runners/windows-layers builds it")
+
+    def install(self, prefix):
+        # Qt loads it from the system folder only; the 64-bit one is system32.
+        shutil.copyfile(self.library, prefix / "drive_c/windows/system32/uiautomationcore.dll")
+
+    def environment(self):
+        # The stand-in is a Windows program: it reaches the test's folder through the drive Wine maps to /.
+        return {"PAIRFINDER_UIA_LOG": "Z:" + str(self.log)}
+
+    def records(self):
+        if not self.log.exists():
+            return []
+        lines = self.log.read_text(encoding="utf-8").splitlines()
+        return [(call, int(number), int(kind) if kind else None, name, text)
+                for call, number, kind, name, text in (line.split("\t") for line in lines)]
+
+    def first_contact(self, player):
+        """Asks the window for its root element, as a client does first, until Qt's bridge hands it over; what
+        the stand-in hears from then on is this run's."""
+        def answered():
+            asked = subprocess.run(["wine", str(self.client)], env=player.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, timeout=DEADLINE)
+            if asked.returncode != 0:
+                fail(f"the first contact found no window called Pairfinder ({asked.returncode})")
+            records = self.records()
+            return next((i + 1 for i in range(self.mark, len(records)) if records[i][0] == "contact"), None)
+        self.mark = wait_until(answered, "Qt's bridge did not answer UI Automation")
+        call, number, kind, name, text = self.records()[self.mark - 1]
+        if (kind, name) != (self.WINDOW, "Pairfinder"):
+            fail(f"the window's root element is a {kind} called {name!r}")
+
+    def heard_game(self, attempts, visited):
+        """Checks what UI Automation was told during a game by keys of `attempts` turns in which the keyboard
+        went over the cards `visited`, and returns it."""
+        heard = self.records()[self.mark:]
+        focused = [r for r in heard if r[:2] == ("event", self.FOCUS_CHANGED)]
+        if any(not name for call, number, kind, name, text in focused):
+            fail(f"a focused element has no name: {focused}")
+        cards = []
+        for call, number, kind, name, text in focused:
+            card = self.CARD.fullmatch(name)
+            if not card:
+                continue
+            if kind != self.BUTTON or card[3] == "leer":
+                fail(f"the focus went onto {name!r}, a control of type {kind}")
+            p = (int(card[1]) - 1) * COLUMNS + int(card[2]) - 1
+            # The grid's own focus and its card's are the same card: it is heard once.
+            if not cards or cards[-1] != p:
+                cards.append(p)
+        reached = [p for i, p in enumerate(visited) if i == 0 or visited[i - 1] != p]
+        if cards != reached:
+            fail(f"the cards focused for UI Automation, {cards[:8]}..., are not those the outline went over, "
+                 f"{reached[:8]}...")
+
+        said = [text for call, number, kind, name, text in heard if call == "notification"]
+        if len(said) != 2 * attempts:
+            fail(f"{len(said)} notifications for {attempts} turns: {said[:4]}")
+        for n in range(1, attempts + 1):
+            face, outcome = said[2 * n - 2], said[2 * n - 1]
+            count = self.COUNT.search(outcome)
+            missed = outcome.startswith(f"{face} und ") and ": kein Paar. " in outcome
+            paired = outcome.startswith("Zwei ") and ": ein Paar. " in outcome
+            if not face or "Paar" in face or not (missed or paired) or not count or int(count[1]) != n:
+                fail(f"turn {n} was told as {face!r} and {outcome!r}")
+        if "FERTIG!!" not in said[-1]:
+            fail(f"the last turn was told as {said[-1]!r}")
+        # Nothing is told twice: each announcement is one call, and no other carries its words.
+        for text in set(said):
+            told = [r for r in heard if text in (r[3], r[4])]
+            if len(told) != said.count(text):
+                fail(f"{text!r} was told {len(told)} times: {told}")
+        return heard
 
 
 class Screen:
@@ -368,6 +474,7 @@ class KeyboardPlayer(Player):
     def __init__(self, platform, screen):
         super().__init__(platform, screen)
         self.here = None
+        self.visited = []  # every card the outline went to, in order
 
     def outlined(self, pixels):
         """The card with the focus outline, black outside white, in the gap to its left; None for none."""
@@ -383,6 +490,7 @@ class KeyboardPlayer(Player):
         before = self.here
         pixels = self.settled(lambda pixels: self.outlined(pixels) not in (None, before), what)
         self.here = self.outlined(pixels)
+        self.visited.append(self.here)
         return self.here
 
     def drawn(self):
@@ -392,6 +500,7 @@ class KeyboardPlayer(Player):
             time.sleep(SETTLE)
             self.here = self.outlined(self.shot())
             if self.here is not None:
+                self.visited.append(self.here)
                 return pixels
         fail("Tab never reached the cards")
 
@@ -607,7 +716,10 @@ def icon_matches_resource(player):
 
 def keyboard_game(platform, screen):
     player = KeyboardPlayer(platform, screen).open()
+    automation = platform.automation
     try:
+        if automation:
+            automation.first_contact(player)
         attempts = play(player, None)
         print(f"all 32 pairs found in {attempts} attempts by keys alone")
         # The keyboard went on to the name entry with the last pair.
@@ -616,6 +728,16 @@ def keyboard_game(platform, screen):
         wait_until(lambda: platform.registry().get("iErster") == ("REG_DWORD", attempts),
                    f"the registry did not hold the result saved by keys: {platform.registry()}")
         print(f"the keyboard was in the name entry; Tab and Space saved {NAME} with {attempts} attempts")
+        if automation:
+            # The save came after the last turn's keys, so everything the game said is in the record by now.
+            heard = automation.heard_game(attempts, player.visited)
+            print(f"UI Automation was told of the cards in the outline's order and of {2 * attempts} notifications;"
+                  " from the first contact to the first turn's outcome:")
+            for call, number, kind, name, text in heard:
+                print(f"  {call} {number}, a {kind} called {name!r}" + (f": {text!r}" if text else ""))
+                if "Versuche" in text:
+                    break
+            print(f"  ... the last notification: {next(r[4] for r in reversed(heard) if r[0] == 'notification')!r}")
         if player.end() != 0:
             fail(f"Alt+E ended the program with {player.game.returncode}")
         print("Alt+E ended the program with 0")
@@ -645,6 +767,10 @@ def main():
     if wine:
         arguments = arguments[1:]
     program = os.path.abspath(arguments[0])
+    stand_in = None
+    if wine and arguments[1:2] == ["--uia"]:
+        stand_in = pathlib.Path(arguments[2]).resolve()
+        arguments = arguments[:1] + arguments[3:]
     shots = pathlib.Path(arguments[1]) if len(arguments) > 1 else None
 
     def scenarios(platform, screen):
@@ -653,8 +779,12 @@ def main():
         if wine:
             started_maximised(platform, screen)
             keyboard_game(platform, screen)
-    on_own_screen(lambda work, screen: Wine(program, work, screen.display) if wine else Linux(program, work),
-                  scenarios)
+
+    def platform(work, screen):
+        if not wine:
+            return Linux(program, work)
+        return Wine(program, work, screen.display, Automation(stand_in, work) if stand_in else None)
+    on_own_screen(platform, scenarios)
 
 
 if __name__ == "__main__":
