@@ -25,7 +25,7 @@ PROFILES = {
                "uploadThroughput": 750_000 / 8},
 }
 # The game's own files: fetched while the first deal shows, never waited for by it.
-GAME_FILES = ("pairfinder.js", "pairfinder.wasm")
+GAME_FILES = ("pairfinder.js", "pairfinder-served.js", "pairfinder-served.wasm")
 # What a static host compresses when the browser accepts it.
 TEXT_TYPES = ("text/", "application/javascript", "image/svg+xml", "application/manifest+json", "application/json")
 
@@ -196,7 +196,7 @@ def main():
         sys.exit("web_load: selenium is missing; run with /usr/bin/python3 and install python3-selenium")
 
     script = open(os.path.join(folder, "pairfinder.js"), "rb").read()
-    wasm_file = os.path.join(folder, "pairfinder.wasm")
+    wasm_file = os.path.join(folder, "pairfinder-served.wasm")
     if os.path.isfile(wasm_file):
         wasm = open(wasm_file, "rb").read()
     else:
@@ -204,13 +204,17 @@ def main():
         found = re.findall(re.escape(WASM_START) + rb"([A-Za-z0-9+/=]*)[\"']", script)
         wasm = base64.b64decode(max(found, key=len, default=b""))
     if not wasm.startswith(b"\0asm"):
-        sys.exit("web_load: the page carries no WebAssembly, neither in pairfinder.wasm nor in pairfinder.js")
+        sys.exit("web_load: the page carries no WebAssembly, neither in pairfinder-served.wasm nor in pairfinder.js")
     files = [os.path.join(d, f) for d, _, names in os.walk(folder) for f in names]
-    sizes = {"pairfinder.js": len(script), "pairfinder.js gzipped": len(gzip.compress(script, 9)),
-             "pairfinder.js brotli": len(brotli.compress(script, quality=11)),
-             "WebAssembly": len(wasm), "fonts.css": os.path.getsize(os.path.join(folder, "fonts.css")),
-             "whole folder, compressed copies left out": sum(os.path.getsize(f) for f in files
-                                                            if not f.endswith((".gz", ".br")))}
+    sizes = {}
+    for name in GAME_FILES:
+        if os.path.isfile(os.path.join(folder, name)):
+            data = open(os.path.join(folder, name), "rb").read()
+            sizes.update({name: len(data), f"{name} gzipped": len(gzip.compress(data, 9)),
+                          f"{name} brotli": len(brotli.compress(data, quality=11))})
+    sizes.update({"WebAssembly": len(wasm), "fonts.css": os.path.getsize(os.path.join(folder, "fonts.css")),
+                  "whole folder, compressed copies left out": sum(os.path.getsize(f) for f in files
+                                                                 if not f.endswith((".gz", ".br")))})
 
     root = tempfile.mkdtemp(prefix="pairfinder-web-load-")
     server = None

@@ -1,7 +1,7 @@
 // The page's first script, written into the page itself: it keeps what the player presses while the game is on its
-// way, runs the game's script once the first deal is on the screen, then fetches the fonts, keeps the page for
-// offline play once the game is ready when it is served, and shows the page's own message when the game cannot
-// start here. It holds no text of its own: the messages and the game script's address are in the page.
+// way, runs the game's script once the first deal is on the screen, fetches the fonts and, when the page is served,
+// keeps it for offline play once the game is ready, and shows the page's own message when the game cannot start
+// here. It holds no text of its own: the messages are in the page.
 (function () {
     'use strict';
 
@@ -38,6 +38,27 @@
         if (event.target instanceof HTMLScriptElement) boot.fail('script');
     }, true);
 
+    // Served, the game's WebAssembly is a file of its own, which the browser compiles while it downloads; a page
+    // opened from disk may fetch no such file, and runs the script that carries it inside.
+    const served = window.location.protocol !== 'file:';
+    const game = served ? 'pairfinder-served.js' : 'pairfinder.js';
+    // Served, the game is asked for now, at a low priority beside the first deal's back, so that it is on its way
+    // while the first deal is drawn; from disk it is at hand.
+    const preload = (kind, address) => {
+        const link = document.createElement('link');
+        link.rel = 'preload';
+        link.as = kind;
+        link.href = address;
+        link.fetchPriority = 'low';
+        // As the game's script fetches its WebAssembly, so that the one download serves it.
+        if (kind === 'fetch') link.crossOrigin = 'anonymous';
+        document.head.appendChild(link);
+    };
+    if (served) {
+        preload('script', game);
+        preload('fetch', 'pairfinder-served.wasm');
+    }
+
     // Once the game has taken the first deal over.
     function whenReady(then) {
         const watch = new MutationObserver(() => {
@@ -49,24 +70,21 @@
     }
 
     window.addEventListener('load', () => {
-        // The page's head asked for the game's script at a low priority beside the first deal's back, so it has
-        // been on its way meanwhile; run before the load event, it would hold the first deal back until it came.
+        // Run before the load event, the game's script would hold the first deal back until it came.
         const script = document.createElement('script');
-        script.src = document.querySelector('link[rel="preload"][as="script"]').href;
-        // The fonts the page carries come once the game's script is in, so as not to share the line with it; the
-        // page shows its texts in the fonts the system has until they arrive.
-        script.addEventListener('load', () => {
+        script.src = game;
+        document.head.appendChild(script);
+        // What the game does not need to start waits until it has: the fonts the page carries, which would share
+        // the line with the game's script and lay the page out anew (the page shows its texts in the system's
+        // fonts until they come), and, when the page is served, its offline copy, the whole folder, and the
+        // manifest to put it on a home screen. From disk the page can be neither, and a manifest there would only
+        // be refused.
+        whenReady(() => {
             const fonts = document.createElement('link');
             fonts.rel = 'stylesheet';
             fonts.href = 'fonts.css';
             document.head.appendChild(fonts);
-        });
-        document.head.appendChild(script);
-        // Served, the page is kept for offline play and can be put on a home screen, once the game is ready: the
-        // whole folder's download waits for the game's. From disk it cannot be either, and a manifest there would
-        // only be refused.
-        if (window.location.protocol === 'file:') return;
-        whenReady(() => {
+            if (!served) return;
             const manifest = document.createElement('link');
             manifest.rel = 'manifest';
             manifest.href = 'manifest.webmanifest';

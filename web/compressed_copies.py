@@ -1,6 +1,7 @@
-"""Keeps a compressed copy beside every text file of the page's folder that the page fetches, name.gz and name.br,
-as static hosts serve them to a browser that accepts them (nginx's gzip_static and brotli_static, and others
-that look for such copies); a host that does not look for them serves the files themselves.
+"""Keeps a compressed copy beside every file of the page's folder that the page fetches and that compresses (its
+text and its WebAssembly), name.gz and name.br, as static hosts serve them to a browser that accepts them (nginx's
+gzip_static and brotli_static, and others that look for such copies); a host that does not look for them serves
+the files themselves.
 
   compressed_copies.py FOLDER
 
@@ -13,8 +14,9 @@ import sys
 
 import brotli
 
-# What the page fetches as text: the page, its scripts and style sheets, the pictures and the manifest.
-TEXT = {".html", ".js", ".css", ".svg", ".webmanifest"}
+# What the page fetches that compresses: the page, its scripts and style sheets, the pictures, the manifest and the
+# WebAssembly.
+TEXT = {".html", ".js", ".css", ".svg", ".webmanifest", ".wasm"}
 COPIES = {".gz": lambda data: gzip.compress(data, 9, mtime=0),
           ".br": lambda data: brotli.compress(data, quality=11)}
 
@@ -31,7 +33,7 @@ def main():
             if len(copy) < len(data):
                 path.with_name(path.name + suffix).write_bytes(copy)
                 made += 1
-    print(f"-- Written: {made} compressed copies of the text files in {folder}")
+    print(f"-- Written: {made} compressed copies of the files in {folder}")
 
 
 if __name__ == "__main__":

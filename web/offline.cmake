@@ -1,7 +1,8 @@
 # Writes the page's service worker into the installed folder: web/offline.js with the addresses of every file the
 # folder holds and the name they are kept under, made from their names and content, so that the files of a new
 # release are kept apart from the old ones and take their place all at once; then the compressed copies of the
-# text files, the worker's among them (compressed_copies.py), which only a host reads, so the worker keeps none.
+# files the page fetches, the worker's among them (compressed_copies.py), which only a host reads, so the worker
+# keeps none.
 # The folder's last install step runs it; a test runs it alone on a folder it changed:
 #   cmake -DCMAKE_INSTALL_PREFIX=FOLDER -P offline.cmake
 get_filename_component(folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}" ABSOLUTE)

@@ -22,9 +22,6 @@ namespace {
 using layout::Control;
 using layout::Kind;
 
-// The game's script, beside the page: the rules, the store and the front end, with the WebAssembly inside it.
-constexpr std::string_view GameScript = "pairfinder.js";
-
 std::string Number(int n) {
     return std::to_string(n);
 }
@@ -98,15 +95,16 @@ std::string Named(std::string_view digest) {
     return " 'sha256-" + std::string(digest) + "'";
 }
 
+// The page's policy: only the page's own scripts and its WebAssembly run, and only its own style applies, the first
+// script and the style in the page by their digests, the rest from files beside it; nothing stored, typed or
+// loaded can run as code. The game's script fetches its WebAssembly from beside the page or, opened from disk,
+// reads it from a data: address inside itself (connect-src). The first deal's back is asked for as soon as its line
+// arrives. The page carries no comment: every byte of it comes before the back is asked for.
 std::string Head(const FirstView& first) {
     const std::string title = Escaped(layout::Title);
     return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<!-- Only the page's own scripts and its WebAssembly run, and only its own style applies: the first script "
-           "and the\n     style in this page by their digests, the rest from files beside it. Nothing stored, typed or "
-           "loaded can run as\n     code. The WebAssembly travels inside the game's script, which reads it from a "
-           "data: address (connect-src). -->\n"
            "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
-           "'wasm-unsafe-eval'" + Named(first.ScriptDigest) + "; connect-src data:; style-src 'self'" +
+           "'wasm-unsafe-eval'" + Named(first.ScriptDigest) + "; connect-src 'self' data:; style-src 'self'" +
            Named(first.StyleDigest) + "; img-src 'self'; font-src data:; manifest-src 'self'; worker-src 'self'; "
            "base-uri 'none'; form-action 'none'\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, viewport-fit=cover\">\n"
@@ -114,12 +112,7 @@ std::string Head(const FirstView& first) {
            "<title>" +
            title +
            "</title>\n<link rel=\"icon\" href=\"pictures/icon.svg\" type=\"image/svg+xml\">\n"
-           "<!-- The first deal's back, asked for as soon as this line arrives; the game's script beside it at a low "
-           "priority,\n     run by the first script once the first deal is on the screen, which waits for none of it. "
-           "-->\n"
            "<link rel=\"preload\" as=\"image\" href=\"" + PictureAddress(pictures::Backs.front()) + "\">\n"
-           "<link rel=\"preload\" as=\"script\" href=\"" + std::string(GameScript) +
-           "\" fetchpriority=\"low\">\n"
            "<style>" + first.Style + "</style>\n<script>" + first.Script + "</script>\n</head>\n";
 }
 

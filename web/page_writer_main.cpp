@@ -1,9 +1,10 @@
 // Writes the page's index.html, with everything its first view needs inside it; the build runs it under Node.
 //   page_writer INDEX.html FIRST_SCRIPT.js LOGO.svg STYLE.css...
 // The style is the layout table's numbers followed by the given sheets (the page's look and its arrangements,
-// which place the window's parts by those numbers), without the comments and the indentation that are there for
-// the sheets' readers. The page's policy names the style and the first script by their digests, which Node's own
-// SHA-256 computes (page_writer_library.js).
+// which place the window's parts by those numbers). The style and the first script go in without the comments and
+// the indentation that are there for their readers: every byte of the page comes before the first deal's back is
+// asked for. The page's policy names them by their digests, which Node's own SHA-256 computes
+// (page_writer_library.js).
 #include <cstddef>
 #include <cstdio>
 #include <fstream>
@@ -53,6 +54,19 @@ std::string Compact(const std::string& css) {
     return out;
 }
 
+// Drops every line that is a comment alone and every line's leading blanks. The first script holds no "//" at the
+// start of a line inside a string or a template.
+std::string CompactScript(const std::string& script) {
+    std::istringstream in(script);
+    std::string out;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t start = line.find_first_not_of(' ');
+        if (start == std::string::npos || line.compare(start, 2, "//") == 0) continue;
+        out += line.substr(start) + "\n";
+    }
+    return out;
+}
+
 // An inline part must not end its element before its end: the digest would name text the browser never sees.
 bool Digested(const std::string& what, const std::string& text, std::string& digest) {
     if (text.find("</") != std::string::npos) {
@@ -78,7 +92,9 @@ int main(int argc, char** argv) {
         if (!Read(argv[i], sheet)) return 1;
     }
     first.Style = Compact(sheet);
-    if (!Read(argv[2], first.Script) || !Read(argv[3], first.Logo)) return 1;
+    std::string script;
+    if (!Read(argv[2], script) || !Read(argv[3], first.Logo)) return 1;
+    first.Script = CompactScript(script);
     if (first.Logo.find("<svg ") == std::string::npos) {
         std::fprintf(stderr, "page_writer: %s is no SVG drawing\n", argv[3]);
         return 1;

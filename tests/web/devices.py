@@ -280,7 +280,7 @@ def rebuilt(page_folder, work):
     shutil.copytree(page_folder, folder)
     index = folder / "index.html"
     index.write_text(index.read_text().replace('<html lang="de">', '<html lang="de" data-release="second">'))
-    with open(folder / "pairfinder.js", "a") as script:
+    with open(folder / "pairfinder-served.js", "a") as script:
         script.write("\nwindow.pairfinderRelease = 'second';\n")
     with open(folder / "fonts.css", "a") as css:
         css.write('\nbody { --release: second; }\n')

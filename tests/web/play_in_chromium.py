@@ -84,7 +84,8 @@ class StaticFiles(http.server.SimpleHTTPRequestHandler):
     beside it, when the browser accepts its kind, as hosts that look for such copies serve them."""
 
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".js": "text/javascript",
-                      ".svg": "image/svg+xml", ".css": "text/css", ".webmanifest": "application/manifest+json"}
+                      ".svg": "image/svg+xml", ".css": "text/css", ".webmanifest": "application/manifest+json",
+                      ".wasm": "application/wasm"}
 
     def log_message(self, *arguments):
         pass
@@ -107,10 +108,10 @@ class StaticFiles(http.server.SimpleHTTPRequestHandler):
 
 
 class SlowScript(StaticFiles):
-    """A server on a slow line for the game's script, which takes two seconds to come."""
+    """A server on a slow line for the game's script and its WebAssembly, which take two seconds to come."""
 
     def do_GET(self):
-        if self.path.startswith("/pairfinder.js"):
+        if self.path.startswith("/pairfinder"):
             time.sleep(2)
         super().do_GET()
 
