@@ -70,6 +70,9 @@
     }
 
     window.addEventListener('load', () => {
+        // What the first deal does not show (the menus' items, the outcome, the error box, the ended screen) comes
+        // into its place in the page now, for the game to take over with the rest.
+        for (const later of document.querySelectorAll('template.later')) later.replaceWith(later.content);
         // Run before the load event, the game's script would hold the first deal back until it came.
         const script = document.createElement('script');
         script.src = game;

@@ -89,6 +89,12 @@ bool IsCounter(const Control& panel) {
 
 // --- The document ---
 
+// What the first deal does not show, inert in a template until the first script puts it in its place at the load
+// event, before the game's script runs: the browser builds, styles and lays out none of it for the first deal.
+std::string Later(const std::string& markup) {
+    return "<template class=\"later\">" + markup + "</template>\n";
+}
+
 // An inline part of the first view as the page's policy names it: by the digest of its exact text. The writer of
 // the part guarantees it cannot end its element early.
 std::string Named(std::string_view digest) {
@@ -168,7 +174,7 @@ std::string Menus() {
         popups += "<div id=\"" + name + "\" class=\"popup\" role=\"menu\" aria-labelledby=\"" + name +
                   "-title\" hidden>\n" + items + "</div>\n";
     }
-    return bar + "</div>\n" + popups;
+    return bar + "</div>\n" + Later(popups);
 }
 
 // Where Tab first reaches a control that `holds` takes: its place in the layout's tab order; after every stop for
@@ -263,7 +269,7 @@ std::string Controls(const FirstView& first) {
                                ControlHtml(control, first));
         }
     }
-    boxes.front().second = "<div id=\"Outcome\" class=\"outcome\">\n" + outcome + "</div>\n";
+    boxes.front().second = Later("<div id=\"Outcome\" class=\"outcome\">\n" + outcome + "</div>\n");
     std::stable_sort(boxes.begin(), boxes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::string out;
     for (const auto& box : boxes) out += box.second;
@@ -304,18 +310,18 @@ std::string Failure() {
 // The ended screen's logo is asked for when the screen shows (lazy), not with the first view.
 std::string Boxes() {
     const std::string restart = layout::Unmark(NewGameButton().Caption).Plain;
-    return "<dialog id=\"ErrorBox\" class=\"message-box\" role=\"alertdialog\" aria-modal=\"true\" "
-           "aria-labelledby=\"ErrorCaption\" aria-describedby=\"ErrorMessage\">\n"
-           "<div class=\"caption\" id=\"ErrorCaption\"></div>\n"
-           "<div class=\"body\"><span class=\"stop\" aria-hidden=\"true\"></span><p class=\"message\" "
-           "id=\"ErrorMessage\"></p></div>\n"
-           "<div class=\"buttons\"><button type=\"button\" class=\"button\" autofocus>OK</button></div>\n"
-           "</dialog>\n"
-           "<div id=\"Ended\" class=\"ended\" hidden><img src=\"" +
-           PictureAddress(pictures::Logo) +
-           "\" alt=\"\" draggable=\"false\" loading=\"lazy\"><button id=\"Restart\" type=\"button\" "
-           "class=\"button\" aria-label=\"" +
-           Escaped(restart) + "\">&#x21bb;</button></div>\n";
+    return Later("<dialog id=\"ErrorBox\" class=\"message-box\" role=\"alertdialog\" aria-modal=\"true\" "
+                 "aria-labelledby=\"ErrorCaption\" aria-describedby=\"ErrorMessage\">\n"
+                 "<div class=\"caption\" id=\"ErrorCaption\"></div>\n"
+                 "<div class=\"body\"><span class=\"stop\" aria-hidden=\"true\"></span><p class=\"message\" "
+                 "id=\"ErrorMessage\"></p></div>\n"
+                 "<div class=\"buttons\"><button type=\"button\" class=\"button\" autofocus>OK</button></div>\n"
+                 "</dialog>\n"
+                 "<div id=\"Ended\" class=\"ended\" hidden><img src=\"" +
+                 PictureAddress(pictures::Logo) +
+                 "\" alt=\"\" draggable=\"false\" loading=\"lazy\"><button id=\"Restart\" type=\"button\" "
+                 "class=\"button\" aria-label=\"" +
+                 Escaped(restart) + "\">&#x21bb;</button></div>\n");
 }
 
 // --- The layout's numbers, for the style sheet ---
