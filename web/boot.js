@@ -42,8 +42,9 @@
     // opened from disk may fetch no such file, and runs the script that carries it inside.
     const served = window.location.protocol !== 'file:';
     const game = served ? 'pairfinder-served.js' : 'pairfinder.js';
-    // Served, the game is asked for now, at a low priority beside the first deal's back, so that it is on its way
-    // while the first deal is drawn; from disk it is at hand.
+    // Served, the game is asked for once the page has been read, at a low priority beside the first deal's back,
+    // so that it is on its way while the first deal is drawn; asked for while the page was still being read, it
+    // held the first deal back on a fast line (bench/web_load.py). From disk it is at hand.
     const preload = (kind, address) => {
         const link = document.createElement('link');
         link.rel = 'preload';
@@ -55,8 +56,10 @@
         document.head.appendChild(link);
     };
     if (served) {
-        preload('script', game);
-        preload('fetch', 'pairfinder-served.wasm');
+        document.addEventListener('DOMContentLoaded', () => {
+            preload('script', game);
+            preload('fetch', 'pairfinder-served.wasm');
+        });
     }
 
     // Once the game has taken the first deal over.
