@@ -189,9 +189,15 @@ class Browser:
             wait_until(lambda: not group_alive(self.driver_process.pid), "the browser did not end")
 
     def open(self, address):
+        """The page at the address, once the game has taken over its first deal; a style or script of the page
+        that its own policy refuses (an inline part whose digest the policy lacks) fails at once."""
         self.driver.get(address)
-        wait_until(lambda: self.driver.execute_script("return document.body.classList.contains('ready')"),
+        wait_until(lambda: self.driver.execute_script("return document.body.classList.contains('ready') || "
+                                                      "(window.refused || []).length > 0"),
                    "the game did not take over the first deal")
+        refused = self.script("return window.refused")
+        if refused:
+            fail(f"the page's policy refused its own {refused}")
         return self
 
     def script(self, text, *arguments):
