@@ -216,6 +216,8 @@ def main():
                   "whole folder, compressed copies left out": sum(os.path.getsize(f) for f in files
                                                                  if not f.endswith((".gz", ".br")))})
 
+    # Other work on the machine stretches the page's time more than the floor's: the load is reported with them.
+    load_before = os.getloadavg()[0]
     root = tempfile.mkdtemp(prefix="pairfinder-web-load-")
     server = None
     results = {}
@@ -272,7 +274,8 @@ def main():
         rows += [(f"{profile}: first view, page, {len(view)} requests", f"{sum(n for _, n in view) / 1000:.1f} kB"),
                  (f"{profile}: first view, floor, {len(floor_view)} requests",
                   f"{sum(n for _, n in floor_view) / 1000:.1f} kB")]
-    rows += [(f"face pictures in the first view, any run", str(len(faces)))]
+    rows += [("face pictures in the first view, any run", str(len(faces))),
+             ("machine load (1-minute average) before and after", f"{load_before:.2f}, {os.getloadavg()[0]:.2f}")]
     rows += [(name, f"{n / 1000:.1f} kB") for name, n in sizes.items()]
     if args.json:
         with open(args.json, "w") as out:
