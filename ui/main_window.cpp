@@ -240,14 +240,7 @@ void TForm1::BindControls() {
     lbl_ferdisch = Control<QLabel>("lbl_ferdisch");
     lbl_Name = Control<QLabel>("lbl_Name");
     edt_Name = Control<QLineEdit>("edt_Name");
-    btn_Save = Control<QPushButton>("btn_Save");
     lbl_Looser = Control<QLabel>("lbl_Looser");
-    Panel1 = Control<QFrame>("Panel1");
-    btn_Mix = Control<QPushButton>("btn_Mix");
-    Image65 = Control<QLabel>("Image65");
-    btn_End = Control<QPushButton>("btn_End");
-    Panel2 = Control<QFrame>("Panel2");
-    Label1 = Control<QLabel>("Label1");
     lbl_Count = Control<QLabel>(layout::AttemptsLabel().Name);
     // A screen reader reads the prompt as the entry's label, and the count with its caption as one status.
     lbl_Name->setBuddy(edt_Name);

@@ -14,12 +14,10 @@
 #include "window_layout.h"
 
 class QAction;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QPushButton;
 class QScrollArea;
 class QTimer;
 
@@ -105,22 +103,15 @@ private:
     void FitFrame();
     void SettleFrame();
 
-    // Controls, in the layout's declaration order.
     QScrollArea* Scroller = nullptr;
     QWidget* Canvas = nullptr;
     // The cells' parent, which takes the keyboard for all of them.
     CardGrid* Grid = nullptr;
+    // The controls the handlers reach; every other one by its name (`Control`).
     QLabel* lbl_ferdisch = nullptr;
     QLabel* lbl_Name = nullptr;
     QLineEdit* edt_Name = nullptr;
-    QPushButton* btn_Save = nullptr;
     QLabel* lbl_Looser = nullptr;
-    QFrame* Panel1 = nullptr;
-    QPushButton* btn_Mix = nullptr;
-    QLabel* Image65 = nullptr;
-    QPushButton* btn_End = nullptr;
-    QFrame* Panel2 = nullptr;
-    QLabel* Label1 = nullptr;
     QLabel* lbl_Count = nullptr;
 
     // Every control the layout table placed, by its name.
