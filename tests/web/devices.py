@@ -78,6 +78,17 @@ def measure(browser, state):
     return browser.script(state + MEASURE)
 
 
+def pictures(browser):
+    """Every card as the screen shows it, at the device's pixels."""
+    wait_until(lambda: browser.script("return [...document.querySelectorAll('.cell img')].every((i) => i.complete)"),
+               "the cards were not drawn")
+    boxes = browser.script("return [...document.querySelectorAll('.cell')].map((n) => {"
+                           "const r = n.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })")
+    image = browser.screenshot()
+    return [page.Picture(image.crop((left, top, left + width, top + height)))
+            for left, top, width, height in ([round(v * browser.ratio) for v in box] for box in boxes)]
+
+
 def scenario_shapes(browser, work, page_folder):
     reveal = ("for (const id of ['lbl_ferdisch', 'lbl_Name', 'edt_Name', 'btn_Save']) "
               "document.getElementById(id).hidden = false;"
@@ -87,8 +98,8 @@ def scenario_shapes(browser, work, page_folder):
         insets = SAFE_AREA if height > width else TURNED_SAFE_AREA
         set_screen(browser, width, height, insets if gets != "window" else None)
         browser.open((page_folder / "index.html").as_uri())
-        shot = TouchPlayer(browser).shot()
-        alike = all(shot.picture(p) == shot.picture(0) for p in range(desktop.CELLS))
+        backs = pictures(browser)
+        alike = all(back == backs[0] for back in backs)
         problems = [] if alike else ["the cards' backs do not all look alike"]
         for state, script in (("at the start", ""), ("at the finish", reveal), ("with the error box", error)):
             seen = measure(browser, script)
