@@ -487,9 +487,12 @@ class KeyboardPlayer(Player):
         return None
 
     def outline_moved(self, what):
+        """The card the outline went to. One read suffices: an arrow key draws only the new outline and erases the
+        old, so a read half painted shows no new outline, or the old one beside it, and is read again."""
         before = self.here
-        pixels = self.settled(lambda pixels: self.outlined(pixels) not in (None, before), what)
-        self.here = self.outlined(pixels)
+        moved = wait_until(lambda: (lambda p: [p] if p not in (None, before) else None)(self.outlined(self.shot())),
+                           what)
+        self.here = moved[0]
         self.visited.append(self.here)
         return self.here
 

@@ -302,7 +302,9 @@ def scenario_offline(browser, work, page_folder):
         server.stop()
         # A host hands the page out at the folder's own address as well as at its index.html.
         browser.open(server.address(""))
-        page.play_and_finish(browser, work)
+        # Every file is known to be kept; the game is played at the page's own speed, and a card's picture is
+        # looked at below.
+        page.play_and_finish(browser, work, page.QuickPlayer(browser, work))
         browser.open(server.address())
         played_offline(browser, work, "first")
         print("with the server stopped, the folder's address played a whole game from what was kept, and its "
