@@ -327,10 +327,10 @@ class Player:
     def find_window(self, accept=lambda geometry: True, what="no window called Pairfinder"):
         """The visible window called Pairfinder whose (x, y, width, height) accept() takes."""
         def found():
+            self.check_running()
             listing = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Pairfinder$"],
                                      env=self.env, capture_output=True, text=True).stdout.split()
             return next((w for w in listing if accept(self.geometry(w))), None)
-        self.check_running()
         return wait_until(found, what)
 
     def open(self):
