@@ -111,8 +111,12 @@
             return;
         }
         releaseSaved();
-        navigator.locks.request(SAVED + ' ' + number, { mode: 'shared' },
-            () => new Promise((resolve) => { releaseSaved = resolve; }));
+        // Held before the table's lock goes, so that the next saver cannot miss it.
+        await new Promise((held) => navigator.locks.request(SAVED + ' ' + number, { mode: 'shared' },
+            () => new Promise((resolve) => {
+                releaseSaved = resolve;
+                held();
+            })));
     }
 
     function run(command, number, takes) {
