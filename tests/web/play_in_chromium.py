@@ -493,9 +493,16 @@ def scenario_two_tabs(browser, work, page):
         for tab in tabs:
             browser.switch_to(tab)
             wait_until(lambda: not browser.visible("edt_Name"), f"round {round_}: the save did not deal anew")
-            stored = browser.script("return localStorage.getItem(arguments[0])", ITEM)
-            if not all(f'"{name}"' in stored for name in results):
-                fail(f"round {round_}: two tabs saving at once stored {stored!r}")
+        # Both saves are done; each tab's copy of the storage learns the last of them a little later.
+        for tab in tabs:
+            browser.switch_to(tab)
+            deadline = time.monotonic() + 5
+            while not all(f'"{name}"' in browser.script("return localStorage.getItem(arguments[0])", ITEM)
+                          for name in results):
+                if time.monotonic() > deadline:
+                    fail(f"round {round_}: two tabs saving at once stored "
+                         f"{browser.script('return localStorage.getItem(arguments[0])', ITEM)!r}")
+                time.sleep(SETTLE)
             places = "return ['Erster', 'Zweiter', 'Dritter'].map((id) => document.getElementById(id).textContent)"
             lines = wait_until(lambda: (lambda m: m if expected <= {line.split(". ", 1)[-1] for line in m} else None)(
                 browser.script(places)), f"round {round_}: a tab's menu reads {browser.script(places)}, not both")
