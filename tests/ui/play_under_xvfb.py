@@ -69,14 +69,15 @@ def end_with_this_test():
     libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
-def wait_until(condition, what):
-    deadline = time.monotonic() + DEADLINE
+def wait_until(condition, what, seconds=DEADLINE):
+    """condition()'s first true result; `what` failed, or what a callable says then, after `seconds`."""
+    deadline = time.monotonic() + seconds
     while True:
         result = condition()
         if result:
             return result
         if time.monotonic() > deadline:
-            fail(f"{what} within {DEADLINE} s")
+            fail(f"{what() if callable(what) else what} within {seconds} s")
         time.sleep(SETTLE)
 
 

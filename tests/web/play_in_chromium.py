@@ -496,16 +496,13 @@ def scenario_two_tabs(browser, work, page):
         # Both saves are done; each tab's copy of the storage learns the last of them a little later.
         for tab in tabs:
             browser.switch_to(tab)
-            deadline = time.monotonic() + 5
-            while not all(f'"{name}"' in browser.script("return localStorage.getItem(arguments[0])", ITEM)
-                          for name in results):
-                if time.monotonic() > deadline:
-                    fail(f"round {round_}: two tabs saving at once stored "
-                         f"{browser.script('return localStorage.getItem(arguments[0])', ITEM)!r}")
-                time.sleep(SETTLE)
+            stored = lambda: browser.script("return localStorage.getItem(arguments[0])", ITEM)
+            wait_until(lambda: all(f'"{name}"' in stored() for name in results),
+                       lambda: f"round {round_}: two tabs saving at once stored {stored()!r}", 5)
             places = "return ['Erster', 'Zweiter', 'Dritter'].map((id) => document.getElementById(id).textContent)"
             lines = wait_until(lambda: (lambda m: m if expected <= {line.split(". ", 1)[-1] for line in m} else None)(
-                browser.script(places)), f"round {round_}: a tab's menu reads {browser.script(places)}, not both")
+                browser.script(places)),
+                lambda: f"round {round_}: a tab's menu reads {browser.script(places)}, not both")
     print(f"two tabs saved at one instant {ROUNDS} times; both results were kept every time, the last: {lines[:2]}")
     # Another tab stores a damaged table: it is said in the error box, once, also when it comes while the box is
     # open; nothing stored is overwritten, and the game goes on.
