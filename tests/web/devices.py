@@ -230,8 +230,7 @@ class Server:
 
     def stop(self):
         if self.httpd:
-            self.httpd.shutdown()
-            self.httpd.server_close()
+            page.stop_serving(self.httpd)
             self.httpd = None
 
     def address(self, path="index.html"):

@@ -123,12 +123,22 @@ class Host(http.server.ThreadingHTTPServer):
             super().handle_error(request, client_address)
 
 
+SERVERS = []
+
+
 def served(folder, handler=StaticFiles, port=0):
     """A static web server of the folder on a loopback port (a free one unless given), in a thread of this
-    test's."""
+    test's. It serves until the browser has ended, unless stopped before: a page still loads in the background
+    (its service worker keeps every file) after a scenario is done with it, and is still answered."""
     server = Host(("127.0.0.1", port), functools.partial(handler, directory=str(folder)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
+    SERVERS.append(server)
     return server
+
+
+def stop_serving(server):
+    server.shutdown()
+    server.server_close()
 
 
 class Browser:
@@ -346,46 +356,43 @@ def hand_edit(browser, text):
 
 def scenario_served(browser, work, page):
     server = served(page, SlowScript)
-    try:
-        # The first deal shows before the game's script arrives; two cards tapped then are played once it has.
-        address = f"http://127.0.0.1:{server.server_port}/index.html"
-        browser.driver.get(address)
-        if browser.script("return document.body.classList.contains('ready')"):
-            fail("the game was ready before its script could have come")
-        player = PageOnScreen(browser, work)
-        player.click_cell(0)
-        player.click_cell(1)
-        wait_until(lambda: browser.script("return document.body.classList.contains('ready')"),
-                   "the game's script did not take over")
-        labels = browser.script("return [1, 2].map((k) => document.getElementById('Image' + k).getAttribute('aria-label'))")
-        if browser.text("lbl_Count") != "1" or any(label.endswith("verdeckt") for label in labels):
-            fail(f"two cards tapped before the game was ready came to {labels}, count {browser.text('lbl_Count')}")
-        print("two cards tapped before the game's script arrived were played once it had: " + "; ".join(labels))
-        # A stored name is shown as text and nothing of it runs; a table of three better results makes a whole
-        # game end with the loser's label alone.
-        hand_edit(browser, stored_table([(HOSTILE, 1), ("Bo", 2), ("Cy", 3)]))
-        expected = [f"1. {HOSTILE} mit 1 Versuchen", "2. Bo mit 2 Versuchen", "3. Cy mit 3 Versuchen"]
-        if highscore_menu(browser) != expected:
-            fail(f"the Highscore menu reads {highscore_menu(browser)}, not {expected}")
-        if browser.script("return window.ran || document.querySelectorAll('img[src=x]').length"):
-            fail("the stored name ran as markup")
-        print(f"the Highscore menu reads the stored name {HOSTILE} as text")
-        # Only the outcome matters here: the game is played at the page's own speed.
-        play_and_finish(browser, work, QuickPlayer(browser, work))
-        if not browser.visible("lbl_Looser") or browser.visible("edt_Name") or browser.visible("btn_Save"):
-            fail("a result worse than three stored ones did not end with the loser's label alone")
-        print(f"with a full table of better results: {browser.text('lbl_Looser')}")
-        # The policy itself: a script put into the page by anything but the page's own file does not run.
-        browser.script("const s = document.createElement('script'); s.textContent = 'window.ran = 2';"
-                       "document.body.appendChild(s)")
-        if browser.script("return window.ran"):
-            fail("an inline script ran in spite of the page's policy")
-        if not any("script-src" in r for r in browser.script("return window.refused")):
-            fail("the page's policy did not refuse an inline script")
-        print("the page's policy refuses an inline script")
-        return ["script-src", "inline"]
-    finally:
-        server.shutdown()
+    # The first deal shows before the game's script arrives; two cards tapped then are played once it has.
+    address = f"http://127.0.0.1:{server.server_port}/index.html"
+    browser.driver.get(address)
+    if browser.script("return document.body.classList.contains('ready')"):
+        fail("the game was ready before its script could have come")
+    player = PageOnScreen(browser, work)
+    player.click_cell(0)
+    player.click_cell(1)
+    wait_until(lambda: browser.script("return document.body.classList.contains('ready')"),
+               "the game's script did not take over")
+    labels = browser.script("return [1, 2].map((k) => document.getElementById('Image' + k).getAttribute('aria-label'))")
+    if browser.text("lbl_Count") != "1" or any(label.endswith("verdeckt") for label in labels):
+        fail(f"two cards tapped before the game was ready came to {labels}, count {browser.text('lbl_Count')}")
+    print("two cards tapped before the game's script arrived were played once it had: " + "; ".join(labels))
+    # A stored name is shown as text and nothing of it runs; a table of three better results makes a whole
+    # game end with the loser's label alone.
+    hand_edit(browser, stored_table([(HOSTILE, 1), ("Bo", 2), ("Cy", 3)]))
+    expected = [f"1. {HOSTILE} mit 1 Versuchen", "2. Bo mit 2 Versuchen", "3. Cy mit 3 Versuchen"]
+    if highscore_menu(browser) != expected:
+        fail(f"the Highscore menu reads {highscore_menu(browser)}, not {expected}")
+    if browser.script("return window.ran || document.querySelectorAll('img[src=x]').length"):
+        fail("the stored name ran as markup")
+    print(f"the Highscore menu reads the stored name {HOSTILE} as text")
+    # Only the outcome matters here: the game is played at the page's own speed.
+    play_and_finish(browser, work, QuickPlayer(browser, work))
+    if not browser.visible("lbl_Looser") or browser.visible("edt_Name") or browser.visible("btn_Save"):
+        fail("a result worse than three stored ones did not end with the loser's label alone")
+    print(f"with a full table of better results: {browser.text('lbl_Looser')}")
+    # The policy itself: a script put into the page by anything but the page's own file does not run.
+    browser.script("const s = document.createElement('script'); s.textContent = 'window.ran = 2';"
+                   "document.body.appendChild(s)")
+    if browser.script("return window.ran"):
+        fail("an inline script ran in spite of the page's policy")
+    if not any("script-src" in r for r in browser.script("return window.refused")):
+        fail("the page's policy did not refuse an inline script")
+    print("the page's policy refuses an inline script")
+    return ["script-src", "inline"]
 
 
 def stored_table(entries):
@@ -1024,6 +1031,8 @@ def main():
             print("no error on the console, no violation of the page's policy")
         finally:
             browser.close()
+            for server in SERVERS:
+                stop_serving(server)
 
 
 if __name__ == "__main__":
