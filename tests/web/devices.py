@@ -290,79 +290,73 @@ def played_offline(browser, work, release):
 
 def scenario_offline(browser, work, page_folder):
     server = Server(page_folder)
-    try:
-        browser.open(server.address())
-        # Every file of the folder but the worker, and the folder's own address.
-        files = len([p for p in page_folder.rglob("*") if p.is_file() and p.name != "offline.js" and
-                     p.suffix not in (".gz", ".br")]) + 1
-        found = wait_until(lambda: (lambda k: k if k["active"] and k["kept"] == files else None)(kept(browser)),
-                           f"the service worker did not keep the folder's {files} files")
-        print(f"the first visit kept {found['kept']} files under {found['names'][0]}")
-        server.stop()
-        # A host hands the page out at the folder's own address as well as at its index.html.
-        browser.open(server.address(""))
-        # Every file is known to be kept; the game is played at the page's own speed, and a card's picture is
-        # looked at below.
-        page.play_and_finish(browser, work, page.QuickPlayer(browser, work))
-        browser.open(server.address())
-        played_offline(browser, work, "first")
-        print("with the server stopped, the folder's address played a whole game from what was kept, and its "
-              "index.html plays too")
-        # A second release put up with one file missing: its service worker cannot keep it whole, so it is never
-        # installed, and the first release, kept whole, plays on offline.
-        second = rebuilt(page_folder, work)
-        incomplete = work / "incomplete"
-        shutil.copytree(second, incomplete)
-        (incomplete / "pictures/faces2/face07.svg").unlink()
-        server.start(incomplete)
-        browser.open(server.address())
-        wait_until(lambda: (lambda k: len(k["names"]) > 1 and not k["installing"])(kept(browser)),
-                   "the incomplete release's service worker did not try to install")
-        found = kept(browser)
-        if found["waiting"] or found["each"][found["names"][0]] != files:
-            fail(f"an incomplete release was installed, or the first release lost files: {found}")
-        server.stop()
-        browser.open(server.address(""))
-        played_offline(browser, work, "first")
-        print(f"a release with a file missing was never installed; the first, {files} files, plays on offline")
-        # The second release complete on the same address: the open page and the next visit are the first release
-        # whole; once no page of it is open, the second takes over, whole.
-        server.start(second)
-        browser.open(server.address())
-        if set(release_of(browser)) != {"first"}:
-            fail(f"the first visit after the new release mixed the releases: {release_of(browser)}")
-        wait_until(lambda: kept(browser)["waiting"], "the new release's service worker was not installed beside "
-                   "the old one")
-        # With no page of the first release open any more, the second takes over.
-        browser.driver.get("about:blank")
-        time.sleep(1)
-        browser.open(server.address())
-        if set(release_of(browser)) != {"second"}:
-            fail(f"the second release did not take over whole: {release_of(browser)}")
-        found = kept(browser)
-        if len(found["names"]) != 1:
-            fail(f"the first release's files are still kept beside the second's: {found['names']}")
-        print(f"a new release took over whole once no page of the old one was open: {found['names'][0]}")
-    finally:
-        server.stop()
+    browser.open(server.address())
+    # Every file of the folder but the worker, and the folder's own address.
+    files = len([p for p in page_folder.rglob("*") if p.is_file() and p.name != "offline.js" and
+                 p.suffix not in (".gz", ".br")]) + 1
+    found = wait_until(lambda: (lambda k: k if k["active"] and k["kept"] == files else None)(kept(browser)),
+                       f"the service worker did not keep the folder's {files} files")
+    print(f"the first visit kept {found['kept']} files under {found['names'][0]}")
+    server.stop()
+    # A host hands the page out at the folder's own address as well as at its index.html.
+    browser.open(server.address(""))
+    # Every file is known to be kept; the game is played at the page's own speed, and a card's picture is
+    # looked at below.
+    page.play_and_finish(browser, work, page.QuickPlayer(browser, work))
+    browser.open(server.address())
+    played_offline(browser, work, "first")
+    print("with the server stopped, the folder's address played a whole game from what was kept, and its "
+          "index.html plays too")
+    # A second release put up with one file missing: its service worker cannot keep it whole, so it is never
+    # installed, and the first release, kept whole, plays on offline.
+    second = rebuilt(page_folder, work)
+    incomplete = work / "incomplete"
+    shutil.copytree(second, incomplete)
+    (incomplete / "pictures/faces2/face07.svg").unlink()
+    server.start(incomplete)
+    browser.open(server.address())
+    wait_until(lambda: (lambda k: len(k["names"]) > 1 and not k["installing"])(kept(browser)),
+               "the incomplete release's service worker did not try to install")
+    found = kept(browser)
+    if found["waiting"] or found["each"][found["names"][0]] != files:
+        fail(f"an incomplete release was installed, or the first release lost files: {found}")
+    server.stop()
+    browser.open(server.address(""))
+    played_offline(browser, work, "first")
+    print(f"a release with a file missing was never installed; the first, {files} files, plays on offline")
+    # The second release complete on the same address: the open page and the next visit are the first release
+    # whole; once no page of it is open, the second takes over, whole.
+    server.start(second)
+    browser.open(server.address())
+    if set(release_of(browser)) != {"first"}:
+        fail(f"the first visit after the new release mixed the releases: {release_of(browser)}")
+    wait_until(lambda: kept(browser)["waiting"], "the new release's service worker was not installed beside "
+               "the old one")
+    # With no page of the first release open any more, the second takes over.
+    browser.driver.get("about:blank")
+    time.sleep(1)
+    browser.open(server.address())
+    if set(release_of(browser)) != {"second"}:
+        fail(f"the second release did not take over whole: {release_of(browser)}")
+    found = kept(browser)
+    if len(found["names"]) != 1:
+        fail(f"the first release's files are still kept beside the second's: {found['names']}")
+    print(f"a new release took over whole once no page of the old one was open: {found['names'][0]}")
 
 
 def scenario_installable(browser, work, page_folder):
     server = Server(page_folder)
-    try:
-        browser.open(server.address())
-        wait_until(lambda: kept(browser)["active"], "the service worker did not start")
-        errors = wait_until(lambda: (lambda e: ["none"] if not e else None)(
-            browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"]) or None,
-            f"Chromium finds the page not installable: {browser.cdp('Page.getInstallabilityErrors')}")
-        manifest = browser.cdp("Page.getAppManifest")
-        icons = json.loads(manifest.get("data") or "{}").get("icons", [])
-        if not any("maskable" in icon.get("purpose", "") for icon in icons):
-            fail(f"the manifest has no maskable icon: {icons}")
-        print(f"Chromium's installability check reports nothing ({errors}); the manifest has "
-              f"{len(icons)} icons, one maskable")
-    finally:
-        server.stop()
+    browser.open(server.address())
+    wait_until(lambda: kept(browser)["active"], "the service worker did not start")
+    errors = wait_until(lambda: (lambda e: ["none"] if not e else None)(
+        browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"]) or None,
+        f"Chromium finds the page not installable: {browser.cdp('Page.getInstallabilityErrors')}")
+    manifest = browser.cdp("Page.getAppManifest")
+    icons = json.loads(manifest.get("data") or "{}").get("icons", [])
+    if not any("maskable" in icon.get("purpose", "") for icon in icons):
+        fail(f"the manifest has no maskable icon: {icons}")
+    print(f"Chromium's installability check reports nothing ({errors}); the manifest has "
+          f"{len(icons)} icons, one maskable")
 
 
 def failure_shown(browser):
