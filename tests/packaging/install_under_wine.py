@@ -127,10 +127,14 @@ class Installer:
         return self.drive / windows_path[3:].replace("\\", "/")
 
     def msiexec(self, *arguments):
-        done = subprocess.run(["wine", "msiexec", *arguments, "/qn"], capture_output=True, text=True,
-                              env=self.platform.environment(self.screen.display), timeout=5 * DEADLINE)
-        if done.returncode != 0:
-            fail(f"msiexec {' '.join(arguments)} ended with {done.returncode}: {done.stderr[-500:]}")
+        # What msiexec says goes to a file: the installer service it starts outlives it, and would hold a pipe
+        # open for as long.
+        with tempfile.TemporaryFile("w+") as said:
+            done = subprocess.run(["wine", "msiexec", *arguments, "/qn"], stdout=said, stderr=subprocess.STDOUT,
+                                  env=self.platform.environment(self.screen.display), timeout=5 * DEADLINE)
+            if done.returncode != 0:
+                said.seek(0)
+                fail(f"msiexec {' '.join(arguments)} ended with {done.returncode}: {said.read()[-500:]}")
 
     def snapshot(self):
         """The files and folders of the user's profile and of Windows Installer's package cache, and the keys
