@@ -1,8 +1,9 @@
-// How many items each choice of the menu offers: one per back picture or face set the build found.
+// How many items each choice of the menu offers: one per back picture or face set the build found, one per board.
 #pragma once
 
 #include <iterator>
 
+#include "board_size.h"
 #include "command.h"
 #include "pictures.h"
 
@@ -14,6 +15,8 @@ constexpr int ChoiceCount(Command choice) {
             return static_cast<int>(Backs.size());
         case Command::ChooseFaceSet:
             return static_cast<int>(std::size(FaceSets));
+        case Command::ChooseBoard:
+            return static_cast<int>(pairfinder::BoardSizes.size());
         default:
             return 0;
     }

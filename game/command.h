@@ -3,9 +3,9 @@
 
 namespace pairfinder {
 
-// A choice and a card carry their number: the back picture or face set k (from 1, in menu order), the card at
-// position p.
-enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard };
+// A choice and a card carry their number: the back picture, face set or board k (from 1, in menu order), the card
+// at position p.
+enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard, ChooseBoard };
 
 // Whether carrying the command out writes the highscore table to the store.
 constexpr bool StoresTable(Command command) {

@@ -6,10 +6,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "board_size.h"
+
 namespace pairfinder {
 
 struct GameBoard {
-    static constexpr std::int32_t DefaultCardCount = 64;
+    static constexpr std::int32_t DefaultCardCount = FullBoard.Cards();
+    // The most pictures a deal draws from a face set.
+    static constexpr std::int32_t MostPairs = FullBoard.Pairs;
 
     bool CardOpen = false;
     // One flag per back picture and per face set, in menu order; the first of each group is chosen at the
@@ -18,6 +22,8 @@ struct GameBoard {
     std::vector<bool> BackFlag{true};
     std::vector<bool> FaceSetFlag{true};
     std::int32_t Attempts = 0;
+    // The board in play; CardCount is its number of cells.
+    BoardSize Size = FullBoard;
     std::int32_t CardCount = DefaultCardCount;
     std::int32_t FirstCard = -1;
 
@@ -29,6 +35,20 @@ struct GameBoard {
 
     bool IsReleased() const { return PairOf.empty(); }
     bool IsPosition(std::int32_t p) const { return !IsReleased() && p >= 0 && p < CardCount; }
+
+    // Makes the board one of another size, every card of it in the deal's start state until the next deal; a
+    // released board stays released.
+    void Resize(const BoardSize& size) {
+        if (IsReleased()) return;
+        Size = size;
+        CardCount = size.Cards();
+        const auto cells = static_cast<std::size_t>(CardCount);
+        Matched.assign(cells, 0);
+        FaceUp.assign(cells, 0);
+        PairOf.assign(cells, 0);
+        CardOpen = false;
+        FirstCard = -1;
+    }
 
     void Release() {
         Matched = {};

@@ -1,6 +1,7 @@
 // The requests through which the game rules reach the screen, the pictures and the highscore store.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "command.h"
@@ -33,6 +34,14 @@ public:
     virtual PictureName FaceName(int pair) const = 0;
     // Says to a player who hears the game what one press came to, once, in one piece.
     virtual void Announce(const std::string& text) = 0;
+    // Lays the cells out for the board in play (the board's Size): its rows and columns, the largest cards that
+    // fit; cells beyond its CardCount are not shown.
+    virtual void ShowBoard() = 0;
+    // The number of pairs of the board the player chose last, as the store keeps it; none when it keeps none.
+    // Raises the store's error for a value it cannot take.
+    virtual std::optional<int> LoadBoard() = 0;
+    // Keeps the board in play as the one to start with next time.
+    virtual void StoreBoard() = 0;
 };
 
 }  // namespace pairfinder

@@ -40,6 +40,9 @@ void GameRules::Run(Command command, int number, const std::string& text) {
             case Command::TurnCard:
                 CardClicked(number);
                 break;
+            case Command::ChooseBoard:
+                ChooseBoard(number - 1);
+                break;
             case Command::None:
                 break;
         }
@@ -83,23 +86,49 @@ void GameRules::StartFirstGame() {
     Requests.ShowChoice(Command::ChooseFaceSet, Board.FaceSetIndex() + 1);
     std::exception_ptr failure;
     try {
-        NewGame();
+        StartOnStoredBoard();
     } catch (...) {
         failure = std::current_exception();
+    }
+    Requests.ShowChoice(Command::ChooseBoard, MenuNumberOf(Board.Size));
+    Requests.ShowBoard();
+    try {
+        NewGame();
+    } catch (...) {
+        // A damaged board choice is said first: it is why the board is not the one the player left.
+        if (!failure) failure = std::current_exception();
     }
     Requests.LoadFaceSet();
     if (failure) std::rethrow_exception(failure);
 }
 
+void GameRules::StartOnStoredBoard() {
+    const std::optional<int> pairs = Requests.LoadBoard();
+    if (!pairs) return;
+    // The store passes on only the boards there are; anything else it raises as damaged.
+    if (const std::optional<BoardSize> board = BoardOfPairs(*pairs)) Board.Resize(*board);
+}
+
 void GameRules::ShuffleDeck() {
     // The second card of pair j lies half a board further on.
     const std::int32_t half = Board.CardCount / 2;
+    Random.SeedRandom();
+    // A board smaller than the face set deals a selection of its pictures, drawn anew every game from the same
+    // source as the mixing, so that a second still gives one deal. The full board deals every picture in order
+    // and draws nothing for it, which keeps its deals as they always were.
+    std::vector<std::int32_t> faces(static_cast<std::size_t>(std::max(half, GameBoard::MostPairs)));
+    for (std::size_t j = 0; j < faces.size(); ++j) faces[j] = static_cast<std::int32_t>(j);
+    if (half < GameBoard::MostPairs) {
+        for (std::int32_t j = 0; j < half; ++j) {
+            const std::int32_t pick = j + Random.RandomBelow(GameBoard::MostPairs - j);
+            std::swap(faces[static_cast<std::size_t>(j)], faces[static_cast<std::size_t>(pick)]);
+        }
+    }
     for (std::int32_t j = 0; j < half; ++j) {
-        Board.PairOf[static_cast<std::size_t>(j)] = j;
-        Board.PairOf[static_cast<std::size_t>(j + half)] = j;
+        Board.PairOf[static_cast<std::size_t>(j)] = faces[static_cast<std::size_t>(j)];
+        Board.PairOf[static_cast<std::size_t>(j + half)] = faces[static_cast<std::size_t>(j)];
     }
 
-    Random.SeedRandom();
     // At least one step of exchanges: a deal left unmixed shows its pairs in two matching halves.
     const std::int32_t steps = 1 + Random.RandomBelow(9);
     for (std::int32_t i = 0; i < ExchangesPerStep * steps; ++i) {
@@ -174,6 +203,21 @@ void GameRules::ChooseFaceSet(int index) {
     // The faces are in place before the deal, so no card of the new game can show the old set.
     Requests.LoadFaceSet();
     NewGame();
+}
+
+void GameRules::ChooseBoard(int index) {
+    if (Board.IsReleased() || index < 0 || static_cast<std::size_t>(index) >= BoardSizes.size()) return;
+    const BoardSize& board = BoardSizes[static_cast<std::size_t>(index)];
+    Requests.ShowChoice(Command::ChooseBoard, index + 1);
+    Board.Resize(board);
+    RankedPlace.reset();
+    // Each board keeps a table of its own: one the store does not hold yet starts empty, never as another
+    // board's.
+    Highscores = HighscoreTable{};
+    Requests.ShowBoard();
+    NewGame();
+    Say(NewBoardSpoken(board));
+    Requests.StoreBoard();
 }
 
 void GameRules::TableChanged() {

@@ -47,6 +47,9 @@ public:
     // A back picture or face set (0-based) chosen from the menu; either choice deals a new game.
     void ChooseBack(int index);
     void ChooseFaceSet(int index);
+    // A board (0-based, in the order of BoardSizes) chosen from the menu: laid out, dealt anew with its own
+    // highscore table, said, and kept for the next start.
+    void ChooseBoard(int index);
     // Ranks this board's result under `name`, stores the table and deals a new game.
     void SaveResult(const std::string& name);
 
@@ -60,6 +63,9 @@ public:
 
 private:
     void ShuffleDeck();
+    // The board the store keeps from the last run, when it keeps one; a value it cannot take leaves the full
+    // board and is passed on.
+    void StartOnStoredBoard();
     void Announce();
     // The name of the face of the card at p.
     PictureName FaceName(std::int32_t p) const;

@@ -105,27 +105,63 @@ inline constexpr Font WindowFont{Face::Window, 11};
 inline constexpr Rgb Purple{128, 0, 128};
 inline constexpr Rgb Navy{0, 0, 128};
 
-// One cell for every card of the board.
+// One cell for every card of the largest board; a smaller board uses the first of them.
 inline constexpr int CellCount = GameBoard::DefaultCardCount;
-static_assert(CellCount % metrics::CardColumns == 0, "the grid is whole rows of cards");
+static_assert(CellCount == FullBoard.Cards(), "the full board lies on the window's cards' area");
 
-// Card cell k (1-based) is "Image<k>"; position p = k - 1 lies in this row and column, counted from 0.
+// The cards' area: the full board's cells, each with the gap beside and below it. Every board divides it into
+// the largest square cards that fit, each with its gap in the same proportion as the full board's, and lies
+// centred in it.
+inline constexpr int CardArea = metrics::CardPitch * metrics::CardColumns;
+static_assert(FullBoard.Columns == metrics::CardColumns && FullBoard.Rows == metrics::CardColumns,
+              "the full board's cards are the metrics' cards");
+
+// From one card's corner to the next one's, across and down.
+constexpr int PitchOf(const BoardSize& board) {
+    return CardArea / (board.Rows > board.Columns ? board.Rows : board.Columns);
+}
+// A card's side.
+constexpr int CardSideOf(const BoardSize& board) {
+    return PitchOf(board) * metrics::CardSize / metrics::CardPitch;
+}
+constexpr bool OnWholePixels(const BoardSize& board) {
+    const int lines = board.Rows > board.Columns ? board.Rows : board.Columns;
+    return CardArea % lines == 0 && PitchOf(board) * metrics::CardSize % metrics::CardPitch == 0 &&
+           (CardArea - metrics::CardPitch + metrics::CardSize - board.Columns * PitchOf(board) +
+            PitchOf(board) - CardSideOf(board)) % 2 == 0 &&
+           (CardArea - metrics::CardPitch + metrics::CardSize - board.Rows * PitchOf(board) + PitchOf(board) -
+            CardSideOf(board)) % 2 == 0;
+}
+static_assert([] {
+    for (const BoardSize& board : BoardSizes) {
+        if (!OnWholePixels(board)) return false;
+    }
+    return true;
+}(), "every board's cards lie on whole pixels");
+
+// Card cell k (1-based) is "Image<k>"; position p = k - 1 lies in this row and column of its board, counted
+// from 0.
 struct Cell {
     int Row = 0;
     int Column = 0;
 };
-constexpr Cell CellAt(int p) {
-    return {p / metrics::CardColumns, p % metrics::CardColumns};
+constexpr Cell CellAt(const BoardSize& board, int p) {
+    return {p / board.Columns, p % board.Columns};
 }
 
-constexpr Rect CellGeometry(int p) {
-    return {metrics::CardMargin + metrics::CardPitch * CellAt(p).Column,
-            metrics::CardMargin + metrics::CardPitch * CellAt(p).Row, metrics::CardSize, metrics::CardSize};
+constexpr Rect CellGeometry(const BoardSize& board, int p) {
+    const int pitch = PitchOf(board);
+    const int side = CardSideOf(board);
+    // The full board's cards end a gap short of the area's edge; a smaller board is centred in what they cover.
+    const int covered = CardArea - (metrics::CardPitch - metrics::CardSize);
+    const int left = metrics::CardMargin + (covered - (board.Columns * pitch - (pitch - side))) / 2;
+    const int top = metrics::CardMargin + (covered - (board.Rows * pitch - (pitch - side))) / 2;
+    return {left + pitch * CellAt(board, p).Column, top + pitch * CellAt(board, p).Row, side, side};
 }
 
 // What a screen reader says of the card at p: "Reihe 1, Spalte 3: verdeckt".
-inline std::string CardSpoken(int p, CardView view, std::string_view face = {}) {
-    return CardLabel(CellAt(p).Row + 1, CellAt(p).Column + 1, view, face);
+inline std::string CardSpoken(const BoardSize& board, int p, CardView view, std::string_view face = {}) {
+    return CardLabel(CellAt(board, p).Row + 1, CellAt(board, p).Column + 1, view, face);
 }
 
 inline constexpr Font Times21{Face::Times, 21};
@@ -234,14 +270,16 @@ constexpr bool ShownAtFinish(Outcome when, bool qualifies) {
 inline constexpr std::array<std::string_view, 4> TabOrder{"btn_Mix", "btn_End", "edt_Name", "btn_Save"};
 
 // A menu of the menu bar or a submenu, an item that carries out a command, a group of choices with check marks
-// (one item per back picture or per face set the build found), or a line that only displays (a place of the
-// highscore table, in order).
-enum class Role { Menu, Item, Choice, Display };
+// (one item per back picture or per face set the build found, one per board), a line that only displays (a place
+// of the highscore table, in order), or the line that names the board the table below it is of, shown only
+// while it has something to say.
+enum class Role { Menu, Item, Choice, Display, Heading };
 
 struct MenuEntry {
     // For a choice, the stem of the names of its items: "Blatt" gives Blatt1, Blatt2, ...
     std::string_view Name;
-    // For a choice, the stem of the items' captions, followed by the item's number.
+    // For a choice, the stem of the items' captions, followed by the item's number; empty for the boards, which
+    // the menu names by their own captions (ChoiceCaption).
     std::string_view Caption;
     // Empty for the menu bar.
     std::string_view Parent;
@@ -251,7 +289,7 @@ struct MenuEntry {
 };
 
 // The menu bar and its menus in order.
-inline constexpr std::array<MenuEntry, 12> Menu{{
+inline constexpr std::array<MenuEntry, 15> Menu{{
     {"Game1", "&Game", "", Role::Menu},
     {"Mixitnew1", "&Mix it", "Game1", Role::Item, Command::NewGame},
     {"Ferdisch1", "&Ferdisch", "Game1", Role::Item, Command::End},
@@ -260,7 +298,10 @@ inline constexpr std::array<MenuEntry, 12> Menu{{
     {"Blatt", "Deckblatt ", "Deckblatt", Role::Choice, Command::ChooseBack},
     {"Spieldeck", "Spieldeck", "Ansicht1", Role::Menu},
     {"Deck", "Deck ", "Spieldeck", Role::Choice, Command::ChooseFaceSet},
+    {"Spielfeld", "Spielfeld", "Ansicht1", Role::Menu},
+    {"Feld", "", "Spielfeld", Role::Choice, Command::ChooseBoard},
     {"Highscore1", "&Highscore", "", Role::Menu},
+    {"Tabelle1", "", "Highscore1", Role::Heading},
     {"Erster", "Erster", "Highscore1", Role::Display},
     {"Zweiter", "Zweiter", "Highscore1", Role::Display},
     {"Dritter", "Dritter", "Highscore1", Role::Display},
@@ -272,6 +313,15 @@ constexpr std::string_view ChoiceStem(Command command) {
         if (entry.Purpose == Role::Choice && entry.Does == command) return entry.Name;
     }
     throw "no such choice in the menu";
+}
+
+// The caption of item k (from 1) of a choice: "Deckblatt 2", or a board's own, "8 Paare".
+inline std::string ChoiceCaption(const MenuEntry& choice, int k) {
+    if (choice.Does == Command::ChooseBoard) {
+        if (k < 1 || static_cast<std::size_t>(k) > BoardSizes.size()) return {};
+        return std::string(BoardSizes[static_cast<std::size_t>(k - 1)].Caption);
+    }
+    return std::string(choice.Caption) + std::to_string(k);
 }
 
 // --- The keyboard ---
@@ -323,11 +373,12 @@ enum class Step { Left, Right, Up, Down, RowStart, RowEnd };
 // - Home and End go to the first and the last card of the row.
 // `from` itself when no card lies that way.
 template <typename HoldsCard>
-constexpr int NextCell(int from, Step step, HoldsCard holdsCard) {
-    const int columns = metrics::CardColumns;
+constexpr int NextCell(const BoardSize& board, int from, Step step, HoldsCard holdsCard) {
+    const int columns = board.Columns;
+    const int rows = board.Rows;
+    const int cells = board.Cards();
     const int row = from / columns;
     const int column = from % columns;
-    const int rows = CellCount / columns;
     const auto first = [&](int start, int stride, int count) {
         for (int i = 0, cell = start; i < count; ++i, cell += stride) {
             if (holdsCard(cell)) return cell;
@@ -351,7 +402,7 @@ constexpr int NextCell(int from, Step step, HoldsCard holdsCard) {
             found = first(from - 1, -1, from);
             break;
         case Step::Right:
-            found = first(from + 1, 1, CellCount - 1 - from);
+            found = first(from + 1, 1, cells - 1 - from);
             break;
         case Step::Up:
             found = first(from - columns, -columns, row);

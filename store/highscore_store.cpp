@@ -1,6 +1,7 @@
-// Reading and writing the highscore table in the current user's registry.
+// Reading and writing the highscore tables and the chosen board in the current user's registry.
 #include "highscore_store.h"
 
+#include <algorithm>
 #include <array>
 
 #include "registry_access.h"
@@ -14,19 +15,34 @@ namespace {
 constexpr std::array<const char*, HighscoreTable::Places> NameValues = {"sErster", "sZweiter", "sDritter"};
 constexpr std::array<const char*, HighscoreTable::Places> TriesValues = {"iErster", "iZweiter", "iDritter"};
 
+// Whether the open key holds a table: a key that holds none of its six values (only the board last chosen, or
+// nothing but the keys of the other boards' tables) has never had one saved.
+bool HoldsTable(RegistryAccess& registry) {
+    const auto held = [&registry](const char* name) { return registry.HasValue(name); };
+    return std::any_of(NameValues.begin(), NameValues.end(), held) ||
+           std::any_of(TriesValues.begin(), TriesValues.end(), held);
+}
+
 }  // namespace
 
-void LoadHighscores(HighscoreTable& table, RegistryBackend& backend) {
+std::string HighscoreKeyOf(const BoardSize& board) {
+    if (board == FullBoard) return HighscoreKey;
+    return std::string(HighscoreKey) + "\\" + std::string(board.Caption);
+}
+
+void LoadHighscores(HighscoreTable& table, RegistryBackend& backend, const BoardSize& board) {
+    const std::string key = HighscoreKeyOf(board);
     RegistryAccess registry(backend);
     bool exists = false;
     try {
-        exists = registry.KeyExists(HighscoreKey);
+        exists = registry.KeyExists(key);
     } catch (const RegistryBusyError&) {
         throw RegistryError::GetDataFailed(NameValues[0]);
     }
     if (!exists) return;
     // Whether the open worked is not asked: without a key the reads find nothing and say so themselves.
-    registry.OpenKey(HighscoreKey);
+    registry.OpenKey(key);
+    if (!HoldsTable(registry)) return;
     for (std::size_t i = 0; i < NameValues.size(); ++i)
         table.HighscoreName[i] = registry.ReadString(NameValues[i]);
     for (std::size_t i = 0; i < TriesValues.size(); ++i) {
@@ -34,11 +50,11 @@ void LoadHighscores(HighscoreTable& table, RegistryBackend& backend) {
     }
 }
 
-void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend) {
+void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend, const BoardSize& board) {
     RegistryAccess registry(backend);
     // Dropping the save here would let the player believe the result was kept until the next start;
     // reporting the first value that could not be written keeps the name entry up for another try.
-    if (!registry.OpenKey(HighscoreKey)) throw RegistryError::SetDataFailed(NameValues[0]);
+    if (!registry.OpenKey(HighscoreKeyOf(board))) throw RegistryError::SetDataFailed(NameValues[0]);
     for (std::size_t i = 0; i < NameValues.size(); ++i)
         registry.WriteString(NameValues[i], table.HighscoreName[i]);
     for (std::size_t i = 0; i < TriesValues.size(); ++i) {
@@ -48,12 +64,46 @@ void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend) {
     registry.CloseKey();
 }
 
-void LoadHighscores(HighscoreTable& table) {
-    LoadHighscores(table, *MakeDefaultRegistryBackend());
+std::optional<int> LoadBoardChoice(RegistryBackend& backend) {
+    RegistryAccess registry(backend);
+    bool exists = false;
+    try {
+        exists = registry.KeyExists(HighscoreKey);
+    } catch (const RegistryBusyError&) {
+        throw RegistryError::GetDataFailed(BoardValue);
+    }
+    if (!exists) return std::nullopt;
+    registry.OpenKey(HighscoreKey);
+    const std::optional<std::uint32_t> type = registry.TypeOf(BoardValue);
+    if (!type) return std::nullopt;
+    // The type is judged first: a text "8" is a damaged choice, not a number that could not be read.
+    if (*type != RegDword) throw RegistryError::InvalidDataType(BoardValue);
+    const std::int32_t pairs = registry.ReadInteger(BoardValue);
+    if (!BoardOfPairs(pairs)) throw RegistryError::InvalidValue(BoardValue, pairs);
+    return pairs;
 }
 
-void StoreHighscores(const HighscoreTable& table) {
-    StoreHighscores(table, *MakeDefaultRegistryBackend());
+void StoreBoardChoice(const BoardSize& board, RegistryBackend& backend) {
+    RegistryAccess registry(backend);
+    if (!registry.OpenKey(HighscoreKey)) throw RegistryError::SetDataFailed(BoardValue);
+    registry.WriteInteger(BoardValue, board.Pairs);
+    registry.CloseKey();
+}
+
+void LoadHighscores(HighscoreTable& table, const BoardSize& board) {
+    LoadHighscores(table, *MakeDefaultRegistryBackend(), board);
+}
+
+void StoreHighscores(const HighscoreTable& table, const BoardSize& board) {
+    StoreHighscores(table, *MakeDefaultRegistryBackend(), board);
+}
+
+std::optional<int> LoadBoardChoice() {
+    return LoadBoardChoice(*MakeDefaultRegistryBackend());
+}
+
+void StoreBoardChoice(const BoardSize& board) {
+    StoreBoardChoice(board, *MakeDefaultRegistryBackend());
 }
 
 }  // namespace pairfinder

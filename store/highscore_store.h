@@ -1,24 +1,42 @@
-// Reading and writing the highscore table in the current user's registry: Windows' own, the registry file
-// elsewhere, or the browser's localStorage in the page.
+// Reading and writing the highscore tables and the chosen board in the current user's registry: Windows' own, the
+// registry file elsewhere, or the browser's localStorage in the page.
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include "board_size.h"
 #include "highscore_table.h"
 
 namespace pairfinder {
 
 class RegistryBackend;
 
+// The full board's table and the board last chosen live here; every other board's table in a key of its own
+// below it, named as the menu names the board ("\Software\Pairfinder\8 Paare").
 inline constexpr const char* HighscoreKey = "\\Software\\Pairfinder";
+// The DWORD that keeps the board last chosen, by its number of pairs.
+inline constexpr const char* BoardValue = "iPaare";
 
-// Fills the table from the registry when the highscore key exists; otherwise the table stays as it is.
-// Raises RegistryError; the values read before the error stay in the table.
-void LoadHighscores(HighscoreTable& table);
-void LoadHighscores(HighscoreTable& table, RegistryBackend& backend);
+// The key of the board's highscore table.
+std::string HighscoreKeyOf(const BoardSize& board);
 
-// Writes all six values, names first. Raises RegistryError. The Windows registry keeps the values written
-// before an error; the registry file takes the six in one replace and the page's storage in one write of
-// the key's item, so each of them keeps all six or none.
-void StoreHighscores(const HighscoreTable& table);
-void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend);
+// Fills the table from the registry when the board's highscore key holds a table; otherwise the table stays as
+// it is. Raises RegistryError; the values read before the error stay in the table.
+void LoadHighscores(HighscoreTable& table, const BoardSize& board = FullBoard);
+void LoadHighscores(HighscoreTable& table, RegistryBackend& backend, const BoardSize& board = FullBoard);
+
+// Writes all six values to the board's key, names first. Raises RegistryError. The Windows registry keeps the
+// values written before an error; the registry file takes the six in one replace and the page's storage in one
+// write of the key's item, so each of them keeps all six or none.
+void StoreHighscores(const HighscoreTable& table, const BoardSize& board = FullBoard);
+void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend, const BoardSize& board = FullBoard);
+
+// The number of pairs of the board chosen last; none when none was ever chosen. A value of another type than
+// REG_DWORD, or a number no board has, raises RegistryError saying what was found.
+std::optional<int> LoadBoardChoice();
+std::optional<int> LoadBoardChoice(RegistryBackend& backend);
+void StoreBoardChoice(const BoardSize& board);
+void StoreBoardChoice(const BoardSize& board, RegistryBackend& backend);
 
 }  // namespace pairfinder

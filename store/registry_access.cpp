@@ -52,6 +52,12 @@ void RegistryAccess::Set(const std::string& name, const RegistryValue& value) {
     if (FirstUnsaved.empty()) FirstUnsaved = name;
 }
 
+std::optional<std::uint32_t> RegistryAccess::TypeOf(const std::string& name) {
+    const auto value = Query(name);
+    if (!value) return std::nullopt;
+    return value->Type;
+}
+
 std::string RegistryAccess::ReadString(const std::string& name) {
     const auto value = Query(name);
     if (!value || value->Data.empty()) return {};

@@ -26,6 +26,9 @@ public:
     // then the error names the first of them. Destroying the object with a key open drops its writes.
     void CloseKey();
 
+    // The type of the current key's value of that name; none when it holds none.
+    std::optional<std::uint32_t> TypeOf(const std::string& name);
+    bool HasValue(const std::string& name) { return TypeOf(name).has_value(); }
     // A missing or empty value reads as empty text; the text ends at its first zero character.
     std::string ReadString(const std::string& name);
     // The value must be exactly four bytes of REG_DWORD.

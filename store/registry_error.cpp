@@ -15,6 +15,10 @@ RegistryError RegistryError::SetDataFailed(const std::string& valueName) {
     return RegistryError("Failed to set data for '" + valueName + "'");
 }
 
+RegistryError RegistryError::InvalidValue(const std::string& valueName, long long number) {
+    return RegistryError("Invalid value " + std::to_string(number) + " for '" + valueName + "'");
+}
+
 RegistryFileError::RegistryFileError(const std::string& file, int line, const std::string& reason)
     : RegistryError("The registry file '" + file + "' is damaged at line " + std::to_string(line) + ": " +
                     reason),

@@ -16,6 +16,8 @@ public:
     static RegistryError InvalidDataType(const std::string& valueName);
     // "Failed to set data for '<name>'": a value that could not be written.
     static RegistryError SetDataFailed(const std::string& valueName);
+    // "Invalid value 7 for '<name>'": a number the value cannot hold.
+    static RegistryError InvalidValue(const std::string& valueName, long long number);
 };
 
 // A registry file that does not parse; the message names the file and the line so it can be mended by hand.

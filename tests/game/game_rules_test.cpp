@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -294,39 +295,59 @@ TEST_F(GameRulesTest, EverySecondCardCountsOneAttemptFoundOrNot) {
     EXPECT_FALSE(Game.Board.CardOpen);
 }
 
-TEST_F(GameRulesTest, AWholeGameEndsWithOneOutcomeAfterTheFinalCount) {
+TEST_F(GameRulesTest, AWholeGameOfEveryBoardEndsWithOneOutcomeAfterTheFinalCount) {
     Window.Rules = &Game;
-    int outcomes = 0;
-    int misses = 0;
-    for (std::int32_t p = 0; p < 64; ++p) {
-        if (Game.Board.Matched[static_cast<std::size_t>(p)]) continue;
-        EXPECT_FALSE(Game.IsFinished());
-        // A miss before each pair while a wrong card is left to miss with.
-        const bool lastPair = std::count(Game.Board.Matched.begin(), Game.Board.Matched.end(), 0) == 2;
-        if (!lastPair) {
+    // Each board in menu order, its cells, and the count of a game that misses once before every pair but the
+    // last.
+    struct Played {
+        int Item;
+        std::size_t Cells;
+        int Attempts;
+    };
+    for (const Played board : {Played{1, 8, 7}, Played{2, 16, 15}, Played{3, 36, 35}, Played{4, 64, 63}}) {
+        SCOPED_TRACE("board " + std::to_string(board.Item));
+        Game.Run(Command::ChooseBoard, board.Item);
+        Window.Take();
+        ASSERT_EQ(Game.Board.PairOf.size(), board.Cells);
+        ASSERT_EQ(static_cast<std::size_t>(Game.Board.CardCount), board.Cells);
+        int outcomes = 0;
+        int misses = 0;
+        for (std::int32_t p = 0; p < Game.Board.CardCount; ++p) {
+            if (Game.Board.Matched[static_cast<std::size_t>(p)]) continue;
+            EXPECT_FALSE(Game.IsFinished());
+            // A miss before each pair while a wrong card is left to miss with.
+            const bool lastPair = std::count(Game.Board.Matched.begin(), Game.Board.Matched.end(), 0) == 2;
+            if (!lastPair) {
+                Turn(p);
+                Turn(StrangerTo(p));
+                ++misses;
+            }
+            Turn(PartnerOf(p));
             Turn(p);
-            Turn(StrangerTo(p));
-            ++misses;
+            ASSERT_TRUE(Game.Board.Matched[static_cast<std::size_t>(p)]) << "position " << p;
+            const auto calls = Window.Take();
+            outcomes += static_cast<int>(std::count_if(
+                calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("ShowOutcome", 0) == 0; }));
+            if (Game.IsFinished()) {
+                // The last pair and the final count are heard, then the finish: one announcement, neither cutting
+                // the other short.
+                ASSERT_GE(calls.size(), 3u);
+                EXPECT_EQ(calls[calls.size() - 3], "ShowAttempts(" + std::to_string(board.Attempts) + ")");
+                EXPECT_EQ(calls[calls.size() - 2], "ShowOutcome(true)");
+                EXPECT_EQ(calls.back(), "Announce(Zwei " + Face(p) + "s: ein Paar. Versuche: " +
+                                            std::to_string(board.Attempts) + ". FERTIG!!)");
+            }
         }
-        Turn(PartnerOf(p));
-        Turn(p);
-        ASSERT_TRUE(Game.Board.Matched[static_cast<std::size_t>(p)]) << "position " << p;
-        const auto calls = Window.Take();
-        outcomes += static_cast<int>(std::count_if(
-            calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("ShowOutcome", 0) == 0; }));
-        if (Game.IsFinished()) {
-            // The last pair and the final count are heard, then the finish: one announcement, neither cutting the
-            // other short.
-            ASSERT_GE(calls.size(), 3u);
-            EXPECT_EQ(calls[calls.size() - 3], "ShowAttempts(63)");
-            EXPECT_EQ(calls[calls.size() - 2], "ShowOutcome(true)");
-            EXPECT_EQ(calls.back(), "Announce(Zwei " + Face(p) + "s: ein Paar. Versuche: 63. FERTIG!!)");
-        }
+        EXPECT_TRUE(Game.IsFinished());
+        EXPECT_EQ(outcomes, 1);
+        EXPECT_EQ(misses, board.Attempts / 2);
+        EXPECT_EQ(Game.Board.Attempts, board.Attempts);
+        // A click beyond the board's cells reaches no card.
+        Game.NewGame();
+        Window.Take();
+        Turn(static_cast<std::int32_t>(board.Cells));
+        EXPECT_TRUE(Window.Take().empty());
     }
-    EXPECT_TRUE(Game.IsFinished());
-    EXPECT_EQ(outcomes, 1);
-    EXPECT_EQ(misses, 31);
-    EXPECT_EQ(Game.Board.Attempts, 63);
 }
 
 TEST_F(GameRulesTest, APerfectGameTakesThirtyTwoAttempts) {
@@ -382,6 +403,100 @@ TEST_F(GameRulesTest, ChoosingAFaceSetLoadsItsPicturesBeforeTheDeal) {
     EXPECT_EQ(Game.Board.BackIndex(), 0) << "the back stays";
     EXPECT_EQ(Game.Board.Attempts, 0);
     EXPECT_FALSE(Game.Board.Matched[0]);
+}
+
+// --- Choosing a board ------------------------------------------------------------------------
+
+TEST_F(GameRulesTest, ChoosingABoardLaysItOutDealsItWithItsOwnTableSaysSoAndKeepsIt) {
+    Window.Rules = &Game;
+    StartWithStore(Table({"Full", " ", " "}, {40, -1, -1}));
+    FindPairAt(0);
+    Window.Take();
+
+    Game.Run(Command::ChooseBoard, 2);
+    EXPECT_EQ(Window.Take(), Then(Then({"ShowChoice(board,2)", "ShowBoard(16)"}, NewGameCalls),
+                                  {"StoreBoard", "Announce(Neues Spiel: 8 Paare)"}));
+    EXPECT_EQ(Game.Board.CardCount, 16);
+    EXPECT_EQ(Game.Board.Size.Rows, 4);
+    EXPECT_EQ(Game.Board.Attempts, 0);
+    EXPECT_EQ(std::count(Game.Board.Matched.begin(), Game.Board.Matched.end(), 0), 16);
+    // The store keeps no table of this board yet: the full board's does not stand in for it.
+    EXPECT_EQ(Game.Highscores, HighscoreTable{});
+    EXPECT_EQ(Window.StoredBoard, 8);
+
+    // The same board chosen again deals anew and is said again.
+    Game.Run(Command::ChooseBoard, 2);
+    const Calls again = Window.Take();
+    EXPECT_EQ(again.back(), "Announce(Neues Spiel: 8 Paare)");
+    // A number no board has changes nothing.
+    Game.Run(Command::ChooseBoard, 5);
+    Game.Run(Command::ChooseBoard, 0);
+    EXPECT_TRUE(Window.Take().empty());
+    EXPECT_EQ(Game.Board.CardCount, 16);
+
+    // A result ranks into its own board's table only; the full board's table comes back with the full board.
+    PlayAPerfectGame();
+    EXPECT_EQ(Game.Board.Attempts, 8);
+    Game.Run(Command::Save, 0, "Kim");
+    EXPECT_EQ(Window.StoredOf[8], Table({"Kim", " ", " "}, {8, -1, -1}));
+    EXPECT_EQ(Window.Stored, Table({"Full", " ", " "}, {40, -1, -1}));
+    Game.Run(Command::ChooseBoard, 4);
+    EXPECT_EQ(Game.Highscores, Table({"Full", " ", " "}, {40, -1, -1}));
+    EXPECT_EQ(Window.StoredBoard, 32);
+}
+
+TEST_F(GameRulesTest, ASmallerBoardDealsASelectionThatChangesFromGameToGameAndHoldsForASecond) {
+    Game.Run(Command::ChooseBoard, 1);
+    std::set<std::int32_t> everyFaceDealt;
+    std::set<std::vector<std::int32_t>> deals;
+    for (int second = 0; second < 200; ++second) {
+        Now = 1700000000 + second;
+        Game.NewGame();
+        const auto deal = Deal();
+        ASSERT_EQ(deal.size(), 8u);
+        std::map<std::int32_t, int> seen;
+        for (const auto pair : deal) {
+            ASSERT_GE(pair, 0);
+            ASSERT_LT(pair, 32);
+            ++seen[pair];
+            everyFaceDealt.insert(pair);
+        }
+        EXPECT_EQ(seen.size(), 4u) << "four faces, each twice";
+        EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](const auto& s) { return s.second == 2; }));
+        deals.insert(deal);
+        Game.NewGame();
+        EXPECT_EQ(Deal(), deal) << "the same second deals the same game";
+    }
+    EXPECT_EQ(everyFaceDealt.size(), 32u) << "not always the first pictures of the set";
+    EXPECT_GT(deals.size(), 190u);
+}
+
+TEST_F(GameRulesTest, TheFirstGameIsOnTheStoredBoardAndADamagedChoiceLeavesTheFullBoardUnwritten) {
+    Window.Rules = &Game;
+    {
+        RecordingRequests window;
+        window.StoredBoard = 18;
+        GameRules game(window, [] { return std::int64_t{1765100000}; });
+        window.Rules = &game;
+        game.StartFirstGame();
+        EXPECT_EQ(game.Board.CardCount, 36);
+        EXPECT_EQ(window.Take(), Then(Then({"ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard",
+                                            "ShowChoice(board,3)", "ShowBoard(36)"},
+                                           NewGameCalls),
+                                      {"LoadFaceSet"}));
+    }
+    {
+        RecordingRequests window;
+        window.FailLoadBoard = true;
+        GameRules game(window, [] { return std::int64_t{1765100000}; });
+        window.Rules = &game;
+        EXPECT_THROW(game.StartFirstGame(), std::runtime_error);
+        EXPECT_EQ(game.Board.CardCount, 64);
+        const Calls calls = window.Take();
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "ShowChoice(board,4)"), 1);
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "StoreBoard"), 0) << "nothing written until a choice";
+        EXPECT_EQ(calls.back(), "LoadFaceSet") << "the cards can be played";
+    }
 }
 
 TEST_F(GameRulesTest, AChoiceLeavesExactlyOneFlagOfItsGroupSet) {

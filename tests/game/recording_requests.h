@@ -1,6 +1,8 @@
 // A stand-in window that records the requests the game rules make, in order, over a store in memory.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -24,6 +26,8 @@ public:
     // into Stored and LoadHighscores copies it back, as the registry would.
     HighscoreTable* Table = nullptr;
     HighscoreTable Stored;
+    // The other boards' tables, by their number of pairs; the board in play is the rules' when given them.
+    std::map<int, HighscoreTable> StoredOf;
     // When given the rules, the finish's banner is said as a front end says it.
     GameRules* Rules = nullptr;
 
@@ -40,7 +44,8 @@ public:
         Calls.push_back("LoadHighscores");
         if (FailLoad) throw std::runtime_error("Failed to get data for 'iErster'");
         // A store that holds no table yet leaves the table as it is.
-        if (Table && Stored != HighscoreTable{}) *Table = Stored;
+        const HighscoreTable& stored = StoreOfBoard();
+        if (Table && stored != HighscoreTable{}) *Table = stored;
     }
     void ShowHighscoreMenu() override { Calls.push_back("ShowHighscoreMenu"); }
     void LoadFaceSet() override { Calls.push_back("LoadFaceSet"); }
@@ -50,12 +55,34 @@ public:
             --FailStores;
             throw std::runtime_error("Failed to set data for 'sErster'");
         }
-        if (Table) Stored = *Table;
+        if (Table) StoreOfBoard() = *Table;
+    }
+    HighscoreTable& StoreOfBoard() {
+        const int pairs = Rules ? Rules->Board.Size.Pairs : FullBoard.Pairs;
+        return pairs == FullBoard.Pairs ? Stored : StoredOf[pairs];
     }
 
+    // The board the store keeps from the last run: none, or a number of pairs; a damaged one throws.
+    std::optional<int> StoredBoard;
+    bool FailLoadBoard = false;
+
     void ShowChoice(Command choice, int k) override {
-        Calls.push_back((choice == Command::ChooseBack ? "ShowChoice(back," : "ShowChoice(faces,") +
-                        std::to_string(k) + ")");
+        const char* group = choice == Command::ChooseBack      ? "back"
+                            : choice == Command::ChooseFaceSet ? "faces"
+                                                               : "board";
+        Calls.push_back("ShowChoice(" + std::string(group) + "," + std::to_string(k) + ")");
+    }
+    void ShowBoard() override {
+        Calls.push_back("ShowBoard(" + std::to_string(Rules ? Rules->Board.CardCount : -1) + ")");
+    }
+    std::optional<int> LoadBoard() override {
+        Calls.push_back("LoadBoard");
+        if (FailLoadBoard) throw std::runtime_error("Invalid value 7 for 'iPaare'");
+        return StoredBoard;
+    }
+    void StoreBoard() override {
+        Calls.push_back("StoreBoard");
+        if (Rules) StoredBoard = Rules->Board.Size.Pairs;
     }
     void Close() override { Calls.push_back("Close"); }
     // Face n of the set is called "Fn", two of it "Fns".

@@ -1,0 +1,59 @@
+// The boards a player can choose: how many pairs, and the rows and columns their cards lie in.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pairfinder {
+
+struct BoardSize {
+    int Pairs = 32;
+    int Rows = 8;
+    int Columns = 8;
+    // What the menu calls it, and the name of its highscore table's key: "8 Paare".
+    std::string_view Caption{};
+
+    constexpr int Cards() const { return Rows * Columns; }
+    bool operator==(const BoardSize&) const = default;
+};
+
+// In menu order, smallest first; the last is the full board, which a player who never chose plays.
+inline constexpr std::array<BoardSize, 4> BoardSizes{{
+    {4, 2, 4, "4 Paare"},
+    {8, 4, 4, "8 Paare"},
+    {18, 6, 6, "18 Paare"},
+    {32, 8, 8, "32 Paare"},
+}};
+inline constexpr BoardSize FullBoard = BoardSizes.back();
+static_assert(FullBoard.Cards() == 2 * FullBoard.Pairs, "every cell of the full board holds a card");
+
+// The board of that many pairs; none for a number no board has.
+constexpr std::optional<BoardSize> BoardOfPairs(int pairs) {
+    for (const BoardSize& board : BoardSizes) {
+        if (board.Pairs == pairs) return board;
+    }
+    return std::nullopt;
+}
+
+// The board's place in the menu, from 1.
+constexpr int MenuNumberOf(const BoardSize& board) {
+    for (std::size_t i = 0; i < BoardSizes.size(); ++i) {
+        if (BoardSizes[i] == board) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+// What a player who hears the game is told when a board is chosen: "Neues Spiel: 8 Paare".
+inline std::string NewBoardSpoken(const BoardSize& board) {
+    return "Neues Spiel: " + std::string(board.Caption);
+}
+
+// The line above the highscore table in the menu, which says whose table it is: empty for the full board, whose
+// table the menu has always shown alone.
+inline std::string HighscoreHeading(const BoardSize& board) {
+    return board == FullBoard ? std::string() : "Spielfeld: " + std::string(board.Caption);
+}
+
+}  // namespace pairfinder
