@@ -2,6 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "board_walk.h"
 #include "game_rules.h"
@@ -22,6 +24,13 @@ public:
     void ShowHighscoreMenu() override {}
     void LoadFaceSet() override {}
     void StoreHighscores() override {}
+    void ShowChoice(Command, int) override {}
+    void Close() override {}
+    PictureName FaceName(int) const override { return {}; }
+    void Announce(const std::string&) override {}
+    void ShowBoard() override {}
+    std::optional<int> LoadBoard() override { return std::nullopt; }
+    void StoreBoard() override {}
 };
 
 // A second whose deal takes the largest mix: nine rounds of exchanges.
@@ -42,6 +51,20 @@ void BM_NewGameLargestMix(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NewGameLargestMix);
+
+// Choosing a board from the menu, as a player does (item 1 is the smallest): laid out, dealt and said, against
+// MIX IT's deal above.
+void BM_ChooseBoard(benchmark::State& state) {
+    NullRequests window;
+    GameRules game(window, [second = SecondWithLargestMix()] { return second; });
+    const int item = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        game.Run(Command::ChooseBoard, item);
+        benchmark::DoNotOptimize(game.Board.PairOf.data());
+    }
+    state.SetLabel(std::string(BoardSizes[static_cast<std::size_t>(item - 1)].Caption));
+}
+BENCHMARK(BM_ChooseBoard)->DenseRange(1, static_cast<int>(BoardSizes.size()));
 
 void BM_FirstClick(benchmark::State& state) {
     NullRequests window;

@@ -297,6 +297,84 @@ TEST_F(HighscoreStore, AKeyWithoutWriteAccessRefusesASave) {
     EXPECT_EQ(Registry.Stored("sErster"), Sz(u"Anna"));
 }
 
+// --- Every board's table, and the board chosen last ---
+
+TEST_F(HighscoreStore, ASmallerBoardKeepsItsTableInASubkeyAndTheFullBoardsValuesAreUntouched) {
+    PlantEarlierRun();
+    const BoardSize eight = *BoardOfPairs(8);
+    StoreHighscores(Table({"Kim", " ", " "}, {9, -1, -1}), Registry.Backend(), eight);
+    EXPECT_EQ(Registry.Stored("sErster", "8 Paare"), Sz(u"Kim"));
+    EXPECT_EQ(Registry.Stored("iErster", "8 Paare"), Dword(9));
+    EXPECT_EQ(Registry.Stored("iDritter", "8 Paare"), Raw(RegDword, {0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Registry.Stored("sErster"), Sz(u"Anna"));
+    EXPECT_EQ(Registry.Stored("iErster"), Dword(31));
+
+    HighscoreTable eights;
+    LoadHighscores(eights, Registry.Backend(), eight);
+    EXPECT_EQ(eights, Table({"Kim", " ", " "}, {9, -1, -1}));
+    HighscoreTable fours;
+    LoadHighscores(fours, Registry.Backend(), *BoardOfPairs(4));
+    EXPECT_EQ(fours, HighscoreTable{}) << "no table of four pairs yet";
+    HighscoreTable full;
+    LoadHighscores(full, Registry.Backend());
+    EXPECT_EQ(full, Table({"Anna", "Bernd", "Carla"}, {31, 40, 52}));
+}
+
+TEST_F(HighscoreStore, ADamagedTableOfOneBoardFailsOnlyThatBoard) {
+    PlantEarlierRun();
+    Registry.Plant("sErster", Sz(u"Kim"), "18 Paare");
+    Registry.Plant("iErster", Sz(u"kaputt"), "18 Paare");
+    HighscoreTable eighteen;
+    EXPECT_EQ(RegistryErrorOf([&] { LoadHighscores(eighteen, Registry.Backend(), *BoardOfPairs(18)); }),
+              "Failed to get data for 'iErster'");
+    HighscoreTable full;
+    EXPECT_EQ(LoadError(full), "no error");
+    EXPECT_EQ(full.HighscoreTries[0], 31);
+    HighscoreTable eights;
+    EXPECT_EQ(RegistryErrorOf([&] { LoadHighscores(eights, Registry.Backend(), *BoardOfPairs(8)); }), "no error");
+}
+
+TEST_F(HighscoreStore, AKeyThatHoldsOnlyTheBoardChosenOrOtherBoardsTablesHoldsNoTable) {
+    // Choosing a board before any result was saved, then saving a smaller board's result, leaves the key
+    // without the six values: it must read as no table yet, not as one that lost its counts.
+    StoreBoardChoice(*BoardOfPairs(4), Registry.Backend());
+    StoreHighscores(Table({"Kim", " ", " "}, {5, -1, -1}), Registry.Backend(), *BoardOfPairs(4));
+    HighscoreTable table = Table({"Dora", " ", " "}, {44, -1, -1});
+    EXPECT_EQ(LoadError(table), "no error");
+    EXPECT_EQ(table, Table({"Dora", " ", " "}, {44, -1, -1}));
+    EXPECT_FALSE(Registry.Stored("sErster"));
+}
+
+TEST_F(HighscoreStore, TheBoardChosenLastIsADwordOfPairsAndAnythingElseIsSaidAsFound) {
+    PlantEarlierRun();
+    EXPECT_EQ(LoadBoardChoice(Registry.Backend()), std::nullopt) << "never chosen: the full board";
+    StoreBoardChoice(*BoardOfPairs(18), Registry.Backend());
+    EXPECT_EQ(Registry.Stored("iPaare"), Dword(18));
+    EXPECT_EQ(Registry.Stored("iErster"), Dword(31)) << "the table stays";
+    EXPECT_EQ(LoadBoardChoice(Registry.Backend()), 18);
+
+    struct Stored {
+        RegistryValue Value;
+        std::string Said;
+    };
+    const Stored cases[] = {
+        {Dword(4), "no error"},
+        {Dword(32), "no error"},
+        {Dword(7), "Invalid value 7 for 'iPaare'"},
+        {Dword(0), "Invalid value 0 for 'iPaare'"},
+        {Dword(0xFFFFFFFF), "Invalid value -1 for 'iPaare'"},
+        {Sz(u"8"), "Invalid data type for 'iPaare'"},
+        {Sz(u"achtzehn"), "Invalid data type for 'iPaare'"},
+        {Raw(RegBinary, {8, 0, 0, 0}), "Invalid data type for 'iPaare'"},
+        {Raw(RegDword, {8, 0}), "Failed to get data for 'iPaare'"},
+    };
+    for (const Stored& stored : cases) {
+        Registry.Plant("iPaare", stored.Value);
+        EXPECT_EQ(RegistryErrorOf([&] { LoadBoardChoice(Registry.Backend()); }), stored.Said);
+        EXPECT_EQ(Registry.Stored("iPaare"), stored.Value) << "reading writes nothing";
+    }
+}
+
 // --- The access object on its own ---
 
 TEST_F(HighscoreStore, TheAccessObjectTakesTheKeyPathWithOrWithoutLeadingBackslash) {

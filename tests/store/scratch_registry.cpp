@@ -90,7 +90,9 @@ struct ScratchRegistry::Impl {
 
     explicit Impl(std::string base) : Base(std::move(base)), Backend(Base) {}
 
-    std::wstring HighscorePath() const { return Wide(Base + "\\" + HighscoreKeyPath); }
+    std::wstring HighscorePath(const std::string& subkey = {}) const {
+        return Wide(Base + "\\" + KeyPathOf(subkey));
+    }
 };
 
 ScratchRegistry::ScratchRegistry() {
@@ -117,9 +119,9 @@ RegistryBackend& ScratchRegistry::Backend() {
     return Self->Backend;
 }
 
-void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value) {
+void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value, const std::string& subkey) {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Self->HighscorePath(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                           nullptr, &key, nullptr) != ERROR_SUCCESS) {
         throw std::runtime_error("cannot create the scratch key");
     }
@@ -129,9 +131,9 @@ void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value)
     if (result != ERROR_SUCCESS) throw std::runtime_error("cannot plant " + name);
 }
 
-std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) const {
+std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name, const std::string& subkey) const {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath().c_str(), 0, KEY_READ, &key) !=
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, Self->HighscorePath(subkey).c_str(), 0, KEY_READ, &key) !=
         ERROR_SUCCESS) {
         return std::nullopt;
     }
@@ -220,13 +222,15 @@ struct ScratchRegistry::Impl {
     WebStorageRegistryBackend Backend;
     std::string Item = Backend.ItemName(HighscoreKeyPath);
 
-    RegFileDocument Document() const {
-        const std::unique_ptr<char, decltype(&std::free)> text(PeekItem(Item.c_str()), &std::free);
-        return text ? ParseRegFile(text.get(), Item) : RegFileDocument{};
+    // Each key is an item of its own.
+    RegFileDocument Document(const std::string& subkey = {}) const {
+        const std::string item = Backend.ItemName(KeyPathOf(subkey));
+        const std::unique_ptr<char, decltype(&std::free)> text(PeekItem(item.c_str()), &std::free);
+        return text ? ParseRegFile(text.get(), item) : RegFileDocument{};
     }
 
-    void Write(const RegFileDocument& document) const {
-        PokeItem(Item.c_str(), FormatRegFile(document).c_str());
+    void Write(const RegFileDocument& document, const std::string& subkey = {}) const {
+        PokeItem(Backend.ItemName(KeyPathOf(subkey)).c_str(), FormatRegFile(document).c_str());
     }
 };
 
@@ -310,12 +314,15 @@ struct ScratchRegistry::Impl {
     std::filesystem::path File = Folder.Path() / "pairfinder" / "registry.reg";
     FileRegistryBackend Backend{File};
 
-    RegFileDocument Document() const {
+    // One file holds every key.
+    RegFileDocument Document(const std::string& /*subkey*/ = {}) const {
         return std::filesystem::exists(File) ? ParseRegFile(ReadBytes(File), File.string())
                                              : RegFileDocument{};
     }
 
-    void Write(const RegFileDocument& document) const { WriteBytes(File, FormatRegFile(document)); }
+    void Write(const RegFileDocument& document, const std::string& /*subkey*/ = {}) const {
+        WriteBytes(File, FormatRegFile(document));
+    }
 };
 
 ScratchRegistry::ScratchRegistry() : Self(std::make_unique<Impl>()) {}
@@ -338,15 +345,15 @@ void ScratchRegistry::MakeHighscoreKeyReadOnly() {
 
 // The file and the page's storage both hold the key as registry text, looked at and changed here as a hand
 // edit would.
-void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value) {
-    RegFileDocument document = Self->Document();
-    document.FindOrAddKey(HighscoreKeyPath).SetValue(name, value);
-    Self->Write(document);
+void ScratchRegistry::Plant(const std::string& name, const RegistryValue& value, const std::string& subkey) {
+    RegFileDocument document = Self->Document(subkey);
+    document.FindOrAddKey(KeyPathOf(subkey)).SetValue(name, value);
+    Self->Write(document, subkey);
 }
 
-std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name) const {
-    const RegFileDocument document = Self->Document();
-    const RegFileKey* key = document.FindKey(HighscoreKeyPath);
+std::optional<RegistryValue> ScratchRegistry::Stored(const std::string& name, const std::string& subkey) const {
+    const RegFileDocument document = Self->Document(subkey);
+    const RegFileKey* key = document.FindKey(KeyPathOf(subkey));
     const RegistryValue* value = key ? key->FindValue(name) : nullptr;
     if (!value) return std::nullopt;
     return *value;

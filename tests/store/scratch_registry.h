@@ -18,6 +18,11 @@ namespace pairfinder::testing {
 
 inline constexpr const char* HighscoreKeyPath = "Software\\Pairfinder";
 
+// The highscore key, or its subkey of that name.
+inline std::string KeyPathOf(const std::string& subkey) {
+    return subkey.empty() ? std::string(HighscoreKeyPath) : std::string(HighscoreKeyPath) + "\\" + subkey;
+}
+
 // A string value as the registry's writers store it: the text and its terminating zero.
 RegistryValue Sz(std::u16string_view text, std::uint32_t type = RegSz);
 // Exactly these UTF-16 characters, with no terminator added.
@@ -37,10 +42,12 @@ public:
 
     RegistryBackend& Backend();
 
-    // Writes straight into the highscore key, as another program or a hand edit would.
-    void Plant(const std::string& name, const RegistryValue& value);
-    // What the highscore key holds, read without the store's help; empty when key or value is missing.
-    std::optional<RegistryValue> Stored(const std::string& name) const;
+    // Writes straight into the highscore key, or into its subkey of that name (a smaller board's table), as
+    // another program or a hand edit would.
+    void Plant(const std::string& name, const RegistryValue& value, const std::string& subkey = {});
+    // What the highscore key or its subkey holds, read without the store's help; empty when key or value is
+    // missing.
+    std::optional<RegistryValue> Stored(const std::string& name, const std::string& subkey = {}) const;
     bool HighscoreKeyPresent() const;
     // Leaves the key readable but not writable for this user.
     void MakeHighscoreKeyReadOnly();
