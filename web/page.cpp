@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +37,8 @@ void pf_focus_from_cards(const char* name);
 void pf_show_error(const char* title, const char* message);
 void pf_close();
 void pf_set_face_set(const char* const* pictures, int count);
+// The board in play: its pairs, its rows and columns, and how many of the cells hold its cards.
+void pf_show_board(int pairs, int rows, int columns, int cards);
 }
 
 namespace pairfinder::web {
@@ -68,7 +71,7 @@ public:
         const auto step = std::find(std::begin(StepKeys), std::end(StepKeys), key);
         if (step == std::end(StepKeys)) return -1;
         if (!Game.Board.IsPosition(from)) return from;
-        return layout::NextCell(from, static_cast<layout::Step>(step - std::begin(StepKeys)),
+        return layout::NextCell(Game.Board.Size, from, static_cast<layout::Step>(step - std::begin(StepKeys)),
                                 [this](int p) { return !Game.Board.Matched[static_cast<std::size_t>(p)]; });
     }
 
@@ -92,20 +95,20 @@ public:
         std::vector<std::string> pictures;
         std::vector<std::string> labels;
         std::vector<unsigned char> enabled;
-        for (int p = 0; p < layout::CellCount; ++p) {
+        for (int p = 0; p < Game.Board.CardCount; ++p) {
             const bool matched = Game.Board.Matched[static_cast<std::size_t>(p)] != 0;
-            labels.push_back(layout::CardSpoken(p, matched ? CardView::Removed : CardView::Hidden));
+            labels.push_back(layout::CardSpoken(Game.Board.Size, p, matched ? CardView::Removed : CardView::Hidden));
             pictures.push_back(matched ? none : picture);
             enabled.push_back(matched ? 0 : 1);
         }
-        pf_set_cards(Pointers(pictures).data(), Pointers(labels).data(), enabled.data(), layout::CellCount);
+        pf_set_cards(Pointers(pictures).data(), Pointers(labels).data(), enabled.data(), Game.Board.CardCount);
     }
 
     void ShowFace(int p) override {
-        if (!Game.Board.IsPosition(p) || p >= layout::CellCount) return;
+        if (!Game.Board.IsPosition(p) || p >= Game.Board.CardCount) return;
         const pictures::Picture* face = FaceOf(p);
         pf_set_card(p, face ? PictureAddress(*face).c_str() : "",
-                    layout::CardSpoken(p, CardView::Face, face ? face->Name : std::string_view()).c_str(), 1);
+                    layout::CardSpoken(Game.Board.Size, p, CardView::Face, face ? face->Name : std::string_view()).c_str(), 1);
     }
 
     void ShowOutcome(bool qualifies) override {
@@ -119,14 +122,20 @@ public:
         if (!entry.empty()) pf_focus_from_cards(entry.c_str());
     }
 
-    void LoadHighscores() override { pairfinder::LoadHighscores(Game.Highscores); }
+    void LoadHighscores() override { pairfinder::LoadHighscores(Game.Highscores, Game.Board.Size); }
 
-    void StoreHighscores() override { pairfinder::StoreHighscores(Game.Highscores); }
+    void StoreHighscores() override { pairfinder::StoreHighscores(Game.Highscores, Game.Board.Size); }
 
+    // The menu shows the table of the board in play, headed by which board that is unless it is the full one.
     void ShowHighscoreMenu() override {
         const auto captions = Game.Highscores.HighscoreCaptions();
+        const std::string heading = HighscoreHeading(Game.Board.Size);
         std::size_t place = 0;
         for (const layout::MenuEntry& entry : layout::Menu) {
+            if (entry.Purpose == layout::Role::Heading) {
+                pf_set_text(std::string(entry.Name).c_str(), heading.c_str());
+                pf_set_visible(std::string(entry.Name).c_str(), heading.empty() ? 0 : 1);
+            }
             if (entry.Purpose != layout::Role::Display || place >= captions.size()) continue;
             pf_set_text(std::string(entry.Name).c_str(), captions[place++].c_str());
         }
@@ -158,6 +167,15 @@ public:
     }
 
     void Announce(const std::string& text) override { pf_announce(text.c_str()); }
+
+    void ShowBoard() override {
+        const BoardSize& board = Game.Board.Size;
+        pf_show_board(board.Pairs, board.Rows, board.Columns, Game.Board.CardCount);
+    }
+
+    std::optional<int> LoadBoard() override { return LoadBoardChoice(); }
+
+    void StoreBoard() override { StoreBoardChoice(Game.Board.Size); }
 
 private:
     // The face the card at p shows, from the face set in use; none before a set is loaded.
@@ -208,8 +226,11 @@ EMSCRIPTEN_KEEPALIVE void pf_command(int command, int number, const char* text) 
     });
 }
 
+// A chosen board is kept beside the full board's table, in the same key, which is written whole: the choice waits
+// for the lock as a save does, or it could write back a copy of the table another tab has just replaced.
 EMSCRIPTEN_KEEPALIVE int pf_stores_table(int command) {
-    return pairfinder::StoresTable(static_cast<pairfinder::Command>(command)) ? 1 : 0;
+    const auto does = static_cast<pairfinder::Command>(command);
+    return pairfinder::StoresTable(does) || does == pairfinder::Command::ChooseBoard ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void pf_table_changed() {

@@ -132,6 +132,12 @@ std::string MenuItem(std::string_view id, std::string_view text, std::string_vie
     return out + "><span class=\"check\"></span><span class=\"text\">" + Accelerated(text) + "</span></div>\n";
 }
 
+// The item a choice shows checked in the first view: the first back and face set, and the full board, which the
+// first deal is dealt on.
+int FirstChecked(layout::Command choice) {
+    return choice == layout::Command::ChooseBoard ? MenuNumberOf(FullBoard) : 1;
+}
+
 // The menu bar's titles, and one popup per menu with its items; a submenu is an item that opens its popup.
 std::string Menus() {
     std::string bar = "<div id=\"MainMenu1\" class=\"menubar\" role=\"menubar\" aria-label=\"" +
@@ -161,9 +167,15 @@ std::string Menus() {
                     break;
                 case layout::Role::Choice:
                     for (int k = 1; k <= pictures::ChoiceCount(entry.Does); ++k) {
-                        items += MenuItem(std::string(entry.Name) + Number(k), std::string(entry.Caption) + Number(k),
-                                          "menuitemradio", CommandAttributes(entry.Does, k), k == 1 ? "true" : "false");
+                        items += MenuItem(std::string(entry.Name) + Number(k), layout::ChoiceCaption(entry, k),
+                                          "menuitemradio", CommandAttributes(entry.Does, k),
+                                          k == FirstChecked(entry.Does) ? "true" : "false");
                     }
+                    break;
+                case layout::Role::Heading:
+                    // Which board's table the lines below are: the first view's is the full board's, which needs no
+                    // heading, so it waits hidden until the game names another board.
+                    items += MenuItem(entry.Name, "", "menuitem", " data-display=\"true\" aria-hidden=\"true\" hidden");
                     break;
                 case layout::Role::Display:
                     // A place of the table says what it holds, and takes no command.
@@ -277,21 +289,23 @@ std::string Controls(const FirstView& first) {
 }
 
 // The cards as a grid of rows, each card a button named by where it lies and what it shows: the first deal's
-// backs, with one tab stop, the first card.
+// backs on the full board, with one tab stop, the first card. There is a cell for every card of the largest board;
+// the front end regroups them into the rows of the board in play and hides those it does not use.
 std::string Cards() {
     const std::string back = PictureAddress(pictures::Backs.front());
     // Every card turns its card: the grid says so once, and each card's number is its position.
     std::string out = "<div id=\"Cards\" class=\"cards\" role=\"grid\" aria-label=\"" + Escaped(CardsSpoken) +
-                      "\"" + CommandAttributes(layout::Command::TurnCard) + ">\n";
+                      "\" aria-rowcount=\"" + Number(FullBoard.Rows) + "\" aria-colcount=\"" +
+                      Number(FullBoard.Columns) + "\"" + CommandAttributes(layout::Command::TurnCard) + ">\n";
     for (int p = 0; p < layout::CellCount; ++p) {
-        const int column = layout::CellAt(p).Column;
+        const int column = layout::CellAt(FullBoard, p).Column;
         if (column == 0) out += "<div class=\"row\" role=\"row\">\n";
         out += "<div class=\"gridcell\" role=\"gridcell\"><button id=\"Image" + Number(p + 1) +
                "\" class=\"cell\" type=\"button\" data-position=\"" + Number(p) + "\" tabindex=\"" +
                (p == 0 ? "0" : "-1") + "\" aria-label=\"" +
-               Escaped(layout::CardSpoken(p, CardView::Hidden)) + "\"><img src=\"" + back +
+               Escaped(layout::CardSpoken(FullBoard, p, CardView::Hidden)) + "\"><img src=\"" + back +
                "\" alt=\"\" draggable=\"false\"></button></div>\n";
-        if (column == metrics::CardColumns - 1) out += "</div>\n";
+        if (column == FullBoard.Columns - 1) out += "</div>\n";
     }
     return out + "</div>\n";
 }
@@ -362,6 +376,14 @@ std::string ControlProperties(const Control& control) {
     return out + " }\n";
 }
 
+// A board's rows and columns, and its cards' side, pitch and first card's corner in the window's cards' area.
+std::string BoardProperties(const BoardSize& board) {
+    const layout::Rect first = layout::CellGeometry(board, 0);
+    return Property("rows", Number(board.Rows)) + Property("columns", Number(board.Columns)) +
+           Property("board-side", Number(first.Width)) + Property("board-pitch", Number(layout::PitchOf(board))) +
+           Property("board-left", Number(first.Left)) + Property("board-top", Number(first.Top));
+}
+
 }  // namespace
 
 std::string LayoutCss() {
@@ -374,9 +396,10 @@ std::string LayoutCss() {
                       Property("card-size", Number(metrics::CardSize)) +
                       Property("card-pitch", Number(metrics::CardPitch)) +
                       Property("card-margin", Number(metrics::CardMargin)) +
-                      Property("columns", Number(metrics::CardColumns)) +
-                      Property("rows", Number(layout::CellCount / metrics::CardColumns)) +
-                      FontProperties(layout::WindowFont) + " }\n";
+                      BoardProperties(FullBoard) + FontProperties(layout::WindowFont) + " }\n";
+    // The board in play is the document's data-board, its number of pairs, which the front end sets.
+    for (const BoardSize& board : BoardSizes)
+        css += ":root[data-board=\"" + Number(board.Pairs) + "\"] {" + BoardProperties(board) + " }\n";
     for (const Control& control : layout::Controls) css += ControlProperties(control);
     // The ended screen's button is as large as MIX IT, and its logo is the window's.
     const layout::Rect button = NewGameButton().Geometry;

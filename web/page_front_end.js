@@ -160,9 +160,11 @@
         return byId(opener.getAttribute('aria-controls'));
     }
 
-    // The items the keyboard moves over: an empty place of the table has nothing to say and is passed over.
+    // The items the keyboard moves over: an empty place of the table has nothing to say and is passed over, and
+    // the table's heading only shows on a board that needs one.
     function itemsOf(popup) {
-        return [...popup.querySelectorAll(':scope > .item')].filter((item) => item.getAttribute('aria-hidden') !== 'true');
+        return [...popup.querySelectorAll(':scope > .item')]
+            .filter((item) => !item.hidden && item.getAttribute('aria-hidden') !== 'true');
     }
 
     // A menu opens where its opener says, moved back inside the window where the screen is too narrow for it.
@@ -412,6 +414,28 @@
             form.hidden = true;
             byId('Ended').hidden = false;
             byId('Restart').focus();
+        },
+        // The board in play: its cells regrouped into its rows, the rest hidden, and the document told which board
+        // it is, which the style sheet lays the cards out by. The grid stays one tab stop, on a card of the board.
+        showBoard(pairs, rows, columns, count) {
+            const hadFocus = cardGrid.contains(document.activeElement);
+            const rowNodes = [...cardGrid.querySelectorAll(':scope > .row')];
+            rowNodes.forEach((row, r) => {
+                row.hidden = r >= rows;
+                for (let c = 0; c < columns && r < rows; ++c) row.appendChild(cells[r * columns + c].node.parentElement);
+            });
+            for (const cell of cells.slice(count)) {
+                cell.node.parentElement.hidden = true;
+                rowNodes[rowNodes.length - 1].appendChild(cell.node.parentElement);
+            }
+            cells.slice(0, count).forEach((cell) => { cell.node.parentElement.hidden = false; });
+            cardGrid.setAttribute('aria-rowcount', String(rows));
+            cardGrid.setAttribute('aria-colcount', String(columns));
+            document.documentElement.dataset.board = String(pairs);
+            const stop = cells.find((cell) => cell.node.tabIndex === 0);
+            const kept = stop && cells.indexOf(stop) < count ? stop : cells[0];
+            for (const cell of cells) cell.node.tabIndex = cell === kept ? 0 : -1;
+            if (hadFocus) kept.node.focus();
         },
         setFaceSet(pictures) {
             faceSet = pictures;

@@ -35,6 +35,9 @@ mergeInto(LibraryManager.library, {
     pf_close: function () {
         Module.frontEnd.close();
     },
+    pf_show_board: function (pairs, rows, columns, cards) {
+        Module.frontEnd.showBoard(pairs, rows, columns, cards);
+    },
     pf_set_face_set__deps: ['$pfTexts'],
     pf_set_face_set: function (pictures, count) {
         Module.frontEnd.setFaceSet(pfTexts(pictures, count));
