@@ -1,10 +1,12 @@
-// What the window's drawing costs offscreen: redrawing the board, one face, a face-set choice, a click.
+// What the window's drawing costs offscreen: redrawing the board, one face, a face-set choice, a click, a new game
+// and a board chosen.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 #include "board_walk.h"
 #include "card_cell.h"
@@ -15,7 +17,8 @@ namespace {
 
 // No highscore store: the drawing is what is measured.
 HighscoreStorage NoStorage() {
-    return {[](HighscoreTable&) {}, [](const HighscoreTable&) {}};
+    return {[](HighscoreTable&, const BoardSize&) {}, [](const HighscoreTable&, const BoardSize&) {},
+            [] { return std::optional<int>(); }, [](const BoardSize&) {}};
 }
 
 std::unique_ptr<TForm1> OpenWindow() {
@@ -95,6 +98,35 @@ void BM_ClickToRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickToRepaint)->Unit(benchmark::kMicrosecond);
+
+// MIX IT from the menu until the window has repainted: what choosing a board is measured against.
+void BM_MixIt(benchmark::State& state) {
+    auto form = OpenWindow();
+    auto* mix = form->findChild<QAction*>(QStringLiteral("Mixitnew1"));
+    for (auto _ : state) {
+        mix->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MixIt)->Unit(benchmark::kMicrosecond);
+
+// Choosing board k from the menu (the item Feld k) until the window has repainted, from the full board each time;
+// its pictures were rendered at its size by the first choice, as a player who goes back to a board finds them.
+void BM_ChooseBoard(benchmark::State& state) {
+    auto form = OpenWindow();
+    auto* board = form->findChild<QAction*>(QStringLiteral("Feld%1").arg(state.range(0)));
+    auto* full = form->findChild<QAction*>(QStringLiteral("Feld%1").arg(BoardSizes.size()));
+    board->trigger();
+    for (auto _ : state) {
+        state.PauseTiming();
+        full->trigger();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        board->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ChooseBoard)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pairfinder

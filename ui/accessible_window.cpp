@@ -21,41 +21,78 @@ CardGrid* GridOf(const CardCell* cell) {
     return qobject_cast<CardGrid*>(cell->parentWidget());
 }
 
-// The grid: its children are the 64 cells in position order, and nothing else it holds.
-class GridAccessible : public QAccessibleWidget {
+// The grid: its children are the cells of the board in play in position order, and nothing else it holds; it has
+// the board's rows and columns.
+class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit GridAccessible(CardGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name ? QtText(CardsSpoken) : QAccessibleWidget::text(kind);
     }
-    int childCount() const override { return layout::CellCount; }
+    int childCount() const override { return Grid()->Board().Cards(); }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= layout::CellCount) return nullptr;
+        if (index < 0 || index >= childCount()) return nullptr;
         return QAccessible::queryAccessibleInterface(Grid()->Cell(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child ? Grid()->PositionOf(qobject_cast<const CardCell*>(child->object())) : -1;
+        if (!child) return -1;
+        const int p = Grid()->PositionOf(qobject_cast<const CardCell*>(child->object()));
+        return p < childCount() ? p : -1;
     }
     QAccessibleInterface* focusChild() const override {
         return Grid()->hasFocus() ? child(Grid()->Current()) : nullptr;
     }
 
+    // The table: the board's rows and columns, a card in each cell; nothing is selected, nothing has a header.
+    int rowCount() const override { return Grid()->Board().Rows; }
+    int columnCount() const override { return Grid()->Board().Columns; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
+        return child(row * columnCount() + column);
+    }
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedCellCount() const override { return 0; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
 private:
     CardGrid* Grid() const { return static_cast<CardGrid*>(widget()); }
 };
 
-// A card: a button named by its place and what it shows, which Enter, Space or the press action turns.
-class CellAccessible : public QAccessibleWidget {
+// A card: a button named by its place and what it shows, which Enter, Space or the press action turns; a cell of
+// the grid's table at its row and column.
+class CellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
 public:
     explicit CellAccessible(CardCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
         const CardGrid* grid = GridOf(Cell());
         const int p = grid ? grid->PositionOf(Cell()) : -1;
         if (p < 0) return {};
-        return QtText(layout::CardSpoken(p, Cell()->View(), Cell()->Face().Singular));
+        return QtText(layout::CardSpoken(grid->Board(), p, Cell()->View(), Cell()->Face().Singular));
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -72,8 +109,25 @@ public:
         if (action == pressAction()) Cell()->Press();
     }
 
+    int rowIndex() const override { return Place().Row; }
+    int columnIndex() const override { return Place().Column; }
+    int rowExtent() const override { return 1; }
+    int columnExtent() const override { return 1; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    bool isSelected() const override { return false; }
+    QAccessibleInterface* table() const override {
+        const CardGrid* grid = GridOf(Cell());
+        return grid ? QAccessible::queryAccessibleInterface(const_cast<CardGrid*>(grid)) : nullptr;
+    }
+
 private:
     CardCell* Cell() const { return static_cast<CardCell*>(widget()); }
+    layout::Cell Place() const {
+        const CardGrid* grid = GridOf(Cell());
+        const int p = grid ? grid->PositionOf(Cell()) : -1;
+        return p < 0 ? layout::Cell{-1, -1} : layout::CellAt(grid->Board(), p);
+    }
 };
 
 // The attempt counter's panel as one status: its labels' texts in order, read as one.

@@ -2,6 +2,7 @@
 #include "artwork.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <cmath>
 #include <span>
 
@@ -49,12 +50,33 @@ QIcon ApplicationIcon() {
 QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio) {
     const QSize pixels(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
                        static_cast<int>(std::lround(size.height() * devicePixelRatio)));
-    QImage image;
-    if (devicePixelRatio > 1.0 && path.endsWith(QStringLiteral(".png"))) {
-        image.load(path.chopped(4) + QStringLiteral("@2x.png"));
+    if (pixels.isEmpty()) return {};
+    // Only the headers are read to choose: the picture rendered at exactly these pixels, else the smallest one
+    // larger, which scaled down stays sharp, else the largest there is.
+    QStringList candidates{path};
+    if (path.endsWith(QStringLiteral(".png"))) {
+        const QString stem = path.chopped(4);
+        candidates << stem + QStringLiteral("@2x.png");
+        if (pixels.width() == pixels.height())
+            candidates << stem + QStringLiteral("-%1.png").arg(pixels.width());
     }
-    if (image.isNull()) image.load(path);
-    if (image.isNull() || pixels.isEmpty()) return {};
+    QString chosen;
+    QSize chosenSize;
+    for (const QString& candidate : candidates) {
+        const QSize found = QImageReader(candidate).size();
+        if (!found.isValid()) continue;
+        const bool covers = found.width() >= pixels.width() && found.height() >= pixels.height();
+        const bool chosenCovers = chosenSize.width() >= pixels.width() && chosenSize.height() >= pixels.height();
+        const bool better = chosen.isEmpty() || (covers && (!chosenCovers || found.width() < chosenSize.width())) ||
+                            (!covers && !chosenCovers && found.width() > chosenSize.width());
+        if (better) {
+            chosen = candidate;
+            chosenSize = found;
+        }
+    }
+    QImage image;
+    if (!chosen.isEmpty()) image.load(chosen);
+    if (image.isNull()) return {};
     if (image.size() != pixels) {
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }

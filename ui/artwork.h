@@ -35,8 +35,10 @@ QString IconPath();
 QIcon ApplicationIcon();
 
 // The picture at `path` for `size` device-independent pixels at the given device pixel ratio. The build
-// rendered every drawing to PNG at 1x and 2x ("name@2x.png"); a high-density screen gets the 2x picture,
-// scaled to the screen's exact ratio where that is not 2. A path that does not load gives a null pixmap.
+// rendered every drawing to PNG at 1x and 2x ("name@2x.png") and a card at every board's card side as well
+// ("name-160.png" for 160 pixels); the picture rendered at the pixels asked for is taken as it is, and where there
+// is none (a ratio such as 1.5) the next larger one is scaled down. A path that does not load gives a null
+// pixmap.
 QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio);
 
 }  // namespace pairfinder::artwork

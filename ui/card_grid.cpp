@@ -1,4 +1,4 @@
-// The cards' grid: the 64 card cells, and one keyboard stop for all of them with a current cell, as an item
+// The cards' grid: the 64 card cells, of which the board in play shows its own, and one keyboard stop for all of them with a current cell, as an item
 // view has, moved by the arrow keys, Home and End and turned by Enter or Space.
 #include "card_grid.h"
 
@@ -20,8 +20,8 @@ namespace {
 constexpr int RingWidth = 2;
 constexpr int Outline = 2 * RingWidth;
 
-QRect CellRect(int p) {
-    const layout::Rect rect = layout::CellGeometry(p);
+QRect CellRect(const BoardSize& board, int p) {
+    const layout::Rect rect = layout::CellGeometry(board, p);
     return {rect.Left, rect.Top, rect.Width, rect.Height};
 }
 
@@ -76,14 +76,31 @@ CardGrid::CardGrid(QWidget* parent) : QWidget(parent) {
     for (int p = 0; p < layout::CellCount; ++p) {
         auto* cell = new CardCell(this);
         cell->setObjectName(QStringLiteral("Image%1").arg(p + 1));
-        cell->setGeometry(CellRect(p));
+        cell->setGeometry(CellRect(Laid, p));
         Cells[static_cast<std::size_t>(p)] = cell;
         connect(cell, &CardCell::Clicked, this, [this, p] { emit CardPressed(p); });
-        covered |= CellRect(p);
+        covered |= CellRect(Laid, p);
     }
-    // From the parent's corner, so that the cells keep the layout's coordinates.
+    // From the parent's corner, so that the cells keep the layout's coordinates. Every board lies within the full
+    // board's cards, so the grid covers them all.
     covered = covered.adjusted(-Outline, -Outline, Outline, Outline);
     setGeometry(QRect(QPoint(0, 0), covered.bottomRight()).intersected(parent->rect()));
+}
+
+void CardGrid::Lay(const BoardSize& board) {
+    Laid = board;
+    for (int p = 0; p < layout::CellCount; ++p) {
+        CardCell* cell = Cell(p);
+        const bool onBoard = p < board.Cards();
+        if (onBoard) cell->setGeometry(CellRect(board, p));
+        // A cell the board has no card for must take no click and no key.
+        cell->setVisible(onBoard);
+        if (!onBoard) cell->setEnabled(false);
+    }
+    if (CurrentCell >= board.Cards()) CurrentCell = 0;
+    if (!hasFocus()) return;
+    PlaceRing();
+    TellCurrentCell();
 }
 
 int CardGrid::PositionOf(const CardCell* cell) const {
@@ -94,11 +111,11 @@ int CardGrid::PositionOf(const CardCell* cell) const {
 }
 
 bool CardGrid::HoldsCard(int p) const {
-    return p >= 0 && p < layout::CellCount && Cell(p)->isEnabled();
+    return p >= 0 && p < Laid.Cards() && Cell(p)->isEnabled();
 }
 
 void CardGrid::SetCurrent(int p) {
-    if (p < 0 || p >= layout::CellCount || p == CurrentCell) return;
+    if (p < 0 || p >= Laid.Cards() || p == CurrentCell) return;
     CurrentCell = p;
     if (!hasFocus()) return;
     PlaceRing();
@@ -112,7 +129,7 @@ void CardGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (const auto step = StepOf(event->key())) {
-        SetCurrent(layout::NextCell(CurrentCell, *step, [this](int p) { return HoldsCard(p); }));
+        SetCurrent(layout::NextCell(Laid, CurrentCell, *step, [this](int p) { return HoldsCard(p); }));
         return;
     }
     switch (event->key()) {
@@ -151,7 +168,7 @@ void CardGrid::PlaceRing() {
     if (!Ring) return;
     // Below the last row the canvas ends with the card: that side of the ring lies on the card's edge
     // instead.
-    QRect ring = CellRect(CurrentCell).adjusted(-Outline, -Outline, Outline, Outline);
+    QRect ring = CellRect(Laid, CurrentCell).adjusted(-Outline, -Outline, Outline, Outline);
     ring.setBottom(std::min(ring.bottom(), rect().bottom()));
     ring.setRight(std::min(ring.right(), rect().right()));
     Ring->setGeometry(ring);

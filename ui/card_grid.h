@@ -1,4 +1,4 @@
-// The cards' grid: the 64 card cells, and one keyboard stop for all of them with a current cell, as an item
+// The cards' grid: the 64 card cells, of which the board in play shows its own, and one keyboard stop for all of them with a current cell, as an item
 // view has, moved by the arrow keys, Home and End and turned by Enter or Space.
 #pragma once
 
@@ -18,6 +18,11 @@ public:
     // Covers the cells and the gaps round them within `parent`, where the cells lie as the layout places
     // them.
     explicit CardGrid(QWidget* parent);
+
+    // Shows the board's cells where the layout places them, and hides the cells the board has none for. The
+    // keyboard stays on its cell when the board still has it, and goes to the first card otherwise.
+    void Lay(const BoardSize& board);
+    const BoardSize& Board() const { return Laid; }
 
     CardCell* Cell(int p) const { return Cells[static_cast<std::size_t>(p)]; }
     // The position of `cell`, -1 for a cell of another grid.
@@ -45,6 +50,7 @@ private:
     void TellCurrentCell();
 
     std::array<CardCell*, layout::CellCount> Cells{};
+    BoardSize Laid = FullBoard;
     int CurrentCell = 0;
     // The focus ring round the current cell; made the first time the grid takes the keyboard.
     QWidget* Ring = nullptr;

@@ -140,8 +140,9 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& text, bool che
 }  // namespace
 
 HighscoreStorage HighscoreStorage::Registry() {
-    return {[](HighscoreTable& table) { pairfinder::LoadHighscores(table); },
-            [](const HighscoreTable& table) { pairfinder::StoreHighscores(table); }};
+    return {[](HighscoreTable& table, const BoardSize& board) { pairfinder::LoadHighscores(table, board); },
+            [](const HighscoreTable& table, const BoardSize& board) { pairfinder::StoreHighscores(table, board); },
+            [] { return LoadBoardChoice(); }, [](const BoardSize& board) { StoreBoardChoice(board); }};
 }
 
 TForm1::TForm1(HighscoreStorage storage, SecondsClock clock)
@@ -252,13 +253,6 @@ void TForm1::BuildMenu() {
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
     QHash<QString, QMenu*> menus;
-    // One checkable item per picture the build found, in menu order.
-    const auto addChoice = [](const layout::MenuEntry& entry, QMenu* parent, std::vector<QAction*>& group,
-                              int count) {
-        for (int k = 1; k <= count; ++k)
-            group.push_back(AddItem(parent, QtText(entry.Name) + QString::number(k),
-                                    QtText(entry.Caption) + QString::number(k), true));
-    };
     for (const layout::MenuEntry& entry : layout::Menu) {
         const QString name = QtText(entry.Name);
         QMenu* parent = menus.value(QtText(entry.Parent));
@@ -276,14 +270,34 @@ void TForm1::BuildMenu() {
             case layout::Role::Display:
                 Places.push_back(AddItem(parent, name, QtText(entry.Caption)));
                 break;
+            case layout::Role::Heading:
+                // Display only, and shown only once ShowHighscoreMenu has something for it to say.
+                Tabelle1 = AddItem(parent, name, QtText(entry.Caption));
+                Tabelle1->setEnabled(false);
+                Tabelle1->setVisible(false);
+                break;
             case layout::Role::Choice: {
-                std::vector<QAction*>& group = entry.Does == layout::Command::ChooseBack ? Blatt : Deck;
-                addChoice(entry, parent, group, pictures::ChoiceCount(entry.Does));
-                for (std::size_t k = 1; k <= group.size(); ++k)
-                    Commands.push_back({group[k - 1], entry.Does, static_cast<int>(k)});
+                // One checkable item per picture the build found or per board, in menu order.
+                std::vector<QAction*>& group = ChoiceItems(entry.Does);
+                for (int k = 1; k <= pictures::ChoiceCount(entry.Does); ++k) {
+                    group.push_back(AddItem(parent, name + QString::number(k),
+                                            QtText(layout::ChoiceCaption(entry, k)), true));
+                    Commands.push_back({group.back(), entry.Does, k});
+                }
                 break;
             }
         }
+    }
+}
+
+std::vector<QAction*>& TForm1::ChoiceItems(layout::Command choice) {
+    switch (choice) {
+        case layout::Command::ChooseBack:
+            return Blatt;
+        case layout::Command::ChooseBoard:
+            return Feld;
+        default:
+            return Deck;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "frame_fit.h"
@@ -28,11 +29,13 @@ class CardCell;
 class CardGrid;
 class PictureList;
 
-// Where the highscore table is read from and written to; the window uses the registry store unless a
-// test hands it another.
+// Where the highscore tables and the chosen board are read from and written to; the window uses the registry
+// store unless a test hands it another.
 struct HighscoreStorage {
-    std::function<void(HighscoreTable&)> Load;
-    std::function<void(const HighscoreTable&)> Store;
+    std::function<void(HighscoreTable&, const BoardSize&)> Load;
+    std::function<void(const HighscoreTable&, const BoardSize&)> Store;
+    std::function<std::optional<int>()> LoadBoard;
+    std::function<void(const BoardSize&)> StoreBoard;
 
     static HighscoreStorage Registry();
 };
@@ -62,6 +65,9 @@ public:
     void Close() override;
     PictureName FaceName(int pair) const override;
     void Announce(const std::string& text) override;
+    void ShowBoard() override;
+    std::optional<int> LoadBoard() override;
+    void StoreBoard() override;
 
     // Drawing of the cards.
     void ShowBack(CardCell& cell);
@@ -95,6 +101,8 @@ private:
     // The labels of a finished game's outcome, fitted to their text the first time they are shown.
     void FitOutcomeLabels();
     void BuildMenu();
+    // The items of the choice that carries out `choice`.
+    std::vector<QAction*>& ChoiceItems(layout::Command choice);
     void BuildPictureLists();
     void ConnectHandlers();
     // Runs a handler inside the error guard; once the window has closed, queued events are dropped.
@@ -118,11 +126,14 @@ private:
     QHash<QString, QWidget*> Placed;
 
     QMenuBar* MainMenu1 = nullptr;
-    // One item per back picture and per face set, in menu order: Blatt[0] is Blatt1.
+    // One item per back picture, per face set and per board, in menu order: Blatt[0] is Blatt1.
     std::vector<QAction*> Blatt;
     std::vector<QAction*> Deck;
-    // The highscore table's places in the menu, place 1 first (Erster, Zweiter, Dritter).
+    std::vector<QAction*> Feld;
+    // The highscore table's places in the menu, place 1 first (Erster, Zweiter, Dritter), and the line above
+    // them that says whose table it is.
     std::vector<QAction*> Places;
+    QAction* Tabelle1 = nullptr;
     // Every menu item that does something, with what it does and its number in its group of choices.
     struct MenuCommand {
         QAction* Item = nullptr;

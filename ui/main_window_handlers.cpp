@@ -31,7 +31,7 @@ CardCell& TForm1::Cell(int p) const {
 }
 
 void TForm1::ShowChoice(layout::Command choice, int k) {
-    const std::vector<QAction*>& group = choice == layout::Command::ChooseBack ? Blatt : Deck;
+    const std::vector<QAction*>& group = ChoiceItems(choice);
     for (std::size_t i = 0; i < group.size(); ++i) group[i]->setChecked(static_cast<int>(i) + 1 == k);
 }
 
@@ -74,7 +74,7 @@ void TForm1::ShowBack(CardCell& cell) {
 
 void TForm1::ShowBacks() {
     if (Game.Board.IsReleased()) return;
-    for (int p = 0; p < layout::CellCount; ++p) {
+    for (int p = 0; p < Game.Board.CardCount; ++p) {
         CardCell& cell = Cell(p);
         if (Game.Board.Matched[static_cast<std::size_t>(p)]) {
             cell.Discard();
@@ -119,11 +119,28 @@ void TForm1::Announce(const std::string& text) {
 }
 
 void TForm1::LoadHighscores() {
-    if (Storage.Load) Storage.Load(Game.Highscores);
+    if (Storage.Load) Storage.Load(Game.Highscores, Game.Board.Size);
 }
 
 void TForm1::StoreHighscores() {
-    if (Storage.Store) Storage.Store(Game.Highscores);
+    if (Storage.Store) Storage.Store(Game.Highscores, Game.Board.Size);
+}
+
+void TForm1::ShowBoard() {
+    Grid->Lay(Game.Board.Size);
+    // Each board's cards are drawn at their own size; a list renders a size the first time it is drawn at it.
+    const int side = layout::CardSideOf(Game.Board.Size);
+    for (PictureList* list : MasterList) list->SetCardSide(side);
+    FakeList->SetCardSide(side);
+    DeckblattList->SetCardSide(side);
+}
+
+std::optional<int> TForm1::LoadBoard() {
+    return Storage.LoadBoard ? Storage.LoadBoard() : std::nullopt;
+}
+
+void TForm1::StoreBoard() {
+    if (Storage.StoreBoard) Storage.StoreBoard(Game.Board.Size);
 }
 
 void TForm1::ShowHighscoreMenu() {
@@ -131,6 +148,9 @@ void TForm1::ShowHighscoreMenu() {
     const auto menuText = [](const std::string& caption) {
         return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
     };
+    const std::string heading = HighscoreHeading(Game.Board.Size);
+    Tabelle1->setText(menuText(heading));
+    Tabelle1->setVisible(!heading.empty());
     const auto captions = Game.Highscores.HighscoreCaptions();
     for (std::size_t place = 0; place < Places.size() && place < captions.size(); ++place) {
         Places[place]->setText(menuText(captions[place]));

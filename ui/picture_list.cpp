@@ -1,4 +1,5 @@
-// A list of equally sized card pictures, addressed by a 0-based index, that draws them into card cells.
+// A list of equally sized card pictures, addressed by a 0-based index, that draws them into card cells at the card
+// size of the board in play.
 #include "picture_list.h"
 
 #include "artwork.h"
@@ -13,7 +14,7 @@ PictureList::PictureList(std::span<const pictures::Picture> pictures, CardView s
     : QObject(parent), EverHeld(!pictures.empty()) {
     Pictures.reserve(pictures.size());
     for (const pictures::Picture& picture : pictures) {
-        Pictures.push_back(std::make_shared<Entry>(Entry{artwork::PathOf(picture), devicePixelRatio, QPixmap(),
+        Pictures.push_back(std::make_shared<Entry>(Entry{artwork::PathOf(picture), devicePixelRatio, {},
                                                          {picture.Name, picture.Plural}, shows}));
     }
 }
@@ -21,10 +22,11 @@ PictureList::PictureList(std::span<const pictures::Picture> pictures, CardView s
 QPixmap PictureList::Picture(int index) const {
     if (index < 0 || index >= Count()) return {};
     Entry& entry = *Pictures[static_cast<std::size_t>(index)];
-    if (entry.Rendered.isNull()) {
-        entry.Rendered = artwork::Render(entry.Path, QSize(PictureSize, PictureSize), entry.DevicePixelRatio);
+    for (const auto& [side, rendered] : entry.Rendered) {
+        if (side == Side) return rendered;
     }
-    return entry.Rendered;
+    entry.Rendered.emplace_back(Side, artwork::Render(entry.Path, QSize(Side, Side), entry.DevicePixelRatio));
+    return entry.Rendered.back().second;
 }
 
 PictureName PictureList::Name(int index) const {
@@ -48,8 +50,8 @@ void PictureList::Draw(int index, CardCell& cell) const {
     }
     QPixmap picture = Picture(index);
     if (picture.isNull()) {
-        if (Blank.isNull()) {
-            Blank = QPixmap(PictureSize, PictureSize);
+        if (Blank.isNull() || Blank.width() != Side) {
+            Blank = QPixmap(Side, Side);
             Blank.fill(Qt::transparent);
         }
         picture = Blank;

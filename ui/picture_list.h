@@ -1,10 +1,12 @@
-// A list of equally sized card pictures, addressed by a 0-based index, that draws them into card cells.
+// A list of equally sized card pictures, addressed by a 0-based index, that draws them into card cells at the card
+// size of the board in play.
 #pragma once
 
 #include <QObject>
 #include <QPixmap>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "card_metrics.h"
@@ -19,18 +21,22 @@ class PictureList : public QObject {
     Q_OBJECT
 
 public:
+    // The full board's card side, which a list draws at until it is told another.
     static constexpr int PictureSize = metrics::CardSize;
 
     // An empty list; `AddCopiesOf` fills it.
     explicit PictureList(QObject* parent = nullptr);
     // A list of the compiled-in pictures of the picture table, each rendered at `devicePixelRatio` the first
-    // time it is drawn, so start-up pays only for the pictures it shows; a card drawn from it `shows` a face
+    // time it is drawn at a card side, so start-up pays only for the pictures it shows at the size it shows them; a card drawn from it `shows` a face
     // by the picture's name, or its back.
     PictureList(std::span<const pictures::Picture> pictures, CardView shows, qreal devicePixelRatio,
                 QObject* parent = nullptr);
 
     int Count() const { return static_cast<int>(Pictures.size()); }
-    // Null for an index outside the list.
+    // The side of the cards it draws, in device-independent pixels.
+    int CardSide() const { return Side; }
+    void SetCardSide(int side) { Side = side; }
+    // Picture `index` at the list's card side. Null for an index outside the list.
     QPixmap Picture(int index) const;
     // The name of picture `index`; empty for an index outside the list.
     PictureName Name(int index) const;
@@ -47,16 +53,18 @@ public:
     void Draw(int index, CardCell& cell) const;
 
 private:
-    // One picture, rendered on first use.
+    // One picture, rendered at each card side on first use there.
     struct Entry {
         QString Path;
         qreal DevicePixelRatio = 1.0;
-        QPixmap Rendered;
+        // By card side; a board is drawn at one side, so this holds one or two.
+        std::vector<std::pair<int, QPixmap>> Rendered;
         PictureName Name{};
         CardView Shows = CardView::Hidden;
     };
 
     std::vector<std::shared_ptr<Entry>> Pictures;
+    int Side = PictureSize;
     bool EverHeld = false;
     mutable QPixmap Blank;
 };

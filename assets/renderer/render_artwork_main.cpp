@@ -1,5 +1,6 @@
 // Renders SVG drawings to the PNG pictures the program carries: each at 1x and, for high-density screens,
-// at 2x ("name@2x.png"), so the program needs no SVG renderer of its own.
+// at 2x ("name@2x.png"), so the program needs no SVG renderer of its own. A card is also rendered at 1x and 2x of
+// every larger board's card side, each pixel size once, named by its pixels ("name-160.png").
 // Usage: pairfinder_render_artwork SOURCE_FOLDER OUTPUT_FOLDER card|logo|icon RELATIVE_PATH.svg...
 // Each is rendered at the size the layout table shows it at.
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
+#include <vector>
 
 #include "svg_picture.h"
 #include "window_layout.h"
@@ -46,14 +48,29 @@ int main(int argc, char* argv[]) {
         return Fail(QStringLiteral("%1 is not card, logo or icon").arg(arguments[3]));
     }
 
+    // File name endings by pixel size: the full board's sides keep the names every picture has.
+    std::vector<std::pair<QSize, QString>> renderings{{pictureSize, QStringLiteral(".png")},
+                                                      {pictureSize * 2, QStringLiteral("@2x.png")}};
+    if (arguments[3] == QLatin1String("card")) {
+        for (const pairfinder::BoardSize& board : pairfinder::BoardSizes) {
+            for (const int scale : {1, 2}) {
+                const int pixels = pairfinder::layout::CardSideOf(board) * scale;
+                const QSize size(pixels, pixels);
+                bool known = false;
+                for (const auto& rendering : renderings) known = known || rendering.first == size;
+                if (!known) renderings.emplace_back(size, QStringLiteral("-%1.png").arg(pixels));
+            }
+        }
+    }
+
     for (const QString& relative : arguments.mid(4)) {
         if (!relative.endsWith(QStringLiteral(".svg"))) return Fail(QStringLiteral("%1 is not an SVG file").arg(relative));
         const QString base = output.filePath(relative.chopped(4));
         if (!QDir().mkpath(QFileInfo(base).path())) return Fail(QStringLiteral("cannot create the folder of %1").arg(base));
-        for (const int scale : {1, 2}) {
-            const QImage image = pairfinder::artwork::RenderSvg(source.filePath(relative), pictureSize * scale);
+        for (const auto& [size, ending] : renderings) {
+            const QImage image = pairfinder::artwork::RenderSvg(source.filePath(relative), size);
             if (image.isNull()) return Fail(QStringLiteral("%1 does not load as SVG").arg(source.filePath(relative)));
-            const QString file = base + (scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png"));
+            const QString file = base + ending;
             if (!Save(image, file)) return Fail(QStringLiteral("cannot write %1").arg(file));
         }
     }

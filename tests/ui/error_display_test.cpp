@@ -142,11 +142,12 @@ protected:
     int Loads = 0;
 
     HighscoreStorage Storage() {
-        return {[this](HighscoreTable&) {
+        return {[this](HighscoreTable&, const BoardSize&) {
                     ++Loads;
                     if (Failing) throw RegistryError::GetDataFailed("iErster");
                 },
-                [](const HighscoreTable&) {}};
+                [](const HighscoreTable&, const BoardSize&) {}, [] { return std::optional<int>(); },
+                [](const BoardSize&) {}};
     }
 };
 

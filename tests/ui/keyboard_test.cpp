@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -89,7 +90,7 @@ protected:
             Turn(first, Via::Return);
             Turn(StrangerTo(first), Via::Return);
         }
-        for (int p = 0; p < layout::CellCount; ++p) {
+        for (int p = 0; p < Form->Board().CardCount; ++p) {
             if (IsMatched(p)) continue;
             const int partner = PartnerOf(p);
             const bool open = Form->Board().FaceUp.at(static_cast<std::size_t>(p)) != 0;
@@ -396,6 +397,122 @@ TEST_F(KeyboardTest, AQualifyingEndMovesTheKeyboardToTheNameEntryOnlyFromTheCard
     }
 }
 
+// Every board by keys alone: chosen from the menu, walked, read and played to the end, the result saved by keys.
+TEST_F(KeyboardTest, EveryBoardIsChosenWalkedReadAndPlayedToTheEndByKeys) {
+    struct Case {
+        const char* Item;
+        const char* Caption;
+        int Rows, Columns;
+        const char* LastCell;
+        QRect Last;
+        // The cell a step from the last cell's row start takes, and where Down from the first cell lands.
+        int RowEnd, Below;
+    } const cases[] = {
+        {"Feld1", "4 Paare", 2, 4, "Reihe 2, Spalte 4: verdeckt", {446, 302, 120, 120}, 7, 4},
+        {"Feld2", "8 Paare", 4, 4, "Reihe 4, Spalte 4: verdeckt", {446, 446, 120, 120}, 15, 4},
+        {"Feld3", "18 Paare", 6, 6, "Reihe 6, Spalte 6: verdeckt", {490, 490, 80, 80}, 35, 6},
+        {"Feld4", "32 Paare", 8, 8, "Reihe 8, Spalte 8: verdeckt", {512, 512, 60, 60}, 63, 8},
+    };
+    QAccessibleInterface* grid = Accessible(Grid());
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Caption);
+        const int cards = c.Rows * c.Columns;
+        // The keyboard is on a cell the smaller board has none of.
+        FocusGrid();
+        Grid()->SetCurrent(Grid()->Board().Cards() - 1);
+        Find<QAction>(QLatin1String(c.Item))->trigger();
+        EXPECT_EQ(Announced(), QStringLiteral("Neues Spiel: %1").arg(QLatin1String(c.Caption)));
+        ClickCell(0);
+        EXPECT_EQ(Announced(), FaceName(0));
+        // The same board again deals again, and says so again.
+        Find<QAction>(QLatin1String(c.Item))->trigger();
+        EXPECT_EQ(Announced(), QStringLiteral("Neues Spiel: %1").arg(QLatin1String(c.Caption)));
+        EXPECT_EQ(Attempts(), 0);
+        EXPECT_FALSE(ShowsFace(0));
+        for (int k = 1; k <= 4; ++k) {
+            EXPECT_EQ(Find<QAction>(QStringLiteral("Feld%1").arg(k))->isChecked(),
+                      QStringLiteral("Feld%1").arg(k) == QLatin1String(c.Item));
+        }
+
+        EXPECT_EQ(table->rowCount(), c.Rows);
+        EXPECT_EQ(table->columnCount(), c.Columns);
+        ASSERT_EQ(grid->childCount(), cards);
+        EXPECT_EQ(grid->child(cards), nullptr) << "the cells beyond the board are no cards";
+        EXPECT_EQ(table->cellAt(c.Rows - 1, c.Columns - 1)->object(), Cell(cards - 1));
+        EXPECT_EQ(grid->child(cards - 1)->tableCellInterface()->rowIndex(), c.Rows - 1);
+        EXPECT_EQ(Spoken(Cell(0)), "Reihe 1, Spalte 1: verdeckt");
+        EXPECT_EQ(Spoken(Cell(cards - 1)), c.LastCell);
+        EXPECT_EQ(Cell(cards - 1)->geometry(), c.Last);
+
+        FocusGrid();
+        EXPECT_LT(Grid()->Current(), cards) << "the keyboard lands on a card of the new board";
+        Grid()->SetCurrent(0);
+        Key(Qt::Key_Down);
+        EXPECT_EQ(Grid()->Current(), c.Below);
+        Grid()->SetCurrent(cards - c.Columns);
+        Key(Qt::Key_End);
+        EXPECT_EQ(Grid()->Current(), c.RowEnd);
+        Key(Qt::Key_Right);
+        Key(Qt::Key_Down);
+        EXPECT_EQ(Grid()->Current(), cards - 1) << "never beyond the board";
+        EXPECT_EQ(grid->focusChild()->object(), Cell(cards - 1));
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(Focused(), "btn_Mix") << "Tab leaves the grid in one press";
+
+        // Turn by turn: a found pair's cells stay empty through every later turn.
+        FocusGrid();
+        std::set<int> found;
+        for (int p = 0; p < cards; ++p) {
+            if (IsMatched(p)) continue;
+            const int partner = PartnerOf(p);
+            Turn(p, Via::Return);
+            Turn(partner, Via::Space);
+            found.insert({p, partner});
+            for (int gone : found) {
+                EXPECT_TRUE(Cell(gone)->Picture().isNull()) << "Image" << gone + 1;
+                EXPECT_FALSE(Cell(gone)->isEnabled()) << "Image" << gone + 1;
+            }
+        }
+        EXPECT_EQ(Attempts(), cards / 2);
+        EXPECT_TRUE(Announced().endsWith(QStringLiteral("FERTIG!! Namen für die Highsorce noch schnell eingeben:")))
+            << Announced().toStdString();
+        EXPECT_EQ(Focused(), "edt_Name");
+        // The entry keeps the last name typed: it is typed over.
+        Key(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(c.Caption));
+        Key(Qt::Key_Tab);
+        ASSERT_EQ(Focused(), "btn_Save");
+        Key(Qt::Key_Space);
+        HighscoreTable saved;
+        LoadHighscores(saved, Form->Board().Size);
+        EXPECT_EQ(saved.HighscoreName[0], c.Caption);
+        EXPECT_EQ(saved.HighscoreTries[0], cards / 2);
+    }
+}
+
+// The Spielfeld submenu is reached and left by keys; the keyboard goes back where it was.
+TEST_F(KeyboardTest, EscapeFromTheBoardsSubmenuGivesTheKeyboardBack) {
+    for (const char* where : {"btn_End", "CardGrid"}) {
+        SCOPED_TRACE(where);
+        Find<QWidget>(QLatin1String(where))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Form.get(), Qt::Key_A, Qt::AltModifier);
+        auto* ansicht = Find<QMenu>(QStringLiteral("Ansicht1"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ansicht->isVisible(); }, 2000));
+        ansicht->setActiveAction(ansicht->actions().at(2));
+        QTest::keyClick(ansicht, Qt::Key_Right);
+        auto* boards = Find<QMenu>(QStringLiteral("Spielfeld"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return boards->isVisible(); }, 2000));
+        for (int i = 0; i < 3 && QApplication::activePopupWidget(); ++i)
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(boards->isVisible());
+        if (QApplication::focusWidget() == Form->menuBar()) QTest::keyClick(Form->menuBar(), Qt::Key_Escape);
+        EXPECT_EQ(Focused(), where);
+        EXPECT_EQ(Attempts(), 0);
+    }
+}
+
 TEST_F(KeyboardTest, TheHighscoreMenuReadsNamesAsTypedAndSkipsItsEmptyLines) {
     auto* entry = Find<QLineEdit>(QStringLiteral("edt_Name"));
     PlayToTheEnd();
@@ -403,12 +520,14 @@ TEST_F(KeyboardTest, TheHighscoreMenuReadsNamesAsTypedAndSkipsItsEmptyLines) {
     Press("btn_Save");
     auto* menu = Find<QMenu>(QStringLiteral("Highscore1"));
     QAccessibleInterface* items = Accessible(menu);
-    ASSERT_EQ(items->childCount(), 3);
+    // The heading line, hidden on the full board, comes first.
+    ASSERT_EQ(items->childCount(), 4);
+    EXPECT_TRUE(items->child(0)->state().invisible);
     const QString expected[] = {"", "1. <b>&Ada mit 32 Versuchen", ""};
     for (int line = 0; line < 3; ++line) {
         SCOPED_TRACE(line);
-        EXPECT_EQ(items->child(line)->text(QAccessible::Name), expected[line]);
-        EXPECT_EQ(menu->actions().at(line)->isEnabled(), !expected[line].isEmpty())
+        EXPECT_EQ(items->child(line + 1)->text(QAccessible::Name), expected[line]);
+        EXPECT_EQ(menu->actions().at(line + 1)->isEnabled(), !expected[line].isEmpty())
             << "the keyboard passes over an empty line";
     }
 }

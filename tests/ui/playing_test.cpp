@@ -20,10 +20,10 @@ protected:
 
     QString RegistryFile() const { return ConfigHome.filePath(QStringLiteral("pairfinder/registry.reg")); }
 
-    // The registry file as a new run of the game would read it.
-    HighscoreTable Stored() const {
+    // The board's table in the registry file as a new run of the game would read it.
+    HighscoreTable Stored(const BoardSize& board = FullBoard) const {
         HighscoreTable table;
-        LoadHighscores(table);
+        LoadHighscores(table, board);
         return table;
     }
 
@@ -45,26 +45,70 @@ protected:
     }
 };
 
-TEST_F(PlayingTest, AGameClearedPairByPairEndsWithTheBannerAndIsSavedUnderTheNameTyped) {
-    PlayToTheEnd(3);
-    EXPECT_EQ(Label("lbl_Count")->text(), "35");
-    EXPECT_GE(Label("lbl_Count")->width(), Label("lbl_Count")->sizeHint().width())
-        << "the label grows with its number";
-    EXPECT_TRUE(Visible("lbl_ferdisch"));
-    EXPECT_TRUE(Visible("lbl_Name"));
-    EXPECT_TRUE(Visible("edt_Name"));
-    EXPECT_TRUE(Visible("btn_Save"));
-    EXPECT_FALSE(Visible("lbl_Looser"));
-    EXPECT_TRUE(AllCellsDisabled()) << "a finished board takes no clicks";
-    EXPECT_FALSE(NameEntry()->hasFocus()) << "the player clicks into the entry before typing";
-    EXPECT_FALSE(QFile::exists(RegistryFile())) << "nothing is written before the first save";
+// The full board first, as a player who never chose a board plays it; then each smaller board from the menu.
+TEST_F(PlayingTest, AGameClearedPairByPairEndsWithTheBannerAndIsSavedUnderTheNameTypedInItsBoardsTable) {
+    struct Case {
+        const char* Item;
+        BoardSize Board;
+        int Misses;
+        const char* Name;
+        int Attempts;
+        QRect First, Last;
+        const char* Heading;
+    } const cases[] = {
+        {nullptr, BoardSizes[3], 3, "Anna", 35, {8, 8, 60, 60}, {512, 512, 60, 60}, ""},
+        {"Feld1", BoardSizes[0], 1, "Bert", 5, {14, 158, 120, 120}, {446, 302, 120, 120}, "Spielfeld: 4 Paare"},
+        {"Feld2", BoardSizes[1], 0, "Cleo", 8, {14, 14, 120, 120}, {446, 446, 120, 120}, "Spielfeld: 8 Paare"},
+        {"Feld3", BoardSizes[2], 2, "Dora", 20, {10, 10, 80, 80}, {490, 490, 80, 80}, "Spielfeld: 18 Paare"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Board.Caption);
+        if (c.Item) Item(c.Item)->trigger();
+        ASSERT_EQ(Form->Board().Size, c.Board);
+        const int cards = c.Board.Cards();
+        EXPECT_EQ(Cell(0)->geometry(), c.First);
+        EXPECT_EQ(Cell(cards - 1)->geometry(), c.Last);
+        EXPECT_EQ(Cell(cards - 1)->Picture().deviceIndependentSize(), c.Last.size()) << "drawn at its size";
+        for (int p = 0; p < layout::CellCount; ++p) EXPECT_EQ(Cell(p)->isVisible(), p < cards) << "Image" << p + 1;
 
-    SaveAs("Anna");
+        PlayToTheEnd(c.Misses);
+        EXPECT_EQ(Label("lbl_Count")->text(), QString::number(c.Attempts));
+        EXPECT_GE(Label("lbl_Count")->width(), Label("lbl_Count")->sizeHint().width())
+            << "the label grows with its number";
+        EXPECT_EQ(Label("lbl_ferdisch")->text(), "FERTIG!!");
+        EXPECT_TRUE(Visible("lbl_ferdisch"));
+        EXPECT_TRUE(Visible("lbl_Name"));
+        EXPECT_TRUE(Visible("edt_Name"));
+        EXPECT_TRUE(Visible("btn_Save"));
+        EXPECT_FALSE(Visible("lbl_Looser"));
+        EXPECT_TRUE(AllCellsDisabled()) << "a finished board takes no clicks";
+        EXPECT_FALSE(NameEntry()->hasFocus()) << "the player clicks into the entry before typing";
+        if (!c.Item) {
+            EXPECT_FALSE(QFile::exists(RegistryFile())) << "nothing is written before the first save";
+        }
 
-    HighscoreTable expected;
-    expected.HighscoreName = {"Anna", " ", " "};
-    expected.HighscoreTries = {35, -1, -1};
-    EXPECT_EQ(Stored(), expected);
+        SaveAs(c.Name);
+
+        HighscoreTable expected;
+        expected.HighscoreName = {c.Name, " ", " "};
+        expected.HighscoreTries = {c.Attempts, -1, -1};
+        EXPECT_EQ(Stored(c.Board), expected);
+        HighscoreTable full;
+        full.HighscoreName = {"Anna", " ", " "};
+        full.HighscoreTries = {35, -1, -1};
+        EXPECT_EQ(Stored(FullBoard), full) << "the full board's table keeps its own results";
+
+        EXPECT_EQ(Item("Tabelle1")->text(), c.Heading);
+        EXPECT_EQ(Item("Tabelle1")->isVisible(), c.Item != nullptr);
+        EXPECT_EQ(Caption("Erster"), "");
+        EXPECT_EQ(Caption("Zweiter"), QStringLiteral("1. %1 mit %2 Versuchen").arg(c.Name).arg(c.Attempts));
+        EXPECT_EQ(Caption("Dritter"), "");
+        EXPECT_FALSE(Visible("lbl_ferdisch")) << "saving deals the next game";
+        EXPECT_EQ(Label("lbl_Count")->text(), "0");
+        EXPECT_TRUE(Shows(0, Back(0)));
+        EXPECT_EQ(Form->Board().Size, c.Board) << "on the same board";
+    }
+
     QFile file(RegistryFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // Written as regedit writes an export: UTF-16LE after its byte order mark.
@@ -72,17 +116,18 @@ TEST_F(PlayingTest, AGameClearedPairByPairEndsWithTheBannerAndIsSavedUnderTheNam
     ASSERT_TRUE(bytes.startsWith("\xFF\xFE"));
     const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
                                             (bytes.size() - 2) / 2);
-    for (const char* value :
-         {"\"sErster\"", "\"sZweiter\"", "\"sDritter\"", "\"iErster\"", "\"iZweiter\"", "\"iDritter\""}) {
+    for (const char* value : {"\"sErster\"", "\"sZweiter\"", "\"sDritter\"", "\"iErster\"", "\"iZweiter\"",
+                              "\"iDritter\"", "[HKEY_CURRENT_USER\\Software\\Pairfinder\\4 Paare]",
+                              "\"iPaare\"=dword:00000012"}) {
         EXPECT_TRUE(text.contains(QLatin1String(value))) << value << " in\n" << text.toStdString();
     }
 
-    EXPECT_EQ(Caption("Erster"), "");
-    EXPECT_EQ(Caption("Zweiter"), "1. Anna mit 35 Versuchen");
-    EXPECT_EQ(Caption("Dritter"), "");
-    EXPECT_FALSE(Visible("lbl_ferdisch")) << "saving deals the next game";
-    EXPECT_EQ(Label("lbl_Count")->text(), "0");
-    EXPECT_TRUE(Shows(0, Back(0)));
+    // The board chosen last is the one the next start deals.
+    Open();
+    EXPECT_EQ(Form->Board().Size, BoardSizes[2]);
+    EXPECT_TRUE(Item("Feld3")->isChecked());
+    EXPECT_FALSE(Item("Feld4")->isChecked());
+    EXPECT_EQ(Caption("Zweiter"), "1. Dora mit 20 Versuchen");
 }
 
 TEST_F(PlayingTest, AResultThatMissesTheTableShowsTheConsolationInsteadOfTheNameEntry) {
@@ -271,6 +316,36 @@ TEST_F(DamagedStoreTest, AStoreWithoutTheFirstCountReportsItAndTheGameStaysPlaya
     Press("btn_Mix");
     EXPECT_EQ(Errors.size(), 2u) << "every new game stops at the same value";
     EXPECT_EQ(Label("lbl_Count")->text(), "0");
+}
+
+TEST_F(DamagedStoreTest, AStoredBoardItCannotTakeStartsTheFullBoardSaysSoOnceAndWritesNothing) {
+    struct Case {
+        const char* Stored;
+        const char* Message;
+    } const cases[] = {
+        {"\"iPaare\"=\"8\"", "Invalid data type for 'iPaare'"},
+        {"\"iPaare\"=dword:00000007", "Invalid value 7 for 'iPaare'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Stored);
+        Errors.clear();
+        const QByteArray text = QByteArray("Windows Registry Editor Version 5.00\r\n\r\n"
+                                           "[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n") +
+                                c.Stored + "\r\n";
+        WriteRegistry(text);
+        Open();
+        EXPECT_EQ(Errors, std::vector<std::string>{c.Message});
+        EXPECT_EQ(Form->Board().Size, FullBoard);
+        EXPECT_TRUE(Find<QAction>("Feld4")->isChecked());
+        EXPECT_TRUE(Cell(63)->isVisible());
+        ClickCell(63);
+        EXPECT_TRUE(ShowsFace(63)) << "the full board is dealt and plays";
+        Press("btn_Mix");
+        EXPECT_EQ(Errors.size(), 1u) << "said once, at the start";
+        QFile file(ConfigHome.filePath(QStringLiteral("pairfinder/registry.reg")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), text) << "nothing is written until the player chooses";
+    }
 }
 
 TEST_F(DamagedStoreTest, ASaveThatCannotBeWrittenKeepsTheBannerAndTheNameEntry) {

@@ -103,15 +103,15 @@ protected:
         ClickCell(open ? p : partner);
     }
 
-    // Clears the board pair by pair, after `misses` failed turns, so the game ends after 32 + misses
-    // attempts.
+    // Clears the board in play pair by pair, after `misses` failed turns, so the game ends after its pairs +
+    // misses attempts.
     void PlayToTheEnd(int misses = 0) {
         for (int i = 0; i < misses; ++i) {
             const int first = HiddenCard();
             ClickCell(first);
             ClickCell(StrangerTo(first));
         }
-        for (int p = 0; p < layout::CellCount; ++p) {
+        for (int p = 0; p < Form->Board().CardCount; ++p) {
             if (!IsMatched(p)) FindPairAt(p);
         }
     }

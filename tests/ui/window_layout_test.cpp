@@ -211,9 +211,11 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
     EXPECT_EQ(Menu("Game1")->actions().at(0), Item("Mixitnew1"));
     EXPECT_EQ(Menu("Game1")->actions().at(1), Item("Ferdisch1"));
 
-    EXPECT_EQ(TextsOf(Menu("Ansicht1")->actions()), QStringList({"Deckblatt", "Spieldeck"}));
+    EXPECT_EQ(TextsOf(Menu("Ansicht1")->actions()), QStringList({"Deckblatt", "Spieldeck", "Spielfeld"}));
     EXPECT_EQ(Menu("Ansicht1")->actions().at(0)->menu(), Menu("Deckblatt"));
     EXPECT_EQ(Menu("Ansicht1")->actions().at(1)->menu(), Menu("Spieldeck"));
+    EXPECT_EQ(Menu("Ansicht1")->actions().at(2)->menu(), Menu("Spielfeld"));
+    EXPECT_EQ(TextsOf(Menu("Spielfeld")->actions()), QStringList({"4 Paare", "8 Paare", "18 Paare", "32 Paare"}));
     EXPECT_EQ(TextsOf(Menu("Deckblatt")->actions()),
               QStringList({"Deckblatt 1", "Deckblatt 2", "Deckblatt 3", "Deckblatt 4"}));
     EXPECT_EQ(TextsOf(Menu("Spieldeck")->actions()), QStringList({"Deck 1", "Deck 2", "Deck 3", "Deck 4"}));
@@ -225,11 +227,17 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
         EXPECT_TRUE(blatt->isCheckable() && deck->isCheckable());
         EXPECT_EQ(blatt->isChecked(), k == 1) << "Blatt" << k;
         EXPECT_EQ(deck->isChecked(), k == 1) << "Deck" << k;
+        QAction* feld = Item(QStringLiteral("Feld%1").arg(k).toLatin1().constData());
+        EXPECT_EQ(Menu("Spielfeld")->actions().at(k - 1), feld);
+        EXPECT_TRUE(feld->isCheckable());
+        EXPECT_EQ(feld->isChecked(), k == 4) << "a player who never chose plays 32 pairs";
     }
 
     EXPECT_EQ(Menu("Highscore1")->actions(),
-              QList<QAction*>({Item("Erster"), Item("Zweiter"), Item("Dritter")}));
-    EXPECT_EQ(TextsOf(Menu("Highscore1")->actions()), QStringList({"", "Noch alles zu schaffen!", ""}));
+              QList<QAction*>({Item("Tabelle1"), Item("Erster"), Item("Zweiter"), Item("Dritter")}));
+    EXPECT_EQ(TextsOf(Menu("Highscore1")->actions()), QStringList({"", "", "Noch alles zu schaffen!", ""}));
+    EXPECT_FALSE(Item("Tabelle1")->isVisible()) << "the full board's table needs no heading";
+    EXPECT_FALSE(Item("Tabelle1")->isEnabled());
     EXPECT_FALSE(Item("Erster")->isCheckable());
 }
 

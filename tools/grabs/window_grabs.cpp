@@ -1,6 +1,7 @@
 // Grabs the window in the states a player sees (start, a face, a failed pair, a found pair, the finish, the
-// loser's label, every menu) as PNG files, so that a change to how the window is built can be shown to leave
+// loser's label, every menu, and each smaller board in play and finished) as PNG files, so that a change to how the window is built can be shown to leave
 // every pixel as it was. tools/window-grabs runs it with the clock held still, so the deal is the same.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -65,7 +66,7 @@ void ClearBoard(TForm1& form, int misses) {
         Click(form, first);
         Click(form, pairfinder::testing::StrangerTo(form.Board(), first));
     }
-    for (int p = 0; p < pairfinder::layout::CellCount; ++p) {
+    for (int p = 0; p < form.Board().CardCount; ++p) {
         if (form.Board().Matched[static_cast<std::size_t>(p)]) continue;
         const int partner = pairfinder::testing::PartnerOf(form.Board(), p);
         const bool open = form.Board().FaceUp[static_cast<std::size_t>(p)] != 0;
@@ -126,6 +127,29 @@ int main(int argc, char** argv) {
         Expose(form);
         ClearBoard(form, 3);
         grabber.Grab(form, QStringLiteral("loser"));
+    }
+    // Each smaller board, chosen from the menu; the full board's grabs above are taken before any is chosen, as
+    // the choice is kept for the next start.
+    for (const pairfinder::BoardSize& board : pairfinder::BoardSizes) {
+        if (board == pairfinder::FullBoard) continue;
+        TForm1 form;
+        form.show();
+        Expose(form);
+        const QString stem = QStringLiteral("board-%1-").arg(board.Pairs);
+        form.findChild<QAction*>(QStringLiteral("Feld%1").arg(pairfinder::MenuNumberOf(board)))->trigger();
+        grabber.Grab(form, stem + QStringLiteral("start"));
+        const int first = pairfinder::testing::HiddenCard(form.Board());
+        Click(form, first);
+        Click(form, pairfinder::testing::StrangerTo(form.Board(), first));
+        grabber.Grab(form, stem + QStringLiteral("failed-pair"));
+        const int next = pairfinder::testing::HiddenCard(form.Board());
+        Click(form, next);
+        Click(form, pairfinder::testing::PartnerOf(form.Board(), next));
+        grabber.Grab(form, stem + QStringLiteral("found-pair"));
+        ClearBoard(form, 0);
+        grabber.Grab(form, stem + QStringLiteral("finished"));
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("btn_Save")), Qt::LeftButton);
+        grabber.GrabMenus(form, stem + QStringLiteral("saved"));
     }
     return 0;
 }
