@@ -129,13 +129,19 @@ TEST(PictureFiles, UseOnlyPlainShapesAndStayCheapToRender) {
     }
 }
 
+// A card at every board's card side: a picture scaled from another size would not be its drawing.
 TEST(Rendering, EveryPictureIsItsDrawingAsTheSvgRendererMakesItAtOneAndTwoTimes) {
     struct Case {
         QString Path;
         QSize Size;
     };
     std::vector<Case> cases{{LogoPath(), LogoSize}, {IconPath(), QSize(layout::IconSize, layout::IconSize)}};
-    for (const QString& path : AllCardPictures()) cases.push_back({path, QSize(PictureSize, PictureSize)});
+    std::set<int> sides;
+    for (const BoardSize& board : BoardSizes) sides.insert(layout::CardSideOf(board));
+    ASSERT_EQ(sides, (std::set<int>{60, 80, 120}));
+    for (const QString& path : AllCardPictures()) {
+        for (const int side : sides) cases.push_back({path, QSize(side, side)});
+    }
     for (const auto& [path, size] : cases) {
         for (const int scale : {1, 2}) {
             const QImage carried = Render(path, size, scale).toImage().convertToFormat(QImage::Format_ARGB32);

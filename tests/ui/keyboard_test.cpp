@@ -468,6 +468,7 @@ TEST_F(KeyboardTest, EveryBoardIsChosenWalkedReadAndPlayedToTheEndByKeys) {
             if (IsMatched(p)) continue;
             const int partner = PartnerOf(p);
             Turn(p, Via::Return);
+            EXPECT_EQ(Cell(p)->Picture().deviceIndependentSize(), c.Last.size()) << "a face drawn at its card's size";
             Turn(partner, Via::Space);
             found.insert({p, partner});
             for (int gone : found) {
