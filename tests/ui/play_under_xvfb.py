@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Plays the real program on its own Xvfb, by looking at the screen and clicking like a player.
 
-Usage: play_under_xvfb.py PROGRAM [SCREENSHOT_FOLDER]
-       play_under_xvfb.py --wine PROGRAM.exe [--uia FOLDER] [SCREENSHOT_FOLDER]
+Usage: play_under_xvfb.py [--board PAIRS]... PROGRAM [SCREENSHOT_FOLDER]
+       play_under_xvfb.py --wine [--uia FOLDER] [--board PAIRS]... PROGRAM.exe [SCREENSHOT_FOLDER]
 
 With --wine the Windows program runs under Wine, in a Wine prefix of its own, against Wine's registry. With --uia,
 the folder of the stand-in for uiautomationcore.dll and the first contact (tests/windows), the stand-in takes
@@ -21,9 +21,23 @@ UI Automation's place in the prefix and writes down what the program tells it.
    told: each card the keyboard reached, by its name, in the order the outline went, never an emptied one; each
    first card's face and each turn's outcome with its count as notifications, once each, the last with "FERTIG!!".
 
+With --board (4, 8 or 18, given again for more), instead:
+1. Each board in turn, in one run of the program: chosen with the mouse from Ansicht > Spielfeld, whose four
+   captions are read off the screen; the cards must lie where that board's lie and nowhere else; a whole game, its
+   result saved and found in the board's own key with the six values, every other table untouched, iPaare holding
+   the board, and the Highscore menu reading "Spielfeld: 8 Paare" above the result.
+2. Started again, the program deals the board chosen last.
+3. iPaare stored as text: the error box says so once, the full board is dealt, and nothing is written.
+4. Under Wine: a whole game by keys as above on the first board given, chosen by keys; with --uia its choice must
+   have been told once, as "Neues Spiel: 4 Paare", before the first turn.
+
 With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
-and the name entry) and highscore-menu.png.
+and the name entry) and highscore-menu.png; with --board, screenshot-boards.png instead, the boards side by side,
+each with a failed pair open where a game leaves one (`play_under_xvfb.py --board 4 --board 8 --board 18
+build/app/pairfinder docs`).
 """
+import argparse
+import collections
 import ctypes
 import hashlib
 import os
@@ -49,8 +63,41 @@ def card_metrics():
 
 
 METRICS = card_metrics()
-CELLS = 64
-COLUMNS, CELL, PITCH, MARGIN = (METRICS[k] for k in ("CardColumns", "CardSize", "CardPitch", "CardMargin"))
+
+
+class Board(collections.namedtuple("Board", "pairs rows columns left top side pitch")):
+    """A board as the window must show it, in layout pixels from the client area's top-left corner: its first
+    card's corner, a card's side, and the pitch from one card to the next across and down."""
+
+    @property
+    def cells(self):
+        return self.rows * self.columns
+
+    @property
+    def caption(self):
+        return f"{self.pairs} Paare"
+
+    @property
+    def number(self):
+        """Its place in the Spielfeld menu, from 1."""
+        return BOARDS.index(self) + 1
+
+    def origin(self, p):
+        return self.left + self.pitch * (p % self.columns), self.top + self.pitch * (p // self.columns)
+
+    def last(self):
+        """Where the cards end, right and bottom."""
+        return self.origin(self.cells - 1)[0] + self.side, self.origin(self.cells - 1)[1] + self.side
+
+
+# In the menu's order. Written out as a player measures them, not taken from the build: each board fills the 8 x 8
+# board's card area, centred, with the largest cards that fit on whole pixels.
+BOARDS = (Board(4, 2, 4, 14, 158, 120, 144), Board(8, 4, 4, 14, 14, 120, 144), Board(18, 6, 6, 10, 10, 80, 96),
+          Board(32, 8, 8, 8, 8, 60, 72))
+FULL = BOARDS[-1]
+CARD_AREA = 576
+# The full board, which a player who never chose plays, and which the page shows too.
+CELLS, COLUMNS, CELL, PITCH, MARGIN = FULL.cells, FULL.columns, FULL.side, FULL.pitch, FULL.left
 NAME = "Xdotool"
 VALUES = ("sErster", "sZweiter", "sDritter", "iErster", "iZweiter", "iDritter")
 # Every wait ends, but late enough for a machine whose cores are all busy.
@@ -95,6 +142,17 @@ def program_environment(work, **settings):
     return environment
 
 
+HIGHSCORES = "HKEY_CURRENT_USER\\Software\\Pairfinder"
+WINE_KEY = "HKCU\\Software\\Pairfinder"  # as `wine reg` takes it
+
+
+def table_of(keys, board):
+    """The board's highscore table among the stored keys: the six values as (kind, data), the full board's in the
+    highscores' own key, every other board's in a key of its own below it, named by its caption."""
+    key = HIGHSCORES if board == FULL else f"{HIGHSCORES}\\{board.caption}"
+    return {name: value for name, value in keys.get(key, {}).items() if name in VALUES}
+
+
 def signed(number):
     return number - (1 << 32) if number >= 1 << 31 else number
 
@@ -113,24 +171,40 @@ class Linux:
     def command(self):
         return [self.program]
 
-    def registry(self):
-        """The six values as (kind, data), read from the file the store writes as regedit exports."""
+    def keys(self):
+        """Every key of the file the store writes as regedit exports, with its values as {name: (kind, data)}."""
         if not self.file.exists():
             return {}
-        values = {}
+        keys, values = {}, None
         for line in self.file.read_text(encoding="utf-16").splitlines():
+            key = re.fullmatch(r"\[(.*)\]", line)
             text = re.fullmatch(r'"(\w+)"="(.*)"', line)
             number = re.fullmatch(r'"(\w+)"=dword:([0-9a-f]{8})', line)
-            if text:
+            if key:
+                values = keys.setdefault(key[1], {})
+            elif values is None:
+                continue
+            elif text:
                 values[text[1]] = ("REG_SZ", text[2])
             elif number:
                 values[number[1]] = ("REG_DWORD", signed(int(number[2], 16)))
-        return values
+        return keys
 
-    def break_store(self):
+    def registry(self, board=FULL):
+        return table_of(self.keys(), board)
+
+    def stored_board(self):
+        return self.keys().get(HIGHSCORES, {}).get("iPaare")
+
+    def break_board(self):
+        text = self.file.read_text(encoding="utf-16")
+        self.file.write_text(re.sub(r'"iPaare"=dword:[0-9a-f]{8}', '"iPaare"="8"', text), encoding="utf-16")
+
+    def break_store(self, board=FULL):
+        key = HIGHSCORES if board == FULL else f"{HIGHSCORES}\\{board.caption}"
         self.file.parent.mkdir(parents=True, exist_ok=True)
-        self.file.write_text('Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n'
-                             '"iErster"="7"\r\n\r\n', encoding="utf-16")
+        self.file.write_text(f'Windows Registry Editor Version 5.00\r\n\r\n[{key}]\r\n"iErster"="7"\r\n\r\n',
+                             encoding="utf-16")
 
     def stop(self):
         pass
@@ -185,12 +259,23 @@ class Wine:
                 values[entry[1]] = (kind, signed(int(data, 16)) if kind == "REG_DWORD" else data)
         return keys
 
-    def registry(self):
-        """The six values as (kind, data), as `wine reg query` lists them."""
-        return self.query("HKCU\\Software\\Pairfinder").get("HKEY_CURRENT_USER\\Software\\Pairfinder", {})
+    def keys(self):
+        return self.query(WINE_KEY)
 
-    def break_store(self):
-        added = self.reg("add", "HKCU\\Software\\Pairfinder", "/v", "iErster", "/t", "REG_SZ", "/d", "7", "/f")
+    def registry(self, board=FULL):
+        return table_of(self.keys(), board)
+
+    def stored_board(self):
+        return self.keys().get(HIGHSCORES, {}).get("iPaare")
+
+    def break_board(self):
+        added = self.reg("add", WINE_KEY, "/v", "iPaare", "/t", "REG_SZ", "/d", "8", "/f")
+        if added.returncode != 0:
+            fail(f"wine reg add failed: {added.stderr}")
+
+    def break_store(self, board=FULL):
+        key = WINE_KEY if board == FULL else f"{WINE_KEY}\\{board.caption}"
+        added = self.reg("add", key, "/v", "iErster", "/t", "REG_SZ", "/d", "7", "/f")
         if added.returncode != 0:
             fail(f"wine reg add failed: {added.stderr}")
 
@@ -247,9 +332,10 @@ class Automation:
         if (kind, name) != (self.WINDOW, "Pairfinder"):
             fail(f"the window's root element is a {kind} called {name!r}")
 
-    def heard_game(self, attempts, visited):
-        """Checks what UI Automation was told during a game by keys of `attempts` turns in which the keyboard
-        went over the cards `visited`, and returns it."""
+    def heard_game(self, attempts, visited, board=FULL):
+        """Checks what UI Automation was told during a game by keys of `attempts` turns on `board` in which the
+        keyboard went over the cards `visited`, and returns it. On any board but the full one, the game began with
+        that board chosen, which was told once before the first turn."""
         heard = self.records()[self.mark:]
         focused = [r for r in heard if r[:2] == ("event", self.FOCUS_CHANGED)]
         if any(not name for call, number, kind, name, text in focused):
@@ -261,7 +347,7 @@ class Automation:
                 continue
             if kind != self.BUTTON or card[3] == "leer":
                 fail(f"the focus went onto {name!r}, a control of type {kind}")
-            p = (int(card[1]) - 1) * COLUMNS + int(card[2]) - 1
+            p = (int(card[1]) - 1) * board.columns + int(card[2]) - 1
             # The grid's own focus and its card's are the same card: it is heard once.
             if not cards or cards[-1] != p:
                 cards.append(p)
@@ -271,17 +357,21 @@ class Automation:
                  f"{reached[:8]}...")
 
         said = [text for call, number, kind, name, text in heard if call == "notification"]
-        if len(said) != 2 * attempts:
-            fail(f"{len(said)} notifications for {attempts} turns: {said[:4]}")
+        chosen = [f"Neues Spiel: {board.caption}"] if board != FULL else []
+        if said[:len(chosen)] != chosen:
+            fail(f"choosing {board.caption} was told as {said[:1]}")
+        turns = said[len(chosen):]
+        if len(turns) != 2 * attempts:
+            fail(f"{len(turns)} notifications for {attempts} turns: {turns[:4]}")
         for n in range(1, attempts + 1):
-            face, outcome = said[2 * n - 2], said[2 * n - 1]
+            face, outcome = turns[2 * n - 2], turns[2 * n - 1]
             count = self.COUNT.search(outcome)
             missed = outcome.startswith(f"{face} und ") and ": kein Paar. " in outcome
             paired = outcome.startswith("Zwei ") and ": ein Paar. " in outcome
             if not face or "Paar" in face or not (missed or paired) or not count or int(count[1]) != n:
                 fail(f"turn {n} was told as {face!r} and {outcome!r}")
-        if "FERTIG!!" not in said[-1]:
-            fail(f"the last turn was told as {said[-1]!r}")
+        if "FERTIG!!" not in turns[-1]:
+            fail(f"the last turn was told as {turns[-1]!r}")
         # Nothing is told twice: each announcement is one call, and no other carries its words.
         for text in set(said):
             told = [r for r in heard if text in (r[3], r[4])]
@@ -315,6 +405,8 @@ class Screen:
 
 class Player:
     """One run of the program on the screen, and what a player does with it."""
+
+    board = FULL  # the board the player expects on the screen
 
     def __init__(self, platform, screen, command=None):
         self.platform = platform
@@ -392,15 +484,17 @@ class Player:
         self.run("import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "+repage", str(path))
         return path
 
-    def read(self, path):
-        """The text a reader sees in the picture, without its blanks."""
+    def read(self, path, dim=False):
+        """The text a reader sees in the picture, without its blanks; `dim`: the text of the lines that are
+        unavailable, light grey, made black first (what is white on a dark ground is lost then)."""
         large = self.work / "large.png"
-        self.run("convert", str(path), "-resize", "300%", "-colorspace", "Gray", str(large))
+        darker = ["-negate", "-threshold", "10%", "-negate"] if dim else []
+        self.run("convert", str(path), "-resize", "300%", "-colorspace", "Gray", *darker, str(large))
         text = subprocess.run(["tesseract", str(large), "-", "--psm", "6"], capture_output=True, text=True).stdout
         # Blanks and quotation marks are what a reader of small type gets wrong most; neither counts.
         return re.sub("[\\s'\u2018\u2019`\u00b4]+", "", text)
 
-    def read_new(self, before):
+    def read_new(self, before, dim=False):
         """The text of what has appeared on the screen since `before` (x, y, width, height, picture) was
         grabbed, such as an open menu: read alone, it is not mistaken for the cards around it."""
         x, y, width, height, old = before
@@ -411,15 +505,16 @@ class Player:
             return ""
         part = self.work / "part.png"
         self.run("convert", str(now), "-crop", box, "+repage", str(part))
-        return self.read(part)
+        return self.read(part, dim)
 
     def picture(self, pixels, p):
-        x, y = cell_origin(p)
+        x, y = self.board.origin(p)
         y += self.menu
+        side = self.board.side
         digest = hashlib.sha1()
-        for row in range(y, y + CELL):
+        for row in range(y, y + side):
             start = (row * self.width + x) * 3
-            digest.update(pixels[start:start + CELL * 3])
+            digest.update(pixels[start:start + side * 3])
         return digest.hexdigest()
 
     def settled(self, accept, what):
@@ -440,27 +535,104 @@ class Player:
 
     def drawn(self):
         """A settled screenshot once the cards are painted. The menu bar's height depends on the platform's
-        style and fonts: it is where the last card of the first row begins, less the margin above the cards."""
-        column = MARGIN + PITCH * (COLUMNS - 1) + CELL // 2
+        style and fonts: it is where the last card of the first row begins, less the space above the cards."""
+        board = self.board
+        column = board.origin(board.columns - 1)[0] + board.side // 2
+
+        def colour(pixels, y):
+            start = (y * self.width + column) * 3
+            return pixels[start:start + 3]
 
         def card_top(pixels):
-            for y in range(min(self.height, 80)):
-                start = (y * self.width + column) * 3
-                if sum(pixels[start:start + 3]) < 200:  # the dark edge of a card's back
+            for y in range(min(self.height, board.top + 80)):
+                if sum(colour(pixels, y)) < 200:  # the dark edge of a card's back
+                    # Its first row may be blended with the background, which lies a few rows above.
+                    while colour(pixels, y - 1) != colour(pixels, y - 6):
+                        y -= 1
                     return y
             return None
 
         pixels = self.settled(lambda pixels: card_top(pixels) is not None, "the cards were not drawn")
-        self.menu = card_top(pixels) - MARGIN
+        self.menu = card_top(pixels) - board.top
         return pixels
+
+    def shows_board(self, pixels):
+        """Checks that the screenshot shows the expected board dealt: every card's back alike, and nothing else
+        drawn on the cards' area, so that a card of another board's size or place shows up."""
+        back = self.picture(pixels, 0)
+        if any(self.picture(pixels, p) != back for p in range(self.board.cells)):
+            fail(f"the {self.board.caption} do not all show the same back")
+        # What is drawn on the cards' area, as ImageMagick trims the background away: WIDTHxHEIGHT+X+Y.
+        drawn = subprocess.run(["convert", "-size", f"{self.width}x{self.height}", "-depth", "8", "rgb:-", "-crop",
+                                f"{CARD_AREA}x{CARD_AREA}+0+{self.menu}", "+repage", "-format", "%@", "info:"],
+                               input=pixels, check=True, capture_output=True, timeout=DEADLINE).stdout.decode()
+        right, bottom = self.board.last()
+        expected = f"{right - self.board.left}x{bottom - self.board.top}+{self.board.left}+{self.board.top}"
+        if drawn != expected:
+            fail(f"the cards cover {drawn} of the cards' area, not {expected} as {self.board.caption} do")
 
     def turned(self, p, back):
         """A settled screenshot once card p no longer shows its back."""
         return self.settled(lambda pixels: self.picture(pixels, p) != back, f"card {p} did not turn over")
 
     def click_cell(self, p):
-        x, y = cell_origin(p)
-        self.click(x + CELL // 2, y + CELL // 2)
+        x, y = self.board.origin(p)
+        self.click(x + self.board.side // 2, y + self.board.side // 2)
+
+    def words(self, before):
+        """The words that have appeared on the screen since `before` (x, y, width, height, picture) was grabbed, or
+        all there with no picture, as (text, x, y) with the screen coordinates of each word's middle, in reading
+        order."""
+        x, y, width, height, old = before
+        now = self.grab(x, y, width, height, "now.png")
+        box = f"{width}x{height}+0+0"
+        if old:
+            box = self.run("convert", str(old), str(now), "-compose", "difference", "-composite", "-colorspace",
+                           "Gray", "-threshold", "5%", "-format", "%@", "info:").strip()
+        if box.startswith("0x0"):
+            return []
+        size, left, top = re.fullmatch(r"(\d+x\d+)\+(\d+)\+(\d+)", box).groups()
+        large = self.work / "large.png"
+        self.run("convert", str(now), "-crop", box, "+repage", "-resize", "300%", "-colorspace", "Gray", str(large))
+        table = subprocess.run(["tesseract", str(large), "-", "--psm", "6", "tsv"], capture_output=True,
+                               text=True).stdout.splitlines()
+        found = []
+        for row in table[1:]:
+            cells = row.split("\t")
+            if len(cells) == 12 and cells[11].strip():
+                word_left, word_top, word_width, word_height = (int(c) for c in cells[6:10])
+                found.append((cells[11].strip(), x + int(left) + (word_left + word_width // 2) // 3,
+                              y + int(top) + (word_top + word_height // 2) // 3))
+        return found
+
+    def choose_board(self, board):
+        """Ansicht, Spielfeld and the board's caption, each clicked where the menus show them, read off the screen;
+        the Spielfeld menu must list the four boards in order."""
+        def word(text, words):
+            return next((w for w in words if w[0] == text), None)
+
+        def captions(words):
+            """The numbers read before the word Paare, from the top down, with the word they were read before."""
+            found = sorted((w[2], previous[0], w) for previous, w in zip(words, words[1:]) if w[0] == "Paare")
+            return found if len(found) == len(BOARDS) else None
+
+        def click(found):
+            self.run("xdotool", "mousemove", str(found[1]), str(found[2]), "click", "1")
+
+        bar = (self.x, self.y, LAYOUT_WIDTH, self.menu, None)
+        window = (self.x, self.y, LAYOUT_WIDTH, LAYOUT_HEIGHT)
+        self.check_running()
+        before = (*window, self.grab(*window, "before.png"))
+        click(wait_until(lambda: word("Ansicht", self.words(bar)), "the menu bar read no Ansicht"))
+        spielfeld = wait_until(lambda: word("Spielfeld", self.words(before)), "the Ansicht menu read no Spielfeld")
+        before = (*window, self.grab(*window, "before.png"))
+        click(spielfeld)
+        shown = wait_until(lambda: captions(self.words(before)), "the Spielfeld menu read no four boards")
+        read = [f"{number} Paare" for y, number, found in shown]
+        if read != [b.caption for b in BOARDS]:
+            fail(f"the Spielfeld menu reads {read}")
+        click(shown[board.number - 1][2])
+        self.board = board
 
     def end(self):
         """END IT, and the exit code the program ends with."""
@@ -479,9 +651,9 @@ class KeyboardPlayer(Player):
 
     def outlined(self, pixels):
         """The card with the focus outline, black outside white, in the gap to its left; None for none."""
-        for p in range(CELLS):
-            x, y = cell_origin(p)
-            row = (y + self.menu + CELL // 2) * self.width
+        for p in range(self.board.cells):
+            x, y = self.board.origin(p)
+            row = (y + self.menu + self.board.side // 2) * self.width
             black, white = pixels[(row + x - 4) * 3:(row + x - 3) * 3], pixels[(row + x - 2) * 3:(row + x - 1) * 3]
             if black == bytes(3) and white == bytes((255, 255, 255)):
                 return p
@@ -511,19 +683,20 @@ class KeyboardPlayer(Player):
     def picture(self, pixels, p):
         # Below the last row the outline lies on the card's edge: a card is known by what lies above it, with room
         # for a menu bar measured a pixel short.
-        x, y = cell_origin(p)
+        x, y = self.board.origin(p)
         y += self.menu
+        side = self.board.side
         digest = hashlib.sha1()
-        for row in range(y, y + CELL - 8):
+        for row in range(y, y + side - 8):
             start = (row * self.width + x) * 3
-            digest.update(pixels[start:start + CELL * 3])
+            digest.update(pixels[start:start + side * 3])
         return digest.hexdigest()
 
     def click_cell(self, p):
         def step(key, here):
             self.run("xdotool", "key", key)
             return self.outline_moved(f"{key} from card {here} moved the outline nowhere")
-        self.here = walk(self.here, p, step)
+        self.here = walk(self.here, p, step, self.board.columns)
         self.run("xdotool", "key", "Return")
 
     def end(self):
@@ -531,30 +704,31 @@ class KeyboardPlayer(Player):
         return self.game.wait(DEADLINE)
 
 
-def walk(here, p, step):
+def walk(here, p, step, columns=COLUMNS):
     """Takes the keyboard from card `here` to card p with the arrow keys: step(key, here) presses one and returns
     the card the keyboard is on then. Down and Up go row by row; where one passes the row over empty cells, the
     cards are walked in reading order with Right and Left instead."""
     by_rows = True
     while here != p:
-        row, target = here // COLUMNS, p // COLUMNS
+        row, target = here // columns, p // columns
         if by_rows and row != target:
             key = "Down" if row < target else "Up"
         else:
             key = "Right" if here < p else "Left"
         moved = step(key, here)
-        if by_rows and row != target and (moved // COLUMNS - target) * (row - target) < 0:
+        if by_rows and row != target and (moved // columns - target) * (row - target) < 0:
             by_rows = False
         here = moved
     return here
 
 
 def cell_origin(p):
-    return MARGIN + PITCH * (p % COLUMNS), MARGIN + PITCH * (p // COLUMNS)
+    return FULL.origin(p)
 
 
-def play(player, shots):
-    """Plays a whole game to its end; returns the number of attempts."""
+def play(player, shots, gone=None):
+    """Plays a whole game to its end; returns the number of attempts. With a file name in `shots`, a screenshot
+    taken as a failed pair lies open once `gone` cards (a quarter of them unless told) have gone is kept in it."""
     start = player.drawn()
     back = player.picture(start, 0)
     faces = {}        # position -> face picture, for cards seen but still in play
@@ -563,7 +737,9 @@ def play(player, shots):
     attempts = 0
     screenshot_taken = False
 
-    while len(removed) < CELLS:
+    cells = getattr(player, "board", FULL).cells
+    gone = cells // 4 if gone is None else gone
+    while len(removed) < cells:
         by_face = {}
         for p, face in faces.items():
             by_face.setdefault(face, []).append(p)
@@ -580,7 +756,7 @@ def play(player, shots):
             open_pair = set()
             continue
 
-        unknown = [p for p in range(CELLS) if p not in removed and p not in faces and p not in open_pair]
+        unknown = [p for p in range(cells) if p not in removed and p not in faces and p not in open_pair]
         first = unknown[0]
         player.click_cell(first)
         face = player.picture(player.turned(first, back), first)
@@ -598,8 +774,8 @@ def play(player, shots):
             faces[first] = face
             faces[second] = player.picture(pixels, second)
             open_pair = {first, second}
-            if shots and not screenshot_taken and len(removed) >= 16:
-                player.shot(keep=shots / "screenshot-playing.png")
+            if shots and not screenshot_taken and len(removed) >= gone:
+                player.shot(keep=shots)
                 screenshot_taken = True
     return attempts
 
@@ -610,30 +786,12 @@ def whole_game(platform, screen, shots):
         if isinstance(platform, Linux) and (player.width, player.height) != (LAYOUT_WIDTH, LAYOUT_HEIGHT):
             # With no window manager there is no frame: the window is the layout's outer size.
             fail(f"the window is {player.width} x {player.height}, not {LAYOUT_WIDTH} x {LAYOUT_HEIGHT}")
-        attempts = play(player, shots)
+        player.shows_board(player.drawn())
+        attempts = play(player, shots / "screenshot-playing.png" if shots else None)
         player.shot(keep=shots / "screenshot-finished.png" if shots else None)
         print(f"all 32 pairs found in {attempts} attempts")
 
-        player.click(184 + 100, 232 + 10)  # into the name entry
-        player.run("xdotool", "type", "--delay", "20", NAME)
-        player.click(248 + 56, 272 + 12)   # Save
-        expected = {"sErster": ("REG_SZ", NAME), "sZweiter": ("REG_SZ", " "), "sDritter": ("REG_SZ", " "),
-                    "iErster": ("REG_DWORD", attempts), "iZweiter": ("REG_DWORD", -1),
-                    "iDritter": ("REG_DWORD", -1)}
-        values = wait_until(lambda: platform.registry() == expected and expected, "the registry did not hold "
-                            f"the saved result: {platform.registry()} instead of {expected}")
-        print("registry: " + ", ".join(f"{name} {values[name][0]} {values[name][1]!r}" for name in VALUES))
-
-        area = (player.x, player.y, LAYOUT_WIDTH, 200)
-        before = (*area, player.grab(*area, "before.png"))
-        player.key("alt+h")  # the Highscore menu
-        line = f"1.{NAME}mit{attempts}Versuchen"
-        wait_until(lambda: line in player.read_new(before), f"the Highscore menu did not read '{line}'")
-        if shots:
-            player.grab(*area, "menu.png").replace(shots / "highscore-menu.png")
-        print(f"the Highscore menu reads 1. {NAME} mit {attempts} Versuchen")
-        player.key("Escape")
-
+        save_and_read_back(player, platform, attempts, shots)
         player.click(592 + 16 + 48, 328 + 24 + 16)  # MIX IT
         player.drawn()
         player.check_running()
@@ -644,21 +802,125 @@ def whole_game(platform, screen, shots):
         player.close()
 
 
+def save_and_read_back(player, platform, attempts, shots=None):
+    """Saves the result of a game just won on the player's board under a name, and finds it in that board's table
+    in the registry and in the Highscore menu; every other table stays as it was."""
+    board = player.board
+    others = {b: platform.registry(b) for b in BOARDS if b != board}
+    player.click(184 + 100, 232 + 10)  # into the name entry, over what an earlier game left there
+    player.run("xdotool", "key", "ctrl+a")
+    player.run("xdotool", "type", "--delay", "20", NAME)
+    player.click(248 + 56, 272 + 12)   # Save
+    expected = {"sErster": ("REG_SZ", NAME), "sZweiter": ("REG_SZ", " "), "sDritter": ("REG_SZ", " "),
+                "iErster": ("REG_DWORD", attempts), "iZweiter": ("REG_DWORD", -1),
+                "iDritter": ("REG_DWORD", -1)}
+    values = wait_until(lambda: platform.registry(board) == expected and expected, lambda: "the registry did not "
+                        f"hold the saved result: {platform.registry(board)} instead of {expected}")
+    where = "" if board == FULL else f" under {board.caption}"
+    print(f"registry{where}: " + ", ".join(f"{name} {values[name][0]} {values[name][1]!r}" for name in VALUES))
+    changed = [b.caption for b in others if platform.registry(b) != others[b]]
+    if changed:
+        fail(f"saving on {board.caption} changed the table of {changed}")
+
+    area = (player.x, player.y, LAYOUT_WIDTH, 200)
+    before = (*area, player.grab(*area, "before.png"))
+    player.key("alt+h")  # the Highscore menu
+    line = f"1.{NAME}mit{attempts}Versuchen"
+    heading = "" if board == FULL else f"Spielfeld:{board.pairs}Paare"
+    read = [""]
+
+    def shows_table():
+        # The heading is unavailable, the result's line in a menu opened by keys highlighted.
+        read[0] = player.read_new(before) + " / " + player.read_new(before, dim=True)
+        return line in read[0] and heading in read[0] and (heading or "Spielfeld" not in read[0])
+    wait_until(shows_table, lambda: f"the Highscore menu read {read[0]!r}, not {heading!r} above {line!r}")
+    if shots:
+        player.grab(*area, "menu.png").replace(shots / "highscore-menu.png")
+    print("the Highscore menu reads " + (f"Spielfeld: {board.caption}, " if heading else "")
+          + f"1. {NAME} mit {attempts} Versuchen")
+    player.key("Escape")
+
+
+def boards_game(platform, screen, boards, shots):
+    """Each of `boards` chosen from the menu by mouse in turn, in one run of the program, played to its end and
+    saved; then the program started again comes up on the board chosen last."""
+    player = Player(platform, screen).open()
+    kept = []
+    try:
+        player.drawn()
+        for board in boards:
+            player.choose_board(board)
+            shot = shots / f"board-{board.pairs}.png" if shots else None
+            # Dealt, until the game's first failed pair takes its place.
+            player.shows_board(player.drawn())
+            if shot:
+                player.shot(keep=shot)
+            attempts = play(player, shot, gone=0)
+            kept.append(shot)
+            print(f"{board.caption} chosen from the menu, all found in {attempts} attempts")
+            save_and_read_back(player, platform, attempts)
+            if platform.stored_board() != ("REG_DWORD", board.pairs):
+                fail(f"iPaare holds {platform.stored_board()} after {board.caption} were chosen")
+        if player.end() != 0:
+            fail(f"END IT ended the program with {player.game.returncode}")
+    finally:
+        player.close()
+    if shots:
+        subprocess.run(["convert", *map(str, kept), "+append", str(shots / "screenshot-boards.png")], check=True,
+                       timeout=DEADLINE)
+        for shot in kept:
+            shot.unlink()
+
+    player = Player(platform, screen).open()
+    try:
+        player.board = boards[-1]
+        player.shows_board(player.drawn())
+        print(f"iPaare holds {boards[-1].pairs}; started again, the program deals {boards[-1].caption}")
+        player.end()
+    finally:
+        player.close()
+
+
+def closed_error_box(player, value):
+    """Reading the store fails while the window is made, so the box comes before the window: it must say that the
+    value has the wrong type; Enter closes it, and the player turns to the window."""
+    box = player.find_window(lambda g: g[2] < LAYOUT_WIDTH // 2 and g[3] < LAYOUT_HEIGHT // 2,
+                             "no error box called Pairfinder")
+    x, y, width, height = player.geometry(box)
+    wait_until(lambda: f"Invaliddatatypefor{value}" in player.read(player.grab(x, y, width, height, "box.png")),
+               f"the error box did not read \"Invalid data type for '{value}'\"")
+    print(f"the error box, titled Pairfinder, reads: Invalid data type for '{value}'")
+    player.window = box
+    player.key("Return")
+    player.open()
+
+
+def broken_board(platform, screen):
+    """A stored board of the wrong type: the error box says so once, the full board is dealt, and nothing is
+    written until a board is chosen."""
+    platform.break_board()
+    stored = platform.keys()
+    player = Player(platform, screen)
+    try:
+        closed_error_box(player, "iPaare")
+        player.shows_board(player.drawn())
+        listing = player.run("xdotool", "search", "--onlyvisible", "--name", "^Pairfinder$").split()
+        if listing != [player.window]:
+            fail(f"{len(listing) - 1} more windows called Pairfinder came after the box")
+        print("iPaare stored as text: the error box says so once, and the 32 pairs are dealt")
+        player.end()
+        if platform.keys() != stored:
+            fail(f"the store was written without a board chosen: {platform.keys()} instead of {stored}")
+        print("nothing was written to the store")
+    finally:
+        player.close()
+
+
 def broken_store(platform, screen):
     platform.break_store()
     player = Player(platform, screen)
     try:
-        # Reading the highscores fails while the window is made: the box comes before the window.
-        box = player.find_window(lambda g: g[2] < LAYOUT_WIDTH // 2 and g[3] < LAYOUT_HEIGHT // 2,
-                                 "no error box called Pairfinder")
-        x, y, width, height = player.geometry(box)
-        message = "InvaliddatatypeforiErster"
-        wait_until(lambda: message in player.read(player.grab(x, y, width, height, "box.png")),
-                   "the error box did not read \"Invalid data type for 'iErster'\"")
-        print("the error box, titled Pairfinder, reads: Invalid data type for 'iErster'")
-        player.window = box
-        player.key("Return")
-        player.open()
+        closed_error_box(player, "iErster")
         back = player.picture(player.drawn(), 0)
         player.click_cell(0)
         player.turned(0, back)
@@ -670,7 +932,7 @@ def broken_store(platform, screen):
 
 def started_maximised(platform, screen):
     # Without the broken store's error box, which would come before the window.
-    platform.reg("delete", "HKCU\\Software\\Pairfinder", "/f")
+    platform.reg("delete", WINE_KEY, "/f")
     player = Player(platform, screen, platform.command(maximised=True))
     try:
         player.open()
@@ -718,14 +980,21 @@ def icon_matches_resource(player):
     print(f"the window carries the program file's {width} x {height} icon")
 
 
-def keyboard_game(platform, screen):
+def keyboard_game(platform, screen, board=FULL):
     player = KeyboardPlayer(platform, screen).open()
     automation = platform.automation
     try:
         if automation:
             automation.first_contact(player)
+        if board != FULL:
+            # Alt+A opens Ansicht on its first item; Spielfeld is the third, and its first item the smallest board.
+            player.key("alt+a")
+            for key in ["Down", "Down", "Right"] + ["Down"] * (board.number - 1) + ["Return"]:
+                time.sleep(SETTLE)
+                player.run("xdotool", "key", key)
+            player.board = board
         attempts = play(player, None)
-        print(f"all 32 pairs found in {attempts} attempts by keys alone")
+        print(f"all {board.pairs} pairs found in {attempts} attempts by keys alone")
         # The keyboard went on to the name entry with the last pair.
         player.run("xdotool", "type", "--delay", "20", NAME)
         player.run("xdotool", "key", "Tab", "space")
@@ -734,7 +1003,7 @@ def keyboard_game(platform, screen):
         print(f"the keyboard was in the name entry; Tab and Space saved {NAME} with {attempts} attempts")
         if automation:
             # The save came after the last turn's keys, so everything the game said is in the record by now.
-            heard = automation.heard_game(attempts, player.visited)
+            heard = automation.heard_game(attempts, player.visited, board)
             print(f"UI Automation was told of the cards in the outline's order and of {2 * attempts} notifications;"
                   " from the first contact to the first turn's outcome:")
             for call, number, kind, name, text in heard:
@@ -766,28 +1035,35 @@ def on_own_screen(make_platform, scenario):
 
 
 def main():
-    arguments = sys.argv[1:]
-    wine = arguments[:1] == ["--wine"]
-    if wine:
-        arguments = arguments[1:]
-    program = os.path.abspath(arguments[0])
-    stand_in = None
-    if wine and arguments[1:2] == ["--uia"]:
-        stand_in = pathlib.Path(arguments[2]).resolve()
-        arguments = arguments[:1] + arguments[3:]
-    shots = pathlib.Path(arguments[1]) if len(arguments) > 1 else None
+    parser = argparse.ArgumentParser(description="Plays the real program on its own Xvfb.")
+    parser.add_argument("--wine", action="store_true", help="the program is a Windows program, run under Wine")
+    parser.add_argument("--uia", type=pathlib.Path, help="the folder of the stand-in for uiautomationcore.dll")
+    parser.add_argument("--board", type=int, action="append", choices=[b.pairs for b in BOARDS],
+                        help="pairs of a board to choose from the menu and play; may be given again")
+    parser.add_argument("program")
+    parser.add_argument("shots", nargs="?", type=pathlib.Path, help="the folder to write the screenshots into")
+    arguments = parser.parse_intermixed_args()
+    program = os.path.abspath(arguments.program)
+    boards = [next(b for b in BOARDS if b.pairs == pairs) for pairs in arguments.board or []]
 
     def scenarios(platform, screen):
-        whole_game(platform, screen, shots)
+        if boards:
+            boards_game(platform, screen, boards, arguments.shots)
+            broken_board(platform, screen)
+            if arguments.wine:
+                keyboard_game(platform, screen, boards[0])
+            return
+        whole_game(platform, screen, arguments.shots)
         broken_store(platform, screen)
-        if wine:
+        if arguments.wine:
             started_maximised(platform, screen)
             keyboard_game(platform, screen)
 
     def platform(work, screen):
-        if not wine:
+        if not arguments.wine:
             return Linux(program, work)
-        return Wine(program, work, screen.display, Automation(stand_in, work) if stand_in else None)
+        stand_in = Automation(arguments.uia.resolve(), work) if arguments.uia else None
+        return Wine(program, work, screen.display, stand_in)
     on_own_screen(platform, scenarios)
 
 
