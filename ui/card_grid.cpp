@@ -88,7 +88,10 @@ CardGrid::CardGrid(QWidget* parent) : QWidget(parent) {
 }
 
 void CardGrid::Lay(const BoardSize& board) {
+    // The same board again moves nothing; another is repainted once, whole, rather than cell by cell.
+    if (board == Laid) return;
     Laid = board;
+    setUpdatesEnabled(false);
     for (int p = 0; p < layout::CellCount; ++p) {
         CardCell* cell = Cell(p);
         const bool onBoard = p < board.Cards();
@@ -97,6 +100,7 @@ void CardGrid::Lay(const BoardSize& board) {
         cell->setVisible(onBoard);
         if (!onBoard) cell->setEnabled(false);
     }
+    setUpdatesEnabled(true);
     if (CurrentCell >= board.Cards()) CurrentCell = 0;
     if (!hasFocus()) return;
     PlaceRing();
