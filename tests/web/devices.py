@@ -82,11 +82,25 @@ def pictures(browser):
     """Every card as the screen shows it, at the device's pixels."""
     wait_until(lambda: browser.script("return [...document.querySelectorAll('.cell img')].every((i) => i.complete)"),
                "the cards were not drawn")
-    boxes = browser.script("return [...document.querySelectorAll('.cell')].map((n) => {"
-                           "const r = n.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })")
+    boxes = browser.script("return [...document.querySelectorAll('.cell')].filter((n) => n.checkVisibility())"
+                           ".map((n) => { const r = n.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })")
     image = browser.screenshot()
     return [page.Picture(image.crop((left, top, left + width, top + height)))
             for left, top, width, height in ([round(v * browser.ratio) for v in box] for box in boxes)]
+
+
+def misplaced(cards, board):
+    """On a screen the window's size, the window is drawn at its own size: the board's first and last card lie in
+    the window's card area where the desktop window has them."""
+    menu = desktop.METRICS["MenuBarHeight"]
+    wrong = []
+    for card, p in ((cards[0], 0), (cards[-1], board.cells - 1)):
+        x, y = board.origin(p)
+        expected = [x, y + menu, board.side, board.side]
+        found = [round(card[key]) for key in ("left", "top", "width", "height")]
+        if found != expected:
+            wrong.append(f"{card['id']} of {board.caption} lies at {found}, not at {expected}")
+    return wrong
 
 
 def scenario_shapes(browser, work, page_folder):
@@ -94,10 +108,14 @@ def scenario_shapes(browser, work, page_folder):
               "document.getElementById(id).hidden = false;"
               "document.querySelectorAll('.cell img').forEach((i) => { i.hidden = true; });")
     error = "Module.frontEnd.showError(document.title, 'Failed to set data for \\'sErster\\'');"
-    for width, height, gets, least_card in SCREENS:
+    for (width, height, gets, least_full), board in itertools.product(SCREENS, desktop.BOARDS):
         insets = SAFE_AREA if height > width else TURNED_SAFE_AREA
         set_screen(browser, width, height, insets if gets != "window" else None)
         browser.open((page_folder / "index.html").as_uri())
+        # A smaller board has larger cards, which a finger must be able to hit on every screen.
+        least_card = least_full if board == desktop.FULL else max(least_full, LEAST_TOUCH)
+        if board != desktop.FULL:
+            page.choose_board(browser, board)
         backs = pictures(browser)
         alike = all(back == backs[0] for back in backs)
         problems = [] if alike else ["the cards' backs do not all look alike"]
@@ -110,8 +128,10 @@ def scenario_shapes(browser, work, page_folder):
             if scroll_width > inner_width or scroll_height > inner_height:
                 problems.append(f"{state}: it scrolls ({scroll_width} x {scroll_height})")
             cards = [b for b in seen["boxes"] if b["card"]]
-            if len(cards) != desktop.CELLS and state == "at the start":
+            if len(cards) != board.cells and state == "at the start":
                 problems.append(f"{len(cards)} cards are shown")
+            if (width, height) == (desktop.LAYOUT_WIDTH, desktop.LAYOUT_HEIGHT) and state == "at the start":
+                problems += misplaced(cards, board)
             for card in cards:
                 if min(card["width"], card["height"]) < least_card - 0.01:
                     problems.append(f"{card['id']} is {card['width']:.1f} x {card['height']:.1f}")
@@ -137,9 +157,10 @@ def scenario_shapes(browser, work, page_folder):
                 if box["pressed"] and not box["card"] and box["height"] < LEAST_TOUCH - 0.01:
                     problems.append(f"{state}: {box['id']} is {box['height']:.1f} px tall")
         if problems:
-            fail(f"at {width} x {height}: " + "; ".join(sorted(set(problems))[:12]))
+            fail(f"at {width} x {height} with {board.caption}: " + "; ".join(sorted(set(problems))[:12]))
         card = min(min(b["width"], b["height"]) for b in measure(browser, "")["boxes"] if b["id"] == "Image1")
-        print(f"{width} x {height}: the {gets} arrangement, cards {card:.1f} px on the screen's pixels and alike, "
+        print(f"{width} x {height}, {board.caption}: the {gets} arrangement, cards {card:.1f} px on the screen's "
+              "pixels and alike, "
               "nothing scrolls, overlaps or leaves the safe area" +
               ("" if gets == "window" else ", every text and pressed control as large as asked"))
 
@@ -159,6 +180,7 @@ class TouchPlayer(page.QuickPlayer):
             "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
             "return [r.left, r.top, r.width, r.height]", f"Image{p + 1}")
         self.browser.tap(left + width / 2, top + height / 2)
+        self.keep_emptied()
         self.taps += 1
         if self.taps == self.turn_at:
             self.turn()
@@ -212,6 +234,27 @@ def scenario_phone(browser, work, page_folder):
     if expected not in page.highscore_menu(browser):
         fail(f"the Highscore menu reads {page.highscore_menu(browser)}, not {expected!r}")
     print(f"a name half typed before the turn and finished after it is saved: {expected}")
+    # Every smaller board by taps, upright, each result in its own table and the full board's left as it was.
+    full = page.stored_values(browser, page.ITEM)
+    for board in desktop.BOARDS[2::-1]:
+        page.choose_board(browser, board)
+        player = TouchPlayer(browser)
+        player.board = board
+        attempts = desktop.play(player, None)
+        wait_until(lambda: browser.visible("lbl_ferdisch"), f"FERTIG!! was not shown on {board.caption}")
+        for control in ("edt_Name", "btn_Save"):
+            box = browser.node(control).rect
+            browser.tap(box["x"] + box["width"] / 2, box["y"] + box["height"] / 2)
+            if control == "edt_Name":
+                browser.script("arguments[0].select()", browser.node(control))
+                browser.cdp("Input.insertText", {"text": board.caption})
+        wait_until(lambda: not browser.visible("edt_Name"), f"a tap on Save did not save on {board.caption}")
+        own = page.stored_values(browser, f"{page.ITEM}\\{board.caption}")
+        if own[0] != f'"sErster"="{board.caption}"' or own[3] != f'"iErster"=dword:{attempts:08x}':
+            fail(f"the result on {board.caption} was stored as {own}")
+        print(f"{board.caption} played whole by taps in {attempts} attempts and stored in its own table")
+    if page.stored_values(browser, page.ITEM) != full:
+        fail(f"the full board's table became {page.stored_values(browser, page.ITEM)} from {full}")
 
 
 # --- Served ---------------------------------------------------------------------------------------------------------

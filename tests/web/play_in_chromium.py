@@ -289,9 +289,29 @@ class PageOnScreen(desktop.Player):
         self.browser.mouse(x, y)
 
     def picture(self, pixels, p):
-        x, y = desktop.cell_origin(p)
+        x, y = self.board.origin(p)
         shot = Image.frombytes("RGB", (WIDTH, HEIGHT), pixels)
-        return Picture(shot.crop((x, y + self.menu, x + desktop.CELL, y + self.menu + desktop.CELL)))
+        return Picture(shot.crop((x, y + self.menu, x + self.board.side, y + self.menu + self.board.side)))
+
+    def click_cell(self, p):
+        super().click_cell(p)
+        self.keep_emptied()
+
+    def keep_emptied(self):
+        """Checks that every cell a found pair left is still empty, as its name says and as it is drawn, however
+        many turns have come since."""
+        cells = self.browser.script(EMPTIED, self.board.cells)
+        emptied = getattr(self, "emptied", set())
+        refilled = [p for p in emptied if cells[p][0] != "leer"]
+        drawn = [p for p, (said, shown) in enumerate(cells) if said == "leer" and shown]
+        if refilled or drawn:
+            fail(f"cells a found pair left are in play again {refilled} or drawn with a picture {drawn}")
+        self.emptied = {p for p, (said, _) in enumerate(cells) if said == "leer"}
+
+
+# Each card of the board in play: what its name says it shows, and whether a picture is drawn in it.
+EMPTIED = ("return [...document.querySelectorAll('#Cards .cell')].slice(0, arguments[0]).map((c) => "
+           "[c.getAttribute('aria-label').split(': ')[1], c.querySelector('img').checkVisibility()])")
 
 
 class Picture:
@@ -316,7 +336,7 @@ def play_and_finish(browser, work, player=None):
     wait_until(lambda: browser.visible("lbl_ferdisch"), "FERTIG!! was not shown")
     if browser.text("lbl_Count") != str(attempts):
         fail(f"the attempt count shows {browser.text('lbl_Count')}, not {attempts}")
-    print(f"all 32 pairs found in {attempts} attempts; FERTIG!! shown")
+    print(f"all {player.board.pairs} pairs found in {attempts} attempts; FERTIG!! shown")
     return player, attempts
 
 
@@ -338,12 +358,21 @@ def close_error_box(browser):
                "the error box did not close")
 
 
-def highscore_menu(browser):
+def highscore_menu(browser, names=("Erster", "Zweiter", "Dritter")):
     browser.node("Highscore1-title").click()
     wait_until(lambda: browser.visible("Highscore1"), "the Highscore menu did not open")
-    lines = [browser.text(name) for name in ("Erster", "Zweiter", "Dritter")]
+    lines = [browser.text(name) for name in names]
     browser.node("Highscore1-title").click()
     return lines
+
+
+def choose_board(browser, board):
+    """The board chosen from the Ansicht menu's Spielfeld submenu, pressed where each shows."""
+    for name in ("Ansicht1-title", "Spielfeld-title", f"Feld{board.number}"):
+        wait_until(lambda: browser.visible(name), f"{name} did not show")
+        browser.node(name).click()
+    wait_until(lambda: browser.script("return document.documentElement.dataset.board") == str(board.pairs),
+               f"choosing {board.caption} did not lay its cards out")
 
 
 def hand_edit(browser, text):
@@ -437,6 +466,30 @@ def scenario_wrong_kind(browser, work, page):
                                       "!document.getElementById('Form1').hidden"),
                "the ended screen's button did not deal anew")
     print("END IT ends the game; the ended screen's button, which has the focus, deals a new one")
+    # A stored board the page cannot take starts the full board, says so once and writes nothing; one it can take
+    # is the board the game starts on.
+    table = stored_table([("Ada", 41)])
+    for value, message in (('"8"', "Invalid data type for 'iPaare'"), ("dword:00000007", "Invalid value 7 for 'iPaare'"),
+                           ("dword:00000008", None)):
+        stored = f'{table}"iPaare"={value}\n'
+        hand_edit(browser, stored)
+        if message and error_box(browser) != ("Pairfinder", message):
+            fail(f"a stored board {value} showed {error_box(browser)}")
+        if message:
+            close_error_box(browser)
+            player.click_cell(0)
+        time.sleep(SETTLE)
+        board = desktop.FULL if message else desktop.BOARDS[1]
+        shown = browser.script("return [document.documentElement.dataset.board, [...document.querySelectorAll('.cell')]"
+                               ".filter((c) => c.checkVisibility()).length, document.getElementById('ErrorBox').open,"
+                               "document.getElementById('Feld' + arguments[0]).getAttribute('aria-checked')]",
+                               board.number)
+        if shown != [str(board.pairs), board.cells, False, "true"]:
+            fail(f"with a stored board {value} the page shows [board, cards, error box, checked] {shown}")
+        if browser.script("return localStorage.getItem(arguments[0])", ITEM) != stored:
+            fail(f"a stored board {value} was written over")
+    print("a stored board of the wrong kind or an unknown number: the full board, the error box once, nothing "
+          "written; 8 stored: the game starts on 8 pairs")
 
 
 class QuickPlayer(PageOnScreen):
@@ -462,6 +515,7 @@ class QuickPlayer(PageOnScreen):
 
     def click_cell(self, p):
         self.press(f"Image{p + 1}")
+        self.keep_emptied()
 
     def turned(self, p, back):
         return self.cards
@@ -573,8 +627,9 @@ def type_text(browser, text):
 class Spoken:
     """The page as its accessibility tree gives it to a screen reader: each node's role, name and states."""
 
-    def __init__(self, browser):
+    def __init__(self, browser, board=desktop.FULL):
         self.nodes = browser.cdp("Accessibility.getFullAXTree")["nodes"]
+        self.board = board
 
     @staticmethod
     def name(node):
@@ -594,7 +649,7 @@ class Spoken:
         for node in self.nodes:
             spoken = re.fullmatch(r"Reihe (\d+), Spalte (\d+): (.+)", self.name(node))
             if spoken and node.get("role", {}).get("value") == "button":
-                cards[(int(spoken[1]) - 1) * desktop.COLUMNS + int(spoken[2]) - 1] = spoken[3]
+                cards[(int(spoken[1]) - 1) * self.board.columns + int(spoken[2]) - 1] = spoken[3]
         return cards
 
     def text(self, node):
@@ -609,24 +664,26 @@ class Spoken:
         found = [n for n in self.nodes if n.get("role", {}).get("value") == "status"]
         return self.text(found[0]) if found else None
 
-    def live(self):
-        """What the polite live region holds: the last announcement."""
+    def live(self, whole=False):
+        """What the polite live region holds: the last announcement, whole with what makes the same words a
+        change."""
         for node in self.nodes:
             if self.states(node).get("live") == "polite" and self.states(node).get("atomic") is not True:
-                return "".join(self.name(n) for n in self.nodes if n.get("parentId") == node["nodeId"]).strip()
+                said = "".join(self.name(n) for n in self.nodes if n.get("parentId") == node["nodeId"])
+                return said if whole else said.strip()
         return None
 
 
-def next_cell(cells, start, key):
+def next_cell(cells, start, key, board=desktop.FULL):
     """Where a player expects the focus to go, the grid keeping its shape and empty cells skipped: Left and Right
     the next card in reading order; Up and Down the next card straight along the column, else the card nearest to
     the column in the next row that holds one; Home and End the row's first and last card; nowhere when there is
     none."""
-    columns, rows = desktop.COLUMNS, desktop.CELLS // desktop.COLUMNS
+    columns, rows = board.columns, board.rows
     row, column = divmod(start, columns)
     holds = lambda p: cells[p] != "leer"  # noqa: E731
-    ways = {"ArrowLeft": range(start - 1, -1, -1), "ArrowRight": range(start + 1, desktop.CELLS),
-            "ArrowUp": range(start - columns, -1, -columns), "ArrowDown": range(start + columns, desktop.CELLS, columns),
+    ways = {"ArrowLeft": range(start - 1, -1, -1), "ArrowRight": range(start + 1, board.cells),
+            "ArrowUp": range(start - columns, -1, -columns), "ArrowDown": range(start + columns, board.cells, columns),
             "Home": range(row * columns, row * columns + columns),
             "End": range(row * columns + columns - 1, row * columns - 1, -1)}
     found = next((p for p in ways[key] if holds(p)), None)
@@ -645,8 +702,9 @@ class KeyboardPlayer(PageOnScreen):
     card what the live region says: the first card's face, the turn's outcome with the count, which the player
     keeps itself, and at the finish the last pair and the count, then FERTIG!! and `finish`, the prompt."""
 
-    def __init__(self, browser, finish, on_failed_pair=None):
+    def __init__(self, browser, finish, on_failed_pair=None, board=desktop.FULL):
         super().__init__(browser, None)
+        self.board = board
         self.finish = finish
         self.on_failed_pair = on_failed_pair
         self.first = None  # the open turn's first card
@@ -655,7 +713,7 @@ class KeyboardPlayer(PageOnScreen):
         self.tree = None  # the accessibility tree as the last key left it
 
     def read(self):
-        self.tree = Spoken(self.browser)
+        self.tree = Spoken(self.browser, self.board)
         return self.tree
 
     def drawn(self):
@@ -673,7 +731,7 @@ class KeyboardPlayer(PageOnScreen):
         spoken = node and re.fullmatch(r"Reihe (\d+), Spalte (\d+): (.+)", Spoken.name(node))
         if not spoken:
             fail(f"the focus is not on a card but on {node and Spoken.name(node)!r}")
-        return (int(spoken[1]) - 1) * desktop.COLUMNS + int(spoken[2]) - 1
+        return (int(spoken[1]) - 1) * tree.board.columns + int(spoken[2]) - 1
 
     def go_to(self, target):
         """The fewest keys from the focused card to target, each checked as it lands."""
@@ -685,7 +743,7 @@ class KeyboardPlayer(PageOnScreen):
         while queue and target not in paths:
             at = queue.pop(0)
             for key in ("ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "Home", "End"):
-                landing = next_cell(cells, at, key)
+                landing = next_cell(cells, at, key, self.board)
                 if landing is not None and landing not in paths:
                     paths[landing] = paths[at] + [(key, landing)]
                     queue.append(landing)
@@ -702,9 +760,13 @@ class KeyboardPlayer(PageOnScreen):
 
     def click_cell(self, p):
         self.go_to(p)
+        # Wherever the keys have been on the cards, the grid stays one tab stop.
+        if self.presses % 4 == 3:
+            one_tab_stop(self.browser, self.board)
         # Enter and Space both turn a card, as a click does.
         self.presses += 1
         press_key(self.browser, "Enter" if self.presses % 2 else " ")
+        self.keep_emptied()
         tree = self.read()
         cards, said = tree.cards(), tree.live()
         if self.first is None:
@@ -837,6 +899,8 @@ def scenario_keyboard(browser, work, page):
         fail(f"under forced colours the cards' outline and focus ring are {outlines}")
     browser.cdp("Emulation.setEmulatedMedia", {"features": []})
     print("forced colours keep the cards' outlines and a focus ring of at least 2 px")
+    menus_give_focus_back(browser)
+    boards_by_keys(browser, prompt)
     press_key(browser, "e")
     wait_until(lambda: browser.visible("Ended"), "E did not end the game")
     if Spoken.name(Spoken(browser).focused()) != "MIX IT":
@@ -844,6 +908,145 @@ def scenario_keyboard(browser, work, page):
     audit(browser, "on the ended screen")
     if browser.script("return scrollX || scrollY"):
         fail("the keys scrolled the page")
+
+CTRL = 2
+
+
+def focused_name(browser):
+    """What a screen reader says of the focused element; empty when the focus has left the page."""
+    node = Spoken(browser).focused()
+    return Spoken.name(node) if node else ""
+
+
+def menus_give_focus_back(browser):
+    """Every menu of the bar and every submenu, opened by keys from a card and left with Escape: the focus goes back
+    one level at a time, to the submenu's item and then to the card."""
+    card = focused_name(browser)
+    for letter, menu in (("g", "Game1"), ("a", "Ansicht1"), ("h", "Highscore1")):
+        press_key(browser, letter, modifiers=ALT)
+        wait_until(lambda: browser.visible(menu), f"Alt+{letter.upper()} did not open {menu}")
+        press_key(browser, "Escape")
+        if browser.visible(menu) or focused_name(browser) != card:
+            fail(f"Escape from {menu} left the focus on {focused_name(browser)!r}, not on {card!r}")
+    for down, submenu in enumerate(("Deckblatt", "Spieldeck", "Spielfeld")):
+        press_key(browser, "a", modifiers=ALT)
+        for _ in range(down):
+            press_key(browser, "ArrowDown")
+        press_key(browser, "ArrowRight")
+        wait_until(lambda: browser.visible(submenu), f"ArrowRight did not open {submenu}")
+        press_key(browser, "Escape")
+        if browser.visible(submenu) or focused_name(browser) != submenu:
+            fail(f"Escape from the {submenu} submenu left the focus on {focused_name(browser)!r}")
+        press_key(browser, "Escape")
+        if browser.visible("Ansicht1") or focused_name(browser) != card:
+            fail(f"Escape from Ansicht after {submenu} left the focus on {focused_name(browser)!r}, not on {card!r}")
+    print(f"Escape from every menu and submenu gives the focus back, level by level, to {card!r}")
+
+
+def choose_board_by_keys(browser, board):
+    """Ansicht, Spielfeld (its last item) and the board's item, by keys alone."""
+    press_key(browser, "a", modifiers=ALT)
+    wait_until(lambda: browser.visible("Ansicht1"), "Alt+A did not open the Ansicht menu")
+    press_key(browser, "End")
+    press_key(browser, "ArrowRight")
+    for _ in range(board.number - 1):
+        press_key(browser, "ArrowDown")
+    if focused_name(browser) != board.caption:
+        fail(f"the Spielfeld submenu's item {board.number} reads {focused_name(browser)!r}")
+    press_key(browser, "Enter")
+    wait_until(lambda: not browser.visible("Ansicht1"), f"choosing {board.caption} did not close the menu")
+
+
+def check_board_by_ear(browser, board):
+    """The grid a screen reader finds: the board's rows, each of its columns' cards named by row and column, and
+    one tab stop, which Tab leaves in one press and Shift+Tab comes back to."""
+    tree = Spoken(browser, board)
+    by_id = {n["nodeId"]: n for n in tree.nodes}
+
+    def names_under(node):
+        named = re.fullmatch(r"Reihe (\d+), Spalte (\d+): .+", Spoken.name(node))
+        below = [names_under(by_id[c]) for c in node.get("childIds", []) if c in by_id]
+        return ([(int(named[1]), int(named[2]))] if named and node["role"]["value"] == "button" else []) + \
+            [cell for cells in below for cell in cells]
+    rows = [sorted(names_under(n)) for n in tree.nodes if n.get("role", {}).get("value") == "row" and
+            not n.get("ignored")]
+    expected = [[(r, c) for c in range(1, board.columns + 1)] for r in range(1, board.rows + 1)]
+    counts = browser.script("const g = document.getElementById('Cards');"
+                            "return [g.getAttribute('aria-rowcount'), g.getAttribute('aria-colcount')]")
+    if rows != expected or counts != [str(board.rows), str(board.columns)]:
+        fail(f"on {board.caption} the grid's rows hold {rows}, its counts {counts}")
+    if not re.fullmatch(r"Reihe \d+, Spalte \d+: .+", focused_name(browser)):
+        fail(f"after {board.caption} was chosen the focus is on {focused_name(browser)!r}, not on a card")
+    one_tab_stop(browser, board)
+
+
+def one_tab_stop(browser, board):
+    """The cards are one tab stop: Tab leaves them in one press, and Tab round the page comes back to the card."""
+    card = focused_name(browser)
+    press_key(browser, "Tab")
+    if re.fullmatch(r"Reihe .+", focused_name(browser)):
+        fail(f"on {board.caption} Tab from {card!r} stayed on the cards: {focused_name(browser)!r}")
+    tab_to_cards(browser)
+    if focused_name(browser) != card:
+        fail(f"on {board.caption} Tab round the page came back to {focused_name(browser)!r}, not to {card!r}")
+
+
+def tab_to_cards(browser):
+    for _ in range(5):
+        if re.fullmatch(r"Reihe .+", focused_name(browser)):
+            return
+        press_key(browser, "Tab")
+    fail(f"Tab does not reach the cards; the focus is on {focused_name(browser)!r}")
+
+
+def stored_values(browser, key):
+    """The values of a key as the page stored it, but the chosen board."""
+    text = browser.script("return localStorage.getItem(arguments[0])", key) or ""
+    return [line for line in text.splitlines() if line.startswith('"') and not line.startswith('"iPaare"')]
+
+
+def boards_by_keys(browser, prompt):
+    """Every board chosen by keys, each laid out for a screen reader and its choice heard, also when the same
+    board is chosen twice in a row; the two of 4 and 18 pairs played whole by keys, the result of the second
+    saved in its own table, the full board's untouched, and read in the Highscore menu under its heading."""
+    full = stored_values(browser, ITEM)
+    for board in desktop.BOARDS[:3] + (desktop.BOARDS[2], desktop.FULL):
+        before = Spoken(browser).live(whole=True)
+        choose_board_by_keys(browser, board)
+        said = Spoken(browser).live(whole=True)
+        if said.strip() != f"Neues Spiel: {board.caption}" or said == before or browser.text("lbl_Count") != "0":
+            fail(f"choosing {board.caption} after {before!r} was heard as {said!r}, with "
+                 f"{browser.text('lbl_Count')} attempts")
+        check_board_by_ear(browser, board)
+        # The small board, and the one chosen twice once it is heard the second time, are played.
+        if board.pairs != 4 and not (board.pairs == 18 and said.strip() == before.strip()):
+            continue
+        attempts = desktop.play(KeyboardPlayer(browser, prompt, board=board), None)
+        if board.pairs == 4:
+            tab_to_cards(browser)
+            continue
+        # The name entry keeps the last name typed, which the new one replaces.
+        name = "Eve"
+        press_key(browser, "a", modifiers=CTRL)
+        type_text(browser, name)
+        press_key(browser, "s", modifiers=ALT)
+        wait_until(lambda: not browser.visible("edt_Name"), "Alt+S did not save")
+        own = stored_values(browser, f"{ITEM}\\{board.caption}")
+        if own[:2] != [f'"sErster"="{name}"', '"sZweiter"=" "'] or \
+                f'"iErster"=dword:{attempts:08x}' not in own or stored_values(browser, ITEM) != full:
+            fail(f"the result on {board.caption} was stored as {own}, the full board's table became "
+                 f"{stored_values(browser, ITEM)} from {full}")
+        press_key(browser, "h", modifiers=ALT)
+        lines = [focused_name(browser), press_key(browser, "ArrowDown") or focused_name(browser)]
+        press_key(browser, "Escape")
+        if lines != [f"Spielfeld: {board.caption}", f"1. {name} mit {attempts} Versuchen"]:
+            fail(f"the Highscore menu on {board.caption} reads {lines} by keys")
+        print(f"{board.caption} played whole by keys in {attempts} attempts, the result stored in its own table "
+              f"and read under the menu's heading: {lines}; the full board's table untouched")
+        tab_to_cards(browser)
+    print("every board chosen by keys is heard, the same one twice heard twice, laid out in its rows and columns "
+          "for a screen reader, one tab stop")
+
 
 # Decodes of the pictures whose addresses hold one of window.holdPictures wait until the test releases them.
 HOLD = """
@@ -912,6 +1115,28 @@ def scenario_choices(browser, work, page):
     if "/faces3/" not in browser.script(f"return document.querySelector('#Image{third + 1} img').src"):
         fail("the third card does not show its face once the decodes ended")
     print("a face whose decoding ended after the card was turned back stays hidden; the later picture wins")
+    # The small boards played whole by clicks where the window has their cards, each result in its board's own
+    # table, which the Highscore menu shows under its heading; the full board's table untouched.
+    full = stored_values(browser, ITEM)
+    for board in desktop.BOARDS[:2]:
+        choose_board(browser, board)
+        if checked("Feld") != [k == board.number for k in range(1, 5)]:
+            fail(f"after choosing {board.caption} the Spielfeld menu's marks are {checked('Feld')}")
+        player = PageOnScreen(browser, work)
+        player.board = board
+        _, attempts = play_and_finish(browser, work, player)
+        name = f"Ada {board.pairs}"
+        save(browser, player, name)
+        wait_until(lambda: not browser.visible("edt_Name"), f"Save on {board.caption} did not save")
+        own = stored_values(browser, f"{ITEM}\\{board.caption}")
+        if own[0] != f'"sErster"="{name}"' or own[3] != f'"iErster"=dword:{attempts:08x}':
+            fail(f"the result on {board.caption} was stored as {own}")
+        lines = highscore_menu(browser, ("Tabelle1", "Erster"))
+        if lines != [f"Spielfeld: {board.caption}", f"1. {name} mit {attempts} Versuchen"]:
+            fail(f"the Highscore menu on {board.caption} reads {lines}")
+        print(f"{board.caption} played whole by clicks in {attempts} attempts: {lines}")
+    if stored_values(browser, ITEM) != full:
+        fail(f"the full board's table became {stored_values(browser, ITEM)} from {full}")
 
 
 def fonts_come(browser):
