@@ -107,8 +107,9 @@ public:
     void ShowFace(int p) override {
         if (!Game.Board.IsPosition(p) || p >= Game.Board.CardCount) return;
         const pictures::Picture* face = FaceOf(p);
-        pf_set_card(p, face ? PictureAddress(*face).c_str() : "",
-                    layout::CardSpoken(Game.Board.Size, p, CardView::Face, face ? face->Name : std::string_view()).c_str(), 1);
+        const std::string label =
+            layout::CardSpoken(Game.Board.Size, p, CardView::Face, face ? face->Name : std::string_view());
+        pf_set_card(p, face ? PictureAddress(*face).c_str() : "", label.c_str(), 1);
     }
 
     void ShowOutcome(bool qualifies) override {

@@ -175,7 +175,8 @@ std::string Menus() {
                 case layout::Role::Heading:
                     // Which board's table the lines below are: the first view's is the full board's, which needs no
                     // heading, so it waits hidden until the game names another board.
-                    items += MenuItem(entry.Name, "", "menuitem", " data-display=\"true\" aria-hidden=\"true\" hidden");
+                    items +=
+                        MenuItem(entry.Name, "", "menuitem", " data-display=\"true\" aria-hidden=\"true\" hidden");
                     break;
                 case layout::Role::Display:
                     // A place of the table says what it holds, and takes no command.

@@ -422,7 +422,8 @@
             const rowNodes = [...cardGrid.querySelectorAll(':scope > .row')];
             rowNodes.forEach((row, r) => {
                 row.hidden = r >= rows;
-                for (let c = 0; c < columns && r < rows; ++c) row.appendChild(cells[r * columns + c].node.parentElement);
+                if (r >= rows) return;
+                for (let c = 0; c < columns; ++c) row.appendChild(cells[r * columns + c].node.parentElement);
             });
             for (const cell of cells.slice(count)) {
                 cell.node.parentElement.hidden = true;

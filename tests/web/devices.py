@@ -1,13 +1,15 @@
 """The page on the devices it is made for, scenarios of play_in_chromium.py (which runs them):
 
-  shapes        every screen of SCREENS, with touch and a phone's safe area: the arrangement each must get, no
-                scrolling, everything inside the safe area, the cards, the panels and the menu bar clear of one
-                another, on a phone every text at least 16 px and every button and the name entry a finger's
+  shapes        every board on every screen of SCREENS, with touch and a phone's safe area: the arrangement each
+                must get, no scrolling, everything inside the safe area, the cards, the panels and the menu bar
+                clear of one another, on a phone every text at least 16 px and every button and the name entry a finger's
                 height, every card's clickable area at least as large as that screen asks for, on the screen's
-                pixels, and every card's back alike
+                pixels, and every card's back alike; a smaller board's cards a finger's size everywhere, and at the
+                window's own size every board's cards where the desktop window has them
   phone         a whole game by taps on a phone held upright (390 x 844), each card tapped where the page lays it
                 out and read by its name, turned on its side in mid-game and
-                back with a name half typed: the cards, the count and the name stay as they were
+                back with a name half typed: the cards, the count and the name stay as they were; then 18, 8 and 4
+                pairs by taps, each result in its own table
   offline       served, visited once, the server stopped: the folder's own address (/) plays a whole game from
                 what the service worker kept, and so does its index.html; a new release with one file missing on
                 the server is never taken, and the last good one plays on offline, whole; the release complete
@@ -83,7 +85,8 @@ def pictures(browser):
     wait_until(lambda: browser.script("return [...document.querySelectorAll('.cell img')].every((i) => i.complete)"),
                "the cards were not drawn")
     boxes = browser.script("return [...document.querySelectorAll('.cell')].filter((n) => n.checkVisibility())"
-                           ".map((n) => { const r = n.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })")
+                           ".map((n) => { const r = n.getBoundingClientRect();"
+                           "return [r.left, r.top, r.width, r.height]; })")
     image = browser.screenshot()
     return [page.Picture(image.crop((left, top, left + width, top + height)))
             for left, top, width, height in ([round(v * browser.ratio) for v in box] for box in boxes)]

@@ -12,7 +12,8 @@ Every scenario but the first opens the page from disk (file://).
               text and nothing of it runs; a whole game then ends with the loser's label, no name entry
   wrong-kind  a count edited into text in the browser's storage: the desktop's message, and the game goes on;
               the keyboard's letters press buttons and open menus; END IT ends the game on a plain screen,
-              whose focused button deals anew
+              whose focused button deals anew; a stored board of the wrong kind or an unknown number starts the
+              full board, says so once and writes nothing, and a stored 8 starts 8 pairs
   two-tabs    two tabs each finish a game, one stores a table, and both press Save at one instant, 20 times: every
               time both results are stored, ranked into the table the other tab stored, and both tabs' Highscore
               menus show both
@@ -26,10 +27,14 @@ Every scenario but the first opens the page from disk (file://).
               keys; a full storage's error box and the focus back on Save after it; END IT's ended screen;
               axe-core finds nothing at each of those states at a desktop's and at a phone's size; Alt+G as a
               Mac's Option key types it (key "©", code KeyG) opens the Game menu; forced colours keep the
-              cards' outlines and the focus ring
+              cards' outlines and the focus ring; Escape from every menu and submenu gives the focus back; every
+              board chosen by keys, heard each time (the same board twice too), in its rows and columns, and 4 and
+              18 pairs played whole by keys, the 18's result in its own table under the menu's heading. Through
+              every game by keys the cards stay one tab stop, and a found pair's cells stay empty as drawn
   choices     a back and a face set chosen: each menu checks its chosen item alone; and of two pictures asked
               for in a row the later stays, however late the earlier one's decoding ends (decodes held by the
-              test and released by hand)
+              test and released by hand); 4 and 8 pairs played whole by clicks where the window has their cards,
+              each result in its board's table, the full board's untouched
 
 The page on phones, offline, installed and when it cannot start: shapes, phone, offline, installable and
 failed-loads, in devices.py.
