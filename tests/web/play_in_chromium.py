@@ -17,8 +17,8 @@ Every scenario but the first opens the page from disk (file://).
   two-tabs    two tabs each finish a game, one stores a table, and both press Save at one instant, 20 times: every
               time both results are stored, ranked into the table the other tab stored, and both tabs' Highscore
               menus show both
-  desktop     the page beside the desktop window (DESKTOP_PROGRAM under Xvfb): every control where the desktop
-              has it, within two pixels; every text in a face the page carries, none made bold or slanted by
+  desktop     the page beside the desktop window (DESKTOP_PROGRAM under Xvfb), on the full board and on 4 and
+              18 pairs: every control and the board's cards where the desktop has them, within two pixels; every text in a face the page carries, none made bold or slanted by
               the browser
   keyboard    a whole game with keys alone, each face read from the page's accessibility tree as a screen reader
               reads it, never from pixels: Tab to the cards, arrows over them (never onto an empty cell), Enter
@@ -1161,22 +1161,40 @@ def scenario_desktop(browser, work, page, program):
     if faked:
         fail("these texts are drawn in a face the page does not carry: " + "; ".join(faked))
     print("every text is drawn in a face the page carries")
-    shown = browser.screenshot().crop((0, 0, WIDTH, HEIGHT))
-    with tempfile.TemporaryDirectory(dir=work) as folder:
-        screen = desktop.Screen()
-        platform = desktop.Linux(program, pathlib.Path(folder))
-        player = desktop.Player(platform, screen).open()
-        try:
-            player.drawn()
-            player.shot(keep=work / "desktop.png")
-        finally:
-            player.close()
-            platform.stop()
-            screen.close()
-    window = Image.open(work / "desktop.png").convert("RGB")
+    # The full board as a player who never chose sees it, then two smaller boards, which the program starts on
+    # from its stored choice.
+    for board in (desktop.FULL, desktop.BOARDS[0], desktop.BOARDS[2]):
+        if board != desktop.FULL:
+            choose_board(browser, board)
+        shown = browser.screenshot().crop((0, 0, WIDTH, HEIGHT))
+        with tempfile.TemporaryDirectory(dir=work) as folder:
+            screen = desktop.Screen()
+            platform = desktop.Linux(program, pathlib.Path(folder))
+            if board != desktop.FULL:
+                platform.file.parent.mkdir(parents=True)
+                platform.file.write_text(f"Windows Registry Editor Version 5.00\r\n\r\n[{ITEM}]\r\n"
+                                         f'"iPaare"=dword:{board.pairs:08x}\r\n\r\n', encoding="utf-16")
+            player = desktop.Player(platform, screen)
+            player.board = board
+            try:
+                player.open().drawn()
+                player.shot(keep=work / "desktop.png")
+            finally:
+                player.close()
+                platform.stop()
+                screen.close()
+        compare(shown, Image.open(work / "desktop.png").convert("RGB"), work, board)
+
+
+def compare(shown, window, work, board):
+    """Every control of the page where the desktop window has it, within two pixels: the panels, the buttons,
+    the menu bar's titles and the board's cards at its corners and in its middle."""
     shown.save(work / "page.png")
+    cells = {f"Image{p + 1}": _cell_region(board, p) for p in
+             sorted({0, board.columns - 1, board.rows // 2 * board.columns + board.columns // 2 - 1,
+                     board.cells - board.columns, board.cells - 1})}
     wrong = []
-    for name, region in REGIONS.items():
+    for name, region in {**cells, **REGIONS}.items():
         mine, theirs = extent(shown, region), extent(window, region)
         if mine is None or theirs is None or max(abs(a - b) for a, b in zip(mine, theirs)) > 2:
             wrong.append(f"{name}: page {mine}, desktop {theirs}")
@@ -1184,21 +1202,21 @@ def scenario_desktop(browser, work, page, program):
         kept = pathlib.Path(os.environ.get("PAIRFINDER_TEST_OUTPUT", tempfile.gettempdir()))
         for picture in ("desktop.png", "page.png"):
             shutil.copyfile(work / picture, kept / f"window-{picture}")
-        fail("the page's controls are not where the desktop's are: " + "; ".join(wrong) +
+        fail(f"on {board.caption} the page's controls are not where the desktop's are: " + "; ".join(wrong) +
              f" (the two pictures are in {kept}, window-desktop.png and window-page.png)")
-    print(f"all {len(REGIONS)} controls lie where the desktop window has them, within two pixels")
+    print(f"{board.caption}: all {len(cells) + len(REGIONS)} controls lie where the desktop window has them, "
+          "within two pixels")
 
 
 # Where the window's controls show, as window coordinates (the menu bar included) with room round each: what
 # the page and the desktop draw inside must begin and end at the same pixels.
-def _cell_region(p):
-    x, y = desktop.cell_origin(p)
-    return (x - 4, y + 18 - 4, x + 64, y + 18 + 64)
+def _cell_region(board, p):
+    x, y = board.origin(p)
+    return (x - 4, y + 18 - 4, x + board.side + 4, y + 18 + board.side + 4)
 
 
 REGIONS = {
-    "Image1": _cell_region(0), "Image8": _cell_region(7), "Image36": _cell_region(35), "Image57": _cell_region(56),
-    "Image64": _cell_region(63), "Panel2 with Versuche: and 0": (588, 166, 725, 255),
+    "Panel2 with Versuche: and 0": (588, 166, 725, 255),
     "Panel1 with the buttons and the logo": (588, 342, 725, 591), "btn_Mix": (604, 366, 714, 408),
     "Image65": (604, 430, 714, 520), "btn_End": (604, 526, 714, 568), "Versuche:": (604, 172, 710, 204),
     "0": (660, 208, 700, 240), "the menu bar's titles": (0, 0, 200, 16),
