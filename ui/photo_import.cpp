@@ -86,7 +86,7 @@ QImage PixelsAlone(QImage decoded) {
 }
 
 QByteArray DigestOf(const QImage& picture) {
-    // BLAKE2b: a tenth of SHA-256's time here, and as unlikely to take two pictures for one.
+    // BLAKE2b rather than Qt's own SHA-256, which took 2.9 ms a picture, more than the rest of the import.
     QCryptographicHash hash(QCryptographicHash::Blake2b_256);
     for (int y = 0; y < picture.height(); ++y) {
         hash.addData(QByteArrayView(reinterpret_cast<const char*>(picture.constScanLine(y)),
