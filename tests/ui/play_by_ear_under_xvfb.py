@@ -122,6 +122,17 @@ class Ears:
         while self.context.pending():
             self.context.iteration(False)
 
+    def wait_for(self, condition, seconds):
+        """What condition gives once it gives something within seconds, else None."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() <= deadline:
+            self.pump()
+            result = condition()
+            if result:
+                return result
+            time.sleep(0.02)
+        return None
+
     def wait(self, condition, what, seconds=xvfb.DEADLINE):
         deadline = time.monotonic() + seconds
         while True:
@@ -367,14 +378,25 @@ def game_by_ear(player, ears, platform):
         # The open menu is a window of its own, among the application's; its items are its children, those it
         # shows read in order.
         app = ears.application(player.game.pid)
+        # Names read afresh: a line's name cached from an earlier game would hide the new one.
         menu = ears.pyatspi.findDescendant(app, lambda o: o.getRoleName() in ("menu", "popup menu") and any(
-            o.getChildAtIndex(i).name == line for i in range(o.childCount)))
+            ears.fresh_name(o.getChildAtIndex(i)) == line for i in range(o.childCount)))
         if not menu:
             return None
         items = [menu.getChildAtIndex(i) for i in range(menu.childCount)]
         return [(ears.fresh_name(item), item.getState().contains(ears.pyatspi.STATE_SENSITIVE)) for item in items
                 if item.getState().contains(ears.pyatspi.STATE_VISIBLE)]
-    lines = ears.wait(highscore_lines, f"no menu with the line {line!r}")
+    # A key pressed while the saved game's new deal is still being drawn on a busy machine may open no menu: the
+    # menu is asked for again, a few times, before the wait gives up.
+    for _ in range(3):
+        lines = ears.wait_for(highscore_lines, 15)
+        if lines:
+            break
+        player.key("Escape")
+        player.key("Escape")
+        player.key("alt+h")
+    else:
+        lines = ears.wait(highscore_lines, f"no menu with the line {line!r}")
     if [name for name, sensitive in lines[:len(heading)]] != heading or \
             lines[len(heading):] != [("", False), (line, True), ("", False)]:
         xvfb.fail(f"the Highscore menu reads {lines}")
