@@ -579,10 +579,10 @@ class Player:
         x, y = self.board.origin(p)
         self.click(x + self.board.side // 2, y + self.board.side // 2)
 
-    def words(self, before):
+    def words(self, before, sparse=False):
         """The words that have appeared on the screen since `before` (x, y, width, height, picture) was grabbed, or
         all there with no picture, as (text, x, y) with the screen coordinates of each word's middle, in reading
-        order."""
+        order; `sparse` reads them word by word rather than as a block of lines."""
         x, y, width, height, old = before
         now = self.grab(x, y, width, height, "now.png")
         box = f"{width}x{height}+0+0"
@@ -594,7 +594,7 @@ class Player:
         size, left, top = re.fullmatch(r"(\d+x\d+)\+(\d+)\+(\d+)", box).groups()
         large = self.work / "large.png"
         self.run("convert", str(now), "-crop", box, "+repage", "-resize", "300%", "-colorspace", "Gray", str(large))
-        table = subprocess.run(["tesseract", str(large), "-", "--psm", "6", "tsv"], capture_output=True,
+        table = subprocess.run(["tesseract", str(large), "-", "--psm", "11" if sparse else "6", "tsv"], capture_output=True,
                                text=True).stdout.splitlines()
         found = []
         for row in table[1:]:
@@ -627,9 +627,15 @@ class Player:
         spielfeld = wait_until(lambda: word("Spielfeld", self.words(before)), "the Ansicht menu read no Spielfeld")
         before = (*window, self.grab(*window, "before.png"))
         click(spielfeld)
-        shown = wait_until(lambda: captions(self.words(before)), "the Spielfeld menu read no four boards")
+        # Read as a block of lines, and failing that word by word: where the submenu's first line stands beside the
+        # highlighted Spielfeld (Windows' style under Wine), the block reading loses it.
+        shown = wait_until(lambda: captions(self.words(before)) or captions(self.words(before, sparse=True)),
+                           "the Spielfeld menu read no four boards")
         read = [f"{number} Paare" for y, number, found in shown]
-        if read != [b.caption for b in BOARDS]:
+        # Windows' style draws the check mark so close to the number of the board in play that the two may read as
+        # one sign; that line is known by its place, the others by their words.
+        checked = self.board.number - 1
+        if [r for i, r in enumerate(read) if i != checked] != [b.caption for i, b in enumerate(BOARDS) if i != checked]:
             fail(f"the Spielfeld menu reads {read}")
         click(shown[board.number - 1][2])
         self.board = board
@@ -998,8 +1004,8 @@ def keyboard_game(platform, screen, board=FULL):
         # The keyboard went on to the name entry with the last pair.
         player.run("xdotool", "type", "--delay", "20", NAME)
         player.run("xdotool", "key", "Tab", "space")
-        wait_until(lambda: platform.registry().get("iErster") == ("REG_DWORD", attempts),
-                   f"the registry did not hold the result saved by keys: {platform.registry()}")
+        wait_until(lambda: platform.registry(board).get("iErster") == ("REG_DWORD", attempts),
+                   f"the registry did not hold the result saved by keys: {platform.registry(board)}")
         print(f"the keyboard was in the name entry; Tab and Space saved {NAME} with {attempts} attempts")
         if automation:
             # The save came after the last turn's keys, so everything the game said is in the record by now.
@@ -1051,6 +1057,9 @@ def main():
             boards_game(platform, screen, boards, arguments.shots)
             broken_board(platform, screen)
             if arguments.wine:
+                # The keyboard game starts afresh: without the broken choice's error box, on the full board, its
+                # result the first of its board's table.
+                platform.reg("delete", WINE_KEY, "/f")
                 keyboard_game(platform, screen, boards[0])
             return
         whole_game(platform, screen, arguments.shots)
