@@ -100,7 +100,7 @@ void BM_ClickToRepaint(benchmark::State& state) {
 BENCHMARK(BM_ClickToRepaint)->Unit(benchmark::kMicrosecond);
 
 // MIX IT from the menu until the window has repainted: what choosing a board is measured against.
-void BM_MixIt(benchmark::State& state) {
+void BM_WindowMixIt(benchmark::State& state) {
     auto form = OpenWindow();
     auto* mix = form->findChild<QAction*>(QStringLiteral("Mixitnew1"));
     for (auto _ : state) {
@@ -108,11 +108,11 @@ void BM_MixIt(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_MixIt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowMixIt)->Unit(benchmark::kMicrosecond);
 
 // Choosing board k from the menu (the item Feld k) until the window has repainted, from the full board each time;
 // its pictures were rendered at its size by the first choice, as a player who goes back to a board finds them.
-void BM_ChooseBoard(benchmark::State& state) {
+void BM_WindowChooseBoard(benchmark::State& state) {
     auto form = OpenWindow();
     auto* board = form->findChild<QAction*>(QStringLiteral("Feld%1").arg(state.range(0)));
     auto* full = form->findChild<QAction*>(QStringLiteral("Feld%1").arg(BoardSizes.size()));
@@ -126,7 +126,7 @@ void BM_ChooseBoard(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_ChooseBoard)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowChooseBoard)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pairfinder

@@ -12,4 +12,10 @@ constexpr bool StoresTable(Command command) {
     return command == Command::Save;
 }
 
+// Whether carrying the command out writes to the store at all: the table, or the board chosen, which is kept in the
+// full board's key beside its table.
+constexpr bool WritesStore(Command command) {
+    return StoresTable(command) || command == Command::ChooseBoard;
+}
+
 }  // namespace pairfinder

@@ -227,11 +227,11 @@ EMSCRIPTEN_KEEPALIVE void pf_command(int command, int number, const char* text) 
     });
 }
 
-// A chosen board is kept beside the full board's table, in the same key, which is written whole: the choice waits
-// for the lock as a save does, or it could write back a copy of the table another tab has just replaced.
+// Whether the command waits for the lock every tab takes before it writes to the store. A chosen board is kept in
+// the full board's key, which the page's storage writes whole: without the lock, a choice could write back a copy of
+// the table another tab has just replaced.
 EMSCRIPTEN_KEEPALIVE int pf_stores_table(int command) {
-    const auto does = static_cast<pairfinder::Command>(command);
-    return pairfinder::StoresTable(does) || does == pairfinder::Command::ChooseBoard ? 1 : 0;
+    return pairfinder::WritesStore(static_cast<pairfinder::Command>(command)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void pf_table_changed() {
