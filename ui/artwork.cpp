@@ -73,6 +73,8 @@ QPixmap Render(const QString& path, QSize size, qreal devicePixelRatio) {
             chosen = candidate;
             chosenSize = found;
         }
+        // A picture rendered at exactly these pixels is the best there is: no other header need be read.
+        if (chosenSize == pixels) break;
     }
     QImage image;
     if (!chosen.isEmpty()) image.load(chosen);
