@@ -1018,7 +1018,10 @@ def boards_by_keys(browser, prompt):
     for board in desktop.BOARDS[:3] + (desktop.BOARDS[2], desktop.FULL):
         before = Spoken(browser).live(whole=True)
         choose_board_by_keys(browser, board)
-        said = Spoken(browser).live(whole=True)
+        # The accessibility tree follows the page a moment later on a loaded machine.
+        deadline = time.monotonic() + DEADLINE
+        while (said := Spoken(browser).live(whole=True)) == before and time.monotonic() < deadline:
+            time.sleep(SETTLE)
         if said.strip() != f"Neues Spiel: {board.caption}" or said == before or browser.text("lbl_Count") != "0":
             fail(f"choosing {board.caption} after {before!r} was heard as {said!r}, with "
                  f"{browser.text('lbl_Count')} attempts")
