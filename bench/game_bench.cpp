@@ -31,6 +31,12 @@ public:
     void ShowBoard() override {}
     std::optional<int> LoadBoard() override { return std::nullopt; }
     void StoreBoard() override {}
+    void EnableChoice(Command, int, bool) override {}
+    int FaceCount() const override { return GameBoard::MostPairs; }
+    bool HasOwnDeck() const override { return false; }
+    void ComposeDeck() override {}
+    bool LoadOwnDeckInUse() override { return false; }
+    void StoreOwnDeckInUse(bool) override {}
 };
 
 // A second whose deal takes the largest mix: nine rounds of exchanges.

@@ -60,20 +60,6 @@ bool SaysNothing(std::string_view stem) {
 
 }  // namespace
 
-std::vector<BoardSize> BoardsFilled(int pictures) {
-    std::vector<BoardSize> filled;
-    for (const BoardSize& board : BoardSizes) {
-        if (board.Pairs <= pictures) filled.push_back(board);
-    }
-    return filled;
-}
-
-std::optional<BoardSize> LargestBoardFilled(int pictures) {
-    const std::vector<BoardSize> filled = BoardsFilled(pictures);
-    if (filled.empty()) return std::nullopt;
-    return filled.back();
-}
-
 std::string PictureCountFault(int pictures) {
     if (pictures < FewestPictures) {
         return "Ein Deck braucht mindestens " + std::to_string(FewestPictures) + " Bilder, hier " +

@@ -31,11 +31,6 @@ struct OwnDeck {
     bool operator==(const OwnDeck&) const = default;
 };
 
-// The boards a deck of that many pictures fills, smallest first; none for fewer than the smallest board needs.
-std::vector<BoardSize> BoardsFilled(int pictures);
-// The largest of them, which a deck chosen on a board too large for it plays on instead.
-std::optional<BoardSize> LargestBoardFilled(int pictures);
-
 // What is wrong with a deck's number of pictures, in the player's words; empty when nothing is.
 std::string PictureCountFault(int pictures);
 

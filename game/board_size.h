@@ -50,6 +50,30 @@ inline std::string NewBoardSpoken(const BoardSize& board) {
     return "Neues Spiel: " + std::string(board.Caption);
 }
 
+// Whether a face set of that many pictures fills the board: one picture for each of its pairs.
+constexpr bool Fills(int pictures, const BoardSize& board) {
+    return board.Pairs <= pictures;
+}
+
+// The largest board that many pictures fill, which an own deck chosen on a board too large for it plays on
+// instead; none when they fill none.
+constexpr std::optional<BoardSize> LargestBoardFilled(int pictures) {
+    std::optional<BoardSize> largest;
+    for (const BoardSize& board : BoardSizes) {
+        if (Fills(pictures, board)) largest = board;
+    }
+    return largest;
+}
+
+// What a player who hears the game is told when the own deck, too small for the board in play, is played on the
+// largest board it fills: "Eigenes Deck mit 6 Bildern. Neues Spiel: 4 Paare".
+inline std::string OwnDeckBoardSpoken(int pictures, const BoardSize& board) {
+    return "Eigenes Deck mit " + std::to_string(pictures) + " Bildern. " + NewBoardSpoken(board);
+}
+
+// What is said of an own deck kept with fewer pictures than the smallest board needs.
+inline constexpr std::string_view OwnDeckTooSmall = "Das eigene Deck hat zu wenige Bilder";
+
 // The line above the highscore table in the menu, which says whose table it is: empty for the full board, whose
 // table the menu has always shown alone.
 inline std::string HighscoreHeading(const BoardSize& board) {

@@ -4,18 +4,20 @@
 namespace pairfinder {
 
 // A choice and a card carry their number: the back picture, face set or board k (from 1, in menu order), the card
-// at position p.
-enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard, ChooseBoard };
+// at position p. The player's own deck is chosen apart from the built-in face sets, and composed by its own item.
+enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard, ChooseBoard, ChooseOwnDeck,
+                     ComposeDeck };
 
 // Whether carrying the command out writes the highscore table to the store.
 constexpr bool StoresTable(Command command) {
     return command == Command::Save;
 }
 
-// Whether carrying the command out writes to the store at all: the table, or the board chosen, which is kept in the
-// full board's key beside its table.
+// Whether carrying the command out may write to the store at all: the table, the board chosen, or whether the own
+// deck is in play, which are kept in the full board's key beside its table.
 constexpr bool WritesStore(Command command) {
-    return StoresTable(command) || command == Command::ChooseBoard;
+    return StoresTable(command) || command == Command::ChooseBoard || command == Command::ChooseOwnDeck ||
+           command == Command::ChooseFaceSet;
 }
 
 }  // namespace pairfinder

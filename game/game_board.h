@@ -59,6 +59,12 @@ struct GameBoard {
     // The index of the first flag that is set, -1 when none is.
     int BackIndex() const { return FirstSet(BackFlag); }
     int FaceSetIndex() const { return FirstSet(FaceSetFlag); }
+    // No built-in face set is chosen: the player's own deck is in play.
+    bool OwnDeckInUse() const { return FaceSetIndex() < 0; }
+
+    // How many pictures the face set in play holds, which a deal draws its pairs from: every built-in set holds
+    // MostPairs; the own deck as many as it was loaded with.
+    std::int32_t FacePictures = MostPairs;
 
     // Sets the flag at `index` and clears the others; an index below 0 clears them all.
     void SelectBack(int index) { Select(BackFlag, index); }

@@ -22,7 +22,8 @@ public:
     virtual void ShowOutcome(bool qualifies) = 0;
     virtual void LoadHighscores() = 0;
     virtual void ShowHighscoreMenu() = 0;
-    // Puts the chosen face set in the working list that faces are drawn from.
+    // Puts the chosen face set in the working list that faces are drawn from: the player's own deck when
+    // Board.OwnDeckInUse(). Raises an error when the own deck as it is kept is damaged.
     virtual void LoadFaceSet() = 0;
     // Writes the highscore table to the store; the counterpart of LoadHighscores.
     virtual void StoreHighscores() = 0;
@@ -42,6 +43,21 @@ public:
     virtual std::optional<int> LoadBoard() = 0;
     // Keeps the board in play as the one to start with next time.
     virtual void StoreBoard() = 0;
+
+    // Item k (from 1) of a choice can be chosen, or is shown disabled.
+    virtual void EnableChoice(Command choice, int k, bool enabled) = 0;
+    // The number of pictures of the face set LoadFaceSet loaded last.
+    virtual int FaceCount() const = 0;
+    // Whether the player has composed a deck of their own, whole as it is kept.
+    virtual bool HasOwnDeck() const = 0;
+    // Opens the front end's picture chooser, from which the player composes an own deck; once it is kept whole, the
+    // front end chooses it (Command::ChooseOwnDeck).
+    virtual void ComposeDeck() = 0;
+    // Whether the own deck was in play when the player last chose a face set; raises the store's error for a value
+    // it cannot take.
+    virtual bool LoadOwnDeckInUse() = 0;
+    // Keeps whether the own deck is in play, for the next start.
+    virtual void StoreOwnDeckInUse(bool inUse) = 0;
 };
 
 }  // namespace pairfinder

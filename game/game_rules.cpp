@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 namespace pairfinder {
@@ -42,6 +43,12 @@ void GameRules::Run(Command command, int number, const std::string& text) {
                 break;
             case Command::ChooseBoard:
                 ChooseBoard(number - 1);
+                break;
+            case Command::ChooseOwnDeck:
+                ChooseOwnDeck();
+                break;
+            case Command::ComposeDeck:
+                Requests.ComposeDeck();
                 break;
             case Command::None:
                 break;
@@ -85,21 +92,71 @@ void GameRules::StartFirstGame() {
     Requests.ShowChoice(Command::ChooseBack, Board.BackIndex() + 1);
     Requests.ShowChoice(Command::ChooseFaceSet, Board.FaceSetIndex() + 1);
     std::exception_ptr failure;
+    const auto keepFirst = [&failure] {
+        if (!failure) failure = std::current_exception();
+    };
     try {
         StartOnStoredBoard();
     } catch (...) {
-        failure = std::current_exception();
+        keepFirst();
+    }
+    // The own deck, when the player left it in play, is loaded before the deal, which draws from its pictures and
+    // needs a board it fills; a damaged one leaves the first face set, as a player who never chose it has.
+    bool ownDeck = false;
+    bool faceSetLoaded = false;
+    try {
+        ownDeck = Requests.LoadOwnDeckInUse();
+        if (ownDeck) LoadOwnDeck();
+        faceSetLoaded = ownDeck;
+    } catch (...) {
+        keepFirst();
+        if (ownDeck) {
+            UseFirstFaceSet();
+            faceSetLoaded = true;
+        }
+        ownDeck = false;
+    }
+    if (ownDeck) {
+        const std::optional<BoardSize> filled = LargestBoardFilled(Board.FacePictures);
+        if (filled && !Fills(Board.FacePictures, Board.Size)) Board.Resize(*filled);
     }
     Requests.ShowChoice(Command::ChooseBoard, MenuNumberOf(Board.Size));
     Requests.ShowBoard();
+    if (ownDeck) ShowBoardsFilled();
     try {
         NewGame();
     } catch (...) {
         // A damaged board choice is said first: it is why the board is not the one the player left.
-        if (!failure) failure = std::current_exception();
+        keepFirst();
     }
-    Requests.LoadFaceSet();
+    if (!faceSetLoaded) Requests.LoadFaceSet();
     if (failure) std::rethrow_exception(failure);
+}
+
+void GameRules::LoadOwnDeck() {
+    Board.SelectFaceSet(-1);
+    Requests.LoadFaceSet();
+    Board.FacePictures = Requests.FaceCount();
+    // A deck is kept only with enough pictures for the smallest board; one that holds fewer is damaged.
+    if (!LargestBoardFilled(Board.FacePictures)) throw std::runtime_error(std::string(OwnDeckTooSmall));
+    Requests.ShowChoice(Command::ChooseFaceSet, 0);
+    Requests.ShowChoice(Command::ChooseOwnDeck, 1);
+}
+
+void GameRules::UseFirstFaceSet() {
+    Board.SelectFaceSet(0);
+    Board.FacePictures = GameBoard::MostPairs;
+    Requests.ShowChoice(Command::ChooseFaceSet, 1);
+    Requests.ShowChoice(Command::ChooseOwnDeck, 0);
+    Requests.LoadFaceSet();
+    ShowBoardsFilled();
+}
+
+void GameRules::ShowBoardsFilled() {
+    for (std::size_t i = 0; i < BoardSizes.size(); ++i) {
+        Requests.EnableChoice(Command::ChooseBoard, static_cast<int>(i) + 1,
+                              Fills(Board.FacePictures, BoardSizes[i]));
+    }
 }
 
 void GameRules::StartOnStoredBoard() {
@@ -114,13 +171,15 @@ void GameRules::ShuffleDeck() {
     const std::int32_t half = Board.CardCount / 2;
     Random.SeedRandom();
     // A board smaller than the face set deals a selection of its pictures, drawn anew every game from the same
-    // source as the mixing, so that a second still gives one deal. The full board deals every picture in order
-    // and draws nothing for it, which keeps its deals as they always were.
-    std::vector<std::int32_t> faces(static_cast<std::size_t>(std::max(half, GameBoard::MostPairs)));
+    // source as the mixing, so that a second still gives one deal. A board the set fills exactly, such as the full
+    // board with a built-in set, deals every picture in order and draws nothing for it, which keeps the full
+    // board's deals as they always were.
+    const std::int32_t pictures = Board.FacePictures;
+    std::vector<std::int32_t> faces(static_cast<std::size_t>(std::max(half, pictures)));
     for (std::size_t j = 0; j < faces.size(); ++j) faces[j] = static_cast<std::int32_t>(j);
-    if (half < GameBoard::MostPairs) {
+    if (half < pictures) {
         for (std::int32_t j = 0; j < half; ++j) {
-            const std::int32_t pick = j + Random.RandomBelow(GameBoard::MostPairs - j);
+            const std::int32_t pick = j + Random.RandomBelow(pictures - j);
             std::swap(faces[static_cast<std::size_t>(j)], faces[static_cast<std::size_t>(pick)]);
         }
     }
@@ -199,25 +258,65 @@ void GameRules::ChooseBack(int index) {
 
 void GameRules::ChooseFaceSet(int index) {
     if (Board.IsReleased()) return;
+    const bool leavesOwnDeck = Board.OwnDeckInUse();
     Board.SelectFaceSet(index);
+    Board.FacePictures = GameBoard::MostPairs;
     // The faces are in place before the deal, so no card of the new game can show the old set.
     Requests.LoadFaceSet();
+    if (leavesOwnDeck) {
+        Requests.ShowChoice(Command::ChooseOwnDeck, 0);
+        ShowBoardsFilled();
+    }
     NewGame();
+    if (leavesOwnDeck) Requests.StoreOwnDeckInUse(false);
+}
+
+void GameRules::ChooseOwnDeck() {
+    if (Board.IsReleased()) return;
+    if (!Requests.HasOwnDeck()) {
+        Requests.ComposeDeck();
+        return;
+    }
+    try {
+        LoadOwnDeck();
+    } catch (...) {
+        // A damaged deck is said, and the first face set played; nothing of it is touched, nor is the choice kept.
+        UseFirstFaceSet();
+        NewGame();
+        throw;
+    }
+    ShowBoardsFilled();
+    // A deck too small for the board in play is played on the largest board it fills, which is said.
+    const bool fitted = !Fills(Board.FacePictures, Board.Size);
+    if (fitted) LayBoard(*LargestBoardFilled(Board.FacePictures));
+    NewGame();
+    if (fitted) {
+        Say(OwnDeckBoardSpoken(Board.FacePictures, Board.Size));
+        Requests.StoreBoard();
+    }
+    Requests.StoreOwnDeckInUse(true);
 }
 
 void GameRules::ChooseBoard(int index) {
     if (Board.IsReleased() || index < 0 || static_cast<std::size_t>(index) >= BoardSizes.size()) return;
     const BoardSize& board = BoardSizes[static_cast<std::size_t>(index)];
-    Requests.ShowChoice(Command::ChooseBoard, index + 1);
+    // A board the face set in play does not fill is disabled in the menu, and a press that reaches it anyway is
+    // ignored.
+    if (!Fills(Board.FacePictures, board)) return;
+    LayBoard(board);
+    NewGame();
+    Say(NewBoardSpoken(board));
+    Requests.StoreBoard();
+}
+
+void GameRules::LayBoard(const BoardSize& board) {
+    Requests.ShowChoice(Command::ChooseBoard, MenuNumberOf(board));
     Board.Resize(board);
     RankedPlace.reset();
     // Each board keeps a table of its own: one the store does not hold yet starts empty, never as another
     // board's.
     Highscores = HighscoreTable{};
     Requests.ShowBoard();
-    NewGame();
-    Say(NewBoardSpoken(board));
-    Requests.StoreBoard();
 }
 
 void GameRules::TableChanged() {

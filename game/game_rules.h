@@ -50,6 +50,10 @@ public:
     // A board (0-based, in the order of BoardSizes) chosen from the menu: laid out, dealt anew with its own
     // highscore table, said, and kept for the next start.
     void ChooseBoard(int index);
+    // The player's own deck chosen from the menu: loaded, played on the board in play or, when it does not fill
+    // it, on the largest board it fills, which is said; the boards it does not fill are disabled. Without an own
+    // deck, the front end's picture chooser opens instead.
+    void ChooseOwnDeck();
     // Ranks this board's result under `name`, stores the table and deals a new game.
     void SaveResult(const std::string& name);
 
@@ -66,6 +70,14 @@ private:
     // The board the store keeps from the last run, when it keeps one; a value it cannot take leaves the full
     // board and is passed on.
     void StartOnStoredBoard();
+    // Loads the own deck as the face set in play; raises what the front end found damaged.
+    void LoadOwnDeck();
+    // The first built-in face set in play, in place of an own deck that could not be loaded.
+    void UseFirstFaceSet();
+    // Enables the boards the face set in play fills, and disables the others.
+    void ShowBoardsFilled();
+    // Lays out a board chosen or switched to, with its own table.
+    void LayBoard(const BoardSize& board);
     void Announce();
     // The name of the face of the card at p.
     PictureName FaceName(std::int32_t p) const;

@@ -17,7 +17,10 @@ std::string CardLabel(int row, int column, CardView view, std::string_view face)
 }
 
 std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts) {
-    std::string spoken = paired ? "Zwei " + std::string(first.Plural) + ": ein Paar"
+    // A picture of the player's own deck has a name but no plural: two of it are "Zweimal Oma im Garten".
+    std::string spoken = paired ? (first.Plural.empty() ? "Zweimal " + std::string(first.Singular)
+                                                        : "Zwei " + std::string(first.Plural)) +
+                                      ": ein Paar"
                                 : std::string(first.Singular) + " und " + std::string(second.Singular) +
                                       ": kein Paar";
     return spoken + ". Versuche: " + std::to_string(attempts);

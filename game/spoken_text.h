@@ -7,7 +7,8 @@
 
 namespace pairfinder {
 
-// A picture's name, as the artwork gives it: "Stern", and two of them "Sterne".
+// A picture's name, as the artwork gives it: "Stern", and two of them "Sterne"; a picture of the player's own deck
+// has the name the player gave it, and no plural.
 struct PictureName {
     std::string_view Singular;
     std::string_view Plural;
@@ -23,7 +24,7 @@ std::string CardLabel(int row, int column, CardView view, std::string_view face 
 
 // What the second card of a turn came to, with the count, which every turn's announcement ends with, so that the
 // count itself is not said again: "Stern und Hund: kein Paar. Versuche: 7" or "Zwei Sterne: ein Paar. Versuche:
-// 8".
+// 8"; two of an own picture "Zweimal Oma im Garten: ein Paar. Versuche: 8".
 std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts);
 
 // Adds one part of what a press came to to what it has said so far, as one piece read aloud: a part that does

@@ -271,9 +271,10 @@ inline constexpr std::array<std::string_view, 4> TabOrder{"btn_Mix", "btn_End", 
 
 // A menu of the menu bar or a submenu, an item that carries out a command, a group of choices with check marks
 // (one item per back picture or per face set the build found, one per board), a line that only displays (a place
-// of the highscore table, in order), or the line that names the board the table below it is of, shown only
-// while it has something to say.
-enum class Role { Menu, Item, Choice, Display, Heading };
+// of the highscore table, in order), the line that names the board the table below it is of, shown only
+// while it has something to say, an item with a check mark of its own, set while what it chose is in play (the
+// own deck, which the face sets' choice unchecks), or a line between groups of items.
+enum class Role { Menu, Item, Choice, Display, Heading, Check, Separator };
 
 struct MenuEntry {
     // For a choice, the stem of the names of its items: "Blatt" gives Blatt1, Blatt2, ...
@@ -289,7 +290,7 @@ struct MenuEntry {
 };
 
 // The menu bar and its menus in order.
-inline constexpr std::array<MenuEntry, 15> Menu{{
+inline constexpr std::array<MenuEntry, 18> Menu{{
     {"Game1", "&Game", "", Role::Menu},
     {"Mixitnew1", "&Mix it", "Game1", Role::Item, Command::NewGame},
     {"Ferdisch1", "&Ferdisch", "Game1", Role::Item, Command::End},
@@ -298,6 +299,9 @@ inline constexpr std::array<MenuEntry, 15> Menu{{
     {"Blatt", "Deckblatt ", "Deckblatt", Role::Choice, Command::ChooseBack},
     {"Spieldeck", "Spieldeck", "Ansicht1", Role::Menu},
     {"Deck", "Deck ", "Spieldeck", Role::Choice, Command::ChooseFaceSet},
+    {"EigenesDeck1", "Eigenes Deck", "Spieldeck", Role::Check, Command::ChooseOwnDeck},
+    {"N1", "", "Spieldeck", Role::Separator},
+    {"Zusammenstellen1", "Eigenes Deck zusammenstellen …", "Spieldeck", Role::Item, Command::ComposeDeck},
     {"Spielfeld", "Spielfeld", "Ansicht1", Role::Menu},
     {"Feld", "", "Spielfeld", Role::Choice, Command::ChooseBoard},
     {"Highscore1", "&Highscore", "", Role::Menu},

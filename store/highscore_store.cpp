@@ -1,4 +1,4 @@
-// Reading and writing the highscore tables and the chosen board in the current user's registry.
+// Reading and writing the highscore tables, the chosen board and whether the own deck is in play, in the current user's registry.
 #include "highscore_store.h"
 
 #include <algorithm>
@@ -64,30 +64,53 @@ void StoreHighscores(const HighscoreTable& table, RegistryBackend& backend, cons
     registry.CloseKey();
 }
 
-std::optional<int> LoadBoardChoice(RegistryBackend& backend) {
+namespace {
+
+// A choice kept as a DWORD beside the full board's table: none when it was never made; a value of another type,
+// or one `takes` refuses, raises RegistryError saying what was found.
+template <typename Takes>
+std::optional<std::int32_t> LoadChoice(RegistryBackend& backend, const char* value, Takes takes) {
     RegistryAccess registry(backend);
     bool exists = false;
     try {
         exists = registry.KeyExists(HighscoreKey);
     } catch (const RegistryBusyError&) {
-        throw RegistryError::GetDataFailed(BoardValue);
+        throw RegistryError::GetDataFailed(value);
     }
     if (!exists) return std::nullopt;
     registry.OpenKey(HighscoreKey);
-    const std::optional<std::uint32_t> type = registry.TypeOf(BoardValue);
+    const std::optional<std::uint32_t> type = registry.TypeOf(value);
     if (!type) return std::nullopt;
     // The type is judged first: a text "8" is a damaged choice, not a number that could not be read.
-    if (*type != RegDword) throw RegistryError::InvalidDataType(BoardValue);
-    const std::int32_t pairs = registry.ReadInteger(BoardValue);
-    if (!BoardOfPairs(pairs)) throw RegistryError::InvalidValue(BoardValue, pairs);
-    return pairs;
+    if (*type != RegDword) throw RegistryError::InvalidDataType(value);
+    const std::int32_t chosen = registry.ReadInteger(value);
+    if (!takes(chosen)) throw RegistryError::InvalidValue(value, chosen);
+    return chosen;
+}
+
+void StoreChoice(RegistryBackend& backend, const char* value, std::int32_t chosen) {
+    RegistryAccess registry(backend);
+    if (!registry.OpenKey(HighscoreKey)) throw RegistryError::SetDataFailed(value);
+    registry.WriteInteger(value, chosen);
+    registry.CloseKey();
+}
+
+}  // namespace
+
+std::optional<int> LoadBoardChoice(RegistryBackend& backend) {
+    return LoadChoice(backend, BoardValue, [](std::int32_t pairs) { return BoardOfPairs(pairs).has_value(); });
 }
 
 void StoreBoardChoice(const BoardSize& board, RegistryBackend& backend) {
-    RegistryAccess registry(backend);
-    if (!registry.OpenKey(HighscoreKey)) throw RegistryError::SetDataFailed(BoardValue);
-    registry.WriteInteger(BoardValue, board.Pairs);
-    registry.CloseKey();
+    StoreChoice(backend, BoardValue, board.Pairs);
+}
+
+bool LoadOwnDeckChoice(RegistryBackend& backend) {
+    return LoadChoice(backend, OwnDeckValue, [](std::int32_t inUse) { return inUse == 0 || inUse == 1; }) == 1;
+}
+
+void StoreOwnDeckChoice(bool inUse, RegistryBackend& backend) {
+    StoreChoice(backend, OwnDeckValue, inUse ? 1 : 0);
 }
 
 void LoadHighscores(HighscoreTable& table, const BoardSize& board) {
@@ -104,6 +127,14 @@ std::optional<int> LoadBoardChoice() {
 
 void StoreBoardChoice(const BoardSize& board) {
     StoreBoardChoice(board, *MakeDefaultRegistryBackend());
+}
+
+bool LoadOwnDeckChoice() {
+    return LoadOwnDeckChoice(*MakeDefaultRegistryBackend());
+}
+
+void StoreOwnDeckChoice(bool inUse) {
+    StoreOwnDeckChoice(inUse, *MakeDefaultRegistryBackend());
 }
 
 }  // namespace pairfinder

@@ -1,5 +1,5 @@
-// Reading and writing the highscore tables and the chosen board in the current user's registry: Windows' own, the
-// registry file elsewhere, or the browser's localStorage in the page.
+// Reading and writing the highscore tables, the chosen board and whether the own deck is in play, in the current
+// user's registry: Windows' own, the registry file elsewhere, or the browser's localStorage in the page.
 #pragma once
 
 #include <optional>
@@ -17,6 +17,9 @@ class RegistryBackend;
 inline constexpr const char* HighscoreKey = "\\Software\\Pairfinder";
 // The DWORD that keeps the board last chosen, by its number of pairs.
 inline constexpr const char* BoardValue = "iPaare";
+// The DWORD that keeps whether the player's own deck is in play (1) or a built-in face set (0); written only by a
+// player who has chosen the own deck.
+inline constexpr const char* OwnDeckValue = "iEigenesDeck";
 
 // The key of the board's highscore table.
 std::string HighscoreKeyOf(const BoardSize& board);
@@ -38,5 +41,12 @@ std::optional<int> LoadBoardChoice();
 std::optional<int> LoadBoardChoice(RegistryBackend& backend);
 void StoreBoardChoice(const BoardSize& board);
 void StoreBoardChoice(const BoardSize& board, RegistryBackend& backend);
+
+// Whether the own deck was in play at the last choice of a face set; false when it was never chosen. A value of
+// another type than REG_DWORD, or another number than 0 or 1, raises RegistryError saying what was found.
+bool LoadOwnDeckChoice();
+bool LoadOwnDeckChoice(RegistryBackend& backend);
+void StoreOwnDeckChoice(bool inUse);
+void StoreOwnDeckChoice(bool inUse, RegistryBackend& backend);
 
 }  // namespace pairfinder

@@ -499,6 +499,97 @@ TEST_F(GameRulesTest, TheFirstGameIsOnTheStoredBoardAndADamagedChoiceLeavesTheFu
     }
 }
 
+TEST_F(GameRulesTest, TheOwnDeckIsComposedFirstThenPlaysOnTheBoardsItFillsFromItsPicturesAndIsKept) {
+    Window.Rules = &Game;
+    // Without an own deck, its choice opens the picture chooser and changes nothing else.
+    Game.Run(Command::ChooseOwnDeck);
+    EXPECT_EQ(Window.Take(), Calls{"ComposeDeck"});
+    Game.Run(Command::ComposeDeck);
+    EXPECT_EQ(Window.Take(), Calls{"ComposeDeck"});
+    EXPECT_EQ(Game.Board.FaceSetIndex(), 0);
+
+    // Six pictures do not fill the full board: the largest board they fill is played, and said once.
+    Window.OwnPictures = 6;
+    Game.Run(Command::ChooseOwnDeck);
+    EXPECT_EQ(Window.Take(),
+              Then(Then({"LoadFaceSet", "ShowChoice(faces,0)", "ShowChoice(own,1)", "EnableChoice(board,1,on)",
+                         "EnableChoice(board,2,off)", "EnableChoice(board,3,off)", "EnableChoice(board,4,off)",
+                         "ShowChoice(board,1)", "ShowBoard(8)"},
+                        NewGameCalls),
+                   {"StoreBoard", "StoreOwnDeckInUse(true)",
+                    "Announce(Eigenes Deck mit 6 Bildern. Neues Spiel: 4 Paare)"}));
+    EXPECT_TRUE(Game.Board.OwnDeckInUse());
+    // A board it does not fill is disabled, and a press that reaches it anyway is ignored.
+    Game.Run(Command::ChooseBoard, 2);
+    EXPECT_TRUE(Window.Take().empty());
+    EXPECT_EQ(Game.Board.Size.Pairs, 4);
+
+    // Every deal draws from the deck's own pictures, all of them in time; a pair of them is heard by its name.
+    std::set<std::int32_t> dealt;
+    for (int second = 0; second < 50; ++second) {
+        Now = 1700000000 + second;
+        Game.NewGame();
+        dealt.insert(Game.Board.PairOf.begin(), Game.Board.PairOf.end());
+    }
+    EXPECT_EQ(dealt, (std::set<std::int32_t>{0, 1, 2, 3, 4, 5}));
+    Window.Take();
+    FindPairAt(0);
+    const std::string own = "Own " + std::to_string(Game.Board.PairOf[0]);
+    EXPECT_EQ(Window.Take().back(), "Announce(Zweimal " + own + ": ein Paar. Versuche: 1)");
+
+    // A built-in set chosen again enables every board, keeps the board, and keeps that the own deck is left.
+    Game.Run(Command::ChooseFaceSet, 2);
+    const Calls left = Window.Take();
+    EXPECT_EQ(Calls(left.begin(), left.begin() + 7),
+              (Calls{"ShowChoice(faces,2)", "LoadFaceSet", "ShowChoice(own,0)", "EnableChoice(board,1,on)",
+                     "EnableChoice(board,2,on)", "EnableChoice(board,3,on)", "EnableChoice(board,4,on)"}));
+    EXPECT_EQ(left.back(), "StoreOwnDeckInUse(false)");
+    EXPECT_EQ(Game.Board.Size.Pairs, 4);
+    Game.Run(Command::ChooseBoard, 4);
+    EXPECT_EQ(Game.Board.Size.Pairs, 32);
+
+    // The next start plays the own deck again, loaded before the first deal, on the stored board it still fills.
+    Window.OwnInUse = true;
+    Window.OwnPictures = 20;
+    Window.StoredBoard = 18;
+    {
+        RecordingRequests window = Window;
+        GameRules game(window, [] { return std::int64_t{1765100000}; });
+        window.Rules = &game;
+        window.Take();
+        game.StartFirstGame();
+        const Calls start = window.Take();
+        EXPECT_EQ(Calls(start.begin(), start.begin() + 6),
+                  (Calls{"ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard", "LoadFaceSet",
+                         "ShowChoice(faces,0)", "ShowChoice(own,1)"}));
+        EXPECT_EQ(start.back(), "ShowHighscoreMenu") << "no second load of the face set";
+        EXPECT_EQ(game.Board.Size.Pairs, 18);
+        EXPECT_TRUE(std::all_of(game.Board.PairOf.begin(), game.Board.PairOf.end(),
+                                [](std::int32_t pair) { return pair < 20; }));
+    }
+    // A damaged deck is said, once, and the first face set played; nothing is kept of it, nor written.
+    Window.OwnDeckDamaged = true;
+    {
+        RecordingRequests window = Window;
+        GameRules game(window, [] { return std::int64_t{1765100000}; });
+        window.Rules = &game;
+        window.Take();
+        EXPECT_THROW(game.StartFirstGame(), std::runtime_error);
+        EXPECT_EQ(game.Board.FaceSetIndex(), 0);
+        EXPECT_EQ(game.Board.Size.Pairs, 18);
+        const Calls start = window.Take();
+        EXPECT_EQ(std::count(start.begin(), start.end(), "LoadFaceSet"), 2) << "the own deck, then the first set";
+        EXPECT_EQ(std::count(start.begin(), start.end(), "StoreOwnDeckInUse(false)"), 0);
+
+        EXPECT_THROW(game.Run(Command::ChooseOwnDeck), std::runtime_error);
+        EXPECT_EQ(game.Board.FaceSetIndex(), 0);
+        EXPECT_EQ(game.Board.FacePictures, 32);
+        const Calls chosen = window.Take();
+        EXPECT_NE(std::find(chosen.begin(), chosen.end(), "ShowChoice(faces,1)"), chosen.end());
+        EXPECT_EQ(std::count(chosen.begin(), chosen.end(), "StoreOwnDeckInUse(true)"), 0);
+    }
+}
+
 TEST_F(GameRulesTest, AChoiceLeavesExactlyOneFlagOfItsGroupSet) {
     EXPECT_EQ(Game.Board.BackIndex(), 0) << "the first back and face set at the start";
     EXPECT_EQ(Game.Board.FaceSetIndex(), 0);

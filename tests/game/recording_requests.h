@@ -48,7 +48,12 @@ public:
         if (Table && stored != HighscoreTable{}) *Table = stored;
     }
     void ShowHighscoreMenu() override { Calls.push_back("ShowHighscoreMenu"); }
-    void LoadFaceSet() override { Calls.push_back("LoadFaceSet"); }
+    void LoadFaceSet() override {
+        Calls.push_back("LoadFaceSet");
+        const bool own = Rules && Rules->Board.OwnDeckInUse();
+        Loaded = own ? OwnPictures : 32;
+        if (own && (OwnDeckDamaged || OwnPictures == 0)) throw std::runtime_error("Das eigene Deck ist beschädigt");
+    }
     void StoreHighscores() override {
         Calls.push_back("StoreHighscores");
         if (FailStores > 0) {
@@ -66,11 +71,33 @@ public:
     std::optional<int> StoredBoard;
     bool FailLoadBoard = false;
 
+    static const char* Group(Command choice) {
+        return choice == Command::ChooseBack      ? "back"
+               : choice == Command::ChooseFaceSet ? "faces"
+               : choice == Command::ChooseOwnDeck ? "own"
+                                                  : "board";
+    }
     void ShowChoice(Command choice, int k) override {
-        const char* group = choice == Command::ChooseBack      ? "back"
-                            : choice == Command::ChooseFaceSet ? "faces"
-                                                               : "board";
-        Calls.push_back("ShowChoice(" + std::string(group) + "," + std::to_string(k) + ")");
+        Calls.push_back("ShowChoice(" + std::string(Group(choice)) + "," + std::to_string(k) + ")");
+    }
+    void EnableChoice(Command choice, int k, bool enabled) override {
+        Calls.push_back("EnableChoice(" + std::string(Group(choice)) + "," + std::to_string(k) + "," +
+                        (enabled ? "on" : "off") + ")");
+    }
+
+    // The player's own deck as the front end keeps it: its number of pictures, none when there is no deck; a
+    // damaged one fails to load. Whether it is in play is kept as the store keeps it.
+    int OwnPictures = 0;
+    bool OwnDeckDamaged = false;
+    std::optional<bool> OwnInUse;
+    int Loaded = 32;
+    int FaceCount() const override { return Loaded; }
+    bool HasOwnDeck() const override { return OwnPictures > 0; }
+    void ComposeDeck() override { Calls.push_back("ComposeDeck"); }
+    bool LoadOwnDeckInUse() override { return OwnInUse.value_or(false); }
+    void StoreOwnDeckInUse(bool inUse) override {
+        Calls.push_back(inUse ? "StoreOwnDeckInUse(true)" : "StoreOwnDeckInUse(false)");
+        OwnInUse = inUse;
     }
     void ShowBoard() override {
         Calls.push_back("ShowBoard(" + std::to_string(Rules ? Rules->Board.CardCount : -1) + ")");
@@ -85,7 +112,7 @@ public:
         if (Rules) StoredBoard = Rules->Board.Size.Pairs;
     }
     void Close() override { Calls.push_back("Close"); }
-    // Face n of the set is called "Fn", two of it "Fns".
+    // Face n of the set is called "Fn", two of it "Fns"; picture n of the own deck "Own n", with no plural.
     PictureName FaceName(int pair) const override {
         static const auto names = [] {
             std::vector<std::pair<std::string, std::string>> all;
@@ -96,7 +123,13 @@ public:
             }
             return all;
         }();
-        if (pair < 0 || pair >= static_cast<int>(names.size())) return {};
+        static const auto own = [] {
+            std::vector<std::string> all;
+            for (int n = 0; n < 32; ++n) all.push_back("Own " + std::to_string(n));
+            return all;
+        }();
+        if (pair < 0 || pair >= Loaded) return {};
+        if (Rules && Rules->Board.OwnDeckInUse()) return {own[static_cast<std::size_t>(pair)], {}};
         const auto& [singular, plural] = names[static_cast<std::size_t>(pair)];
         return {singular, plural};
     }

@@ -345,7 +345,7 @@ TEST_F(HighscoreStore, AKeyThatHoldsOnlyTheBoardChosenOrOtherBoardsTablesHoldsNo
     EXPECT_FALSE(Registry.Stored("sErster"));
 }
 
-TEST_F(HighscoreStore, TheBoardChosenLastIsADwordOfPairsAndAnythingElseIsSaidAsFound) {
+TEST_F(HighscoreStore, TheBoardChosenLastAndTheOwnDeckInPlayAreDwordsAndAnythingElseIsSaidAsFound) {
     PlantEarlierRun();
     EXPECT_EQ(LoadBoardChoice(Registry.Backend()), std::nullopt) << "never chosen: the full board";
     StoreBoardChoice(*BoardOfPairs(18), Registry.Backend());
@@ -372,6 +372,24 @@ TEST_F(HighscoreStore, TheBoardChosenLastIsADwordOfPairsAndAnythingElseIsSaidAsF
         Registry.Plant("iPaare", stored.Value);
         EXPECT_EQ(RegistryErrorOf([&] { LoadBoardChoice(Registry.Backend()); }), stored.Said);
         EXPECT_EQ(Registry.Stored("iPaare"), stored.Value) << "reading writes nothing";
+    }
+
+    // Whether the own deck is in play is kept beside it, 1 or 0, and read as strictly.
+    EXPECT_FALSE(LoadOwnDeckChoice(Registry.Backend())) << "never chosen: a built-in face set";
+    StoreOwnDeckChoice(true, Registry.Backend());
+    EXPECT_EQ(Registry.Stored("iEigenesDeck"), Dword(1));
+    EXPECT_TRUE(LoadOwnDeckChoice(Registry.Backend()));
+    StoreOwnDeckChoice(false, Registry.Backend());
+    EXPECT_FALSE(LoadOwnDeckChoice(Registry.Backend()));
+    EXPECT_EQ(Registry.Stored("iErster"), Dword(31)) << "the table stays";
+    const Stored ownCases[] = {
+        {Dword(2), "Invalid value 2 for 'iEigenesDeck'"},
+        {Sz(u"1"), "Invalid data type for 'iEigenesDeck'"},
+        {Raw(RegDword, {1}), "Failed to get data for 'iEigenesDeck'"},
+    };
+    for (const Stored& stored : ownCases) {
+        Registry.Plant("iEigenesDeck", stored.Value);
+        EXPECT_EQ(RegistryErrorOf([&] { LoadOwnDeckChoice(Registry.Backend()); }), stored.Said);
     }
 }
 
