@@ -1,5 +1,6 @@
 // An own deck's rules as a player meets them when composing one: the names offered from file names, the names
-// refused beside their fields, the boards a deck fills, and the names file that keeps them and travels with it.
+// refused beside their fields, the boards a deck fills, the names file that keeps them and travels with it, and the
+// photos refused from what their headers claim.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +8,8 @@
 
 #include "names_file.h"
 #include "own_deck.h"
+#include "photo_faults.h"
+#include "photo_header.h"
 
 namespace pairfinder::deck {
 namespace {
@@ -171,6 +174,72 @@ TEST(NamesFile, AFileThatIsNoDeckIsRefusedWithWhatIsWrong) {
     }
     // Thirty-three pictures are one too many.
     EXPECT_EQ(ReadNamesFile(WriteNamesFile(Family(33))).Fault, "Ein Deck fasst höchstens 32 Bilder, hier sind 33.");
+}
+
+std::string Bytes(std::initializer_list<int> bytes) {
+    std::string out;
+    for (const int b : bytes) out += static_cast<char>(b);
+    return out;
+}
+
+std::string_view Refusal(const std::string& head, std::int64_t size) {
+    return RefusalOf({reinterpret_cast<const unsigned char*>(head.data()), head.size()}, size);
+}
+
+TEST(PhotoHeader, EachKindSaysItsSizeAndTurnAndIsRefusedForWhatItClaims) {
+    // Exif with orientation 6 in a little-endian TIFF block, then a 4000 x 3000 frame, a scan and the end.
+    const std::string exif = Bytes({0xFF, 0xE1, 0x00, 0x22}) + std::string("Exif\0\0II*\0\x08\0\0\0", 14) +
+                             Bytes({1, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0});
+    const std::string frame = Bytes({0xFF, 0xC0, 0, 11, 8, 0x0B, 0xB8, 0x0F, 0xA0, 1, 1, 0x11, 0});
+    const std::string scan = Bytes({0xFF, 0xDA, 0, 2, 0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD9});
+    const std::string jpeg = Bytes({0xFF, 0xD8}) + exif + frame + scan;
+    const std::string png =
+        "\x89PNG\r\n\x1A\n" + Bytes({0, 0, 0, 13}) + "IHDR" + Bytes({0, 0, 0x27, 0x10, 0, 0, 0x27, 0x11});
+    const std::string gif = "GIF89a" + Bytes({0x40, 0x01, 0xF0, 0x00});
+    const std::string lossy = "RIFF" + Bytes({0, 0, 0, 0}) + "WEBPVP8 " +
+                              Bytes({0, 0, 0, 0, 0, 0, 0, 0x9D, 0x01, 0x2A, 0x80, 0x02, 0xE0, 0x41});
+    const std::string lossless =
+        "RIFF" + Bytes({0, 0, 0, 0}) + "WEBPVP8L" + Bytes({0, 0, 0, 0, 0x2F, 0x3F, 0xC0, 0x3F, 0});
+    const std::string extended = "RIFF" + Bytes({0, 0, 0, 0}) + "WEBPVP8X" +
+                                 Bytes({0, 0, 0, 0, 0, 0, 0, 0, 0x0F, 0x27, 0, 0x0F, 0x27, 0});
+    const std::string bmp =
+        "BM" + std::string(12, '\0') + Bytes({40, 0, 0, 0, 0x20, 0, 0, 0, 0xF0, 0xFF, 0xFF, 0xFF});
+    const struct {
+        std::string Head;
+        PhotoKind Kind;
+        std::int64_t Width, Height;
+        bool Turned;
+        std::string_view Refused;
+    } files[] = {
+        {jpeg, PhotoKind::Jpeg, 4000, 3000, true, ""},
+        {jpeg.substr(0, jpeg.size() - 2), PhotoKind::Jpeg, 4000, 3000, true, DamagedPicture},
+        {Bytes({0xFF, 0xD8}) + frame + scan, PhotoKind::Jpeg, 4000, 3000, false, ""},
+        // A frame cut off inside its own segment says no size.
+        {Bytes({0xFF, 0xD8}) + frame.substr(0, 8), PhotoKind::Jpeg, 0, 0, false, NotAPicture},
+        {png, PhotoKind::Png, 10000, 10001, false, PictureTooLarge},
+        {gif, PhotoKind::Gif, 320, 240, false, ""},
+        {lossy, PhotoKind::WebP, 640, 480, false, ""},
+        {lossless, PhotoKind::WebP, 64, 256, false, ""},
+        {extended, PhotoKind::WebP, 10000, 10000, false, ""},
+        {bmp, PhotoKind::Bmp, 32, 16, false, ""},
+        {Bytes({0, 0, 0, 0x18}) + "ftypheic" + std::string(8, '\0'), PhotoKind::Heic, 0, 0, false,
+         HeicUnreadable},
+        {"PK\x03\x04 not a picture", PhotoKind::None, 0, 0, false, NotAPicture},
+    };
+    for (const auto& file : files) {
+        const PhotoClaim claim =
+            ClaimOf({reinterpret_cast<const unsigned char*>(file.Head.data()), file.Head.size()});
+        EXPECT_EQ(claim.Kind, file.Kind) << file.Head.substr(0, 12);
+        EXPECT_EQ(claim.Width, file.Width) << file.Head.substr(0, 12);
+        EXPECT_EQ(claim.Height, file.Height) << file.Head.substr(0, 12);
+        EXPECT_EQ(claim.QuarterTurned, file.Turned) << file.Head.substr(0, 12);
+        EXPECT_EQ(Refusal(file.Head, static_cast<std::int64_t>(file.Head.size())), file.Refused)
+            << file.Head.substr(0, 12);
+    }
+    // The file's own size is judged before its header; a JPEG's end only when the whole file is given.
+    EXPECT_EQ(Refusal(jpeg, 0), EmptyFile);
+    EXPECT_EQ(Refusal(jpeg, 50'000'001), FileTooLarge);
+    EXPECT_EQ(Refusal(jpeg.substr(0, jpeg.size() - 2), 50'000'000), "");
 }
 
 }  // namespace

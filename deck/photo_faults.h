@@ -1,0 +1,22 @@
+// Why a photo cannot become a card of an own deck, in the player's words, the same in the window and in the
+// page.
+#pragma once
+
+#include <string_view>
+
+namespace pairfinder::deck {
+
+inline constexpr std::string_view NotAPicture = "Kein Bild, das Pairfinder lesen kann.";
+inline constexpr std::string_view EmptyFile = "Die Datei ist leer.";
+inline constexpr std::string_view FileTooLarge = "Die Datei ist zu groß (über 50 MB).";
+inline constexpr std::string_view PictureTooLarge = "Das Bild ist zu groß (über 100 Megapixel).";
+inline constexpr std::string_view DamagedPicture = "Das Bild ist beschädigt oder unvollständig.";
+inline constexpr std::string_view AlreadyTaken = "Dieses Bild ist schon im Deck.";
+inline constexpr std::string_view HeicUnreadable =
+    "HEIC-Fotos kann Pairfinder hier nicht lesen. Bitte das Foto als JPEG exportieren oder das Handy auf "
+    "„Maximale Kompatibilität“ stellen.";
+
+// A kept deck that cannot be played: this, then what is wrong with it.
+inline constexpr std::string_view DeckDamaged = "Das eigene Deck ist beschädigt: ";
+
+}  // namespace pairfinder::deck
