@@ -142,7 +142,8 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& text, bool che
 HighscoreStorage HighscoreStorage::Registry() {
     return {[](HighscoreTable& table, const BoardSize& board) { pairfinder::LoadHighscores(table, board); },
             [](const HighscoreTable& table, const BoardSize& board) { pairfinder::StoreHighscores(table, board); },
-            [] { return LoadBoardChoice(); }, [](const BoardSize& board) { StoreBoardChoice(board); }};
+            [] { return LoadBoardChoice(); }, [](const BoardSize& board) { StoreBoardChoice(board); },
+            [] { return LoadOwnDeckChoice(); }, [](bool inUse) { StoreOwnDeckChoice(inUse); }};
 }
 
 TForm1::TForm1(HighscoreStorage storage, SecondsClock clock)
@@ -161,6 +162,7 @@ TForm1::TForm1(HighscoreStorage storage, SecondsClock clock)
     connect(FrameSettle, &QTimer::timeout, this, &TForm1::SettleFrame);
     move(layout::WindowPosition.X, layout::WindowPosition.Y);
     resize(layout::WindowOuterSize.Width, layout::WindowOuterSize.Height);
+    setAcceptDrops(true);
     Handle([this] { OnCreate(); });
 }
 
@@ -275,6 +277,13 @@ void TForm1::BuildMenu() {
                 Tabelle1 = AddItem(parent, name, QtText(entry.Caption));
                 Tabelle1->setEnabled(false);
                 Tabelle1->setVisible(false);
+                break;
+            case layout::Role::Check:
+                EigenesDeck1 = AddItem(parent, name, QtText(entry.Caption), true);
+                Commands.push_back({EigenesDeck1, entry.Does, 0});
+                break;
+            case layout::Role::Separator:
+                parent->addSeparator()->setObjectName(name);
                 break;
             case layout::Role::Choice: {
                 // One checkable item per picture the build found or per board, in menu order.

@@ -11,6 +11,7 @@
 #include "frame_fit.h"
 #include "game_requests.h"
 #include "game_rules.h"
+#include "own_deck_store.h"
 #include "qt_text.h"
 #include "window_layout.h"
 
@@ -36,6 +37,9 @@ struct HighscoreStorage {
     std::function<void(const HighscoreTable&, const BoardSize&)> Store;
     std::function<std::optional<int>()> LoadBoard;
     std::function<void(const BoardSize&)> StoreBoard;
+    // Whether the own deck is in play: none kept (a built-in set) unless these are given.
+    std::function<bool()> LoadOwnDeck;
+    std::function<void(bool)> StoreOwnDeck;
 
     static HighscoreStorage Registry();
 };
@@ -68,6 +72,16 @@ public:
     void ShowBoard() override;
     std::optional<int> LoadBoard() override;
     void StoreBoard() override;
+    void EnableChoice(layout::Command choice, int k, bool enabled) override;
+    int FaceCount() const override;
+    bool HasOwnDeck() const override;
+    void ComposeDeck() override;
+    bool LoadOwnDeckInUse() override;
+    void StoreOwnDeckInUse(bool inUse) override;
+
+    // Composes an own deck from these photos in the naming form; once the player takes it and it is stored
+    // whole, it is played.
+    void ComposeFrom(const QStringList& files);
 
     // Drawing of the cards.
     void ShowBack(CardCell& cell);
@@ -83,6 +97,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Photos dropped onto the window compose an own deck, as the file dialog's do.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildLayout();
@@ -130,6 +147,8 @@ private:
     std::vector<QAction*> Blatt;
     std::vector<QAction*> Deck;
     std::vector<QAction*> Feld;
+    // The own deck's choice, checked while it is in play.
+    QAction* EigenesDeck1 = nullptr;
     // The highscore table's places in the menu, place 1 first (Erster, Zweiter, Dritter), and the line above
     // them that says whose table it is.
     std::vector<QAction*> Places;
@@ -145,6 +164,9 @@ private:
     std::vector<PictureList*> MasterList;
     PictureList* FakeList = nullptr;
     PictureList* DeckblattList = nullptr;
+    // The own deck's pictures while it is in play; loaded anew each time it is chosen.
+    PictureList* OwnList = nullptr;
+    OwnDeckStore OwnDecks;
 
     // Says what a handler did to a player who hears the game.
     Announcer* Speaker = nullptr;

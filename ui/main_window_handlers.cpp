@@ -1,13 +1,20 @@
 // TForm1's event handlers and the requests of the game rules, as the window carries them out.
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 
 #include "accessible_window.h"
 #include "card_cell.h"
 #include "card_grid.h"
+#include "deck_composer.h"
 #include "main_window.h"
 #include "picture_list.h"
 #include "spoken_text.h"
@@ -31,6 +38,10 @@ CardCell& TForm1::Cell(int p) const {
 }
 
 void TForm1::ShowChoice(layout::Command choice, int k) {
+    if (choice == layout::Command::ChooseOwnDeck) {
+        EigenesDeck1->setChecked(k == 1);
+        return;
+    }
     const std::vector<QAction*>& group = ChoiceItems(choice);
     for (std::size_t i = 0; i < group.size(); ++i) group[i]->setChecked(static_cast<int>(i) + 1 == k);
 }
@@ -93,6 +104,21 @@ void TForm1::ShowFace(int p) {
 
 void TForm1::LoadFaceSet() {
     FakeList->Clear();
+    if (Game.Board.OwnDeckInUse()) {
+        // Read from the disk each time it is chosen: composed anew, or altered since, it plays as it is kept.
+        const OwnDeckLoad load = OwnDecks.Load();
+        if (!load.Deck) {
+            throw OwnDeckError(load.Fault.isEmpty() ? std::string("Es gibt kein eigenes Deck.")
+                                                    : load.Fault.toStdString());
+        }
+        std::vector<std::string> names;
+        for (const deck::OwnPicture& picture : load.Deck->Pictures) names.push_back(picture.Name);
+        delete OwnList;
+        OwnList = new PictureList(load.Pictures, names, devicePixelRatioF(), this);
+        OwnList->setObjectName(QStringLiteral("OwnList"));
+        FakeList->AddCopiesOf(*OwnList);
+        return;
+    }
     const int set = Game.Board.FaceSetIndex();
     if (set < 0 || static_cast<std::size_t>(set) >= MasterList.size()) return;
     FakeList->AddCopiesOf(*MasterList[static_cast<std::size_t>(set)]);
@@ -141,6 +167,76 @@ std::optional<int> TForm1::LoadBoard() {
 
 void TForm1::StoreBoard() {
     if (Storage.StoreBoard) Storage.StoreBoard(Game.Board.Size);
+}
+
+void TForm1::EnableChoice(layout::Command choice, int k, bool enabled) {
+    const std::vector<QAction*>& group = ChoiceItems(choice);
+    if (k >= 1 && static_cast<std::size_t>(k) <= group.size()) group[static_cast<std::size_t>(k - 1)]->setEnabled(enabled);
+}
+
+int TForm1::FaceCount() const {
+    return FakeList->Count();
+}
+
+bool TForm1::HasOwnDeck() const {
+    return OwnDecks.IsKept();
+}
+
+void TForm1::ComposeDeck() {
+    // The own deck's item checks itself when pressed; it stays as the deck in play says until a deck is composed.
+    EigenesDeck1->setChecked(Game.Board.OwnDeckInUse());
+    // The dialogs open once the press has been handled, so that the rules are not pressed again from inside it.
+    QTimer::singleShot(0, this, [this] {
+        if (Closed) return;
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const QStringList files = QFileDialog::getOpenFileNames(
+            this, QString::fromUtf8(DeckComposer::Title), pictures,
+            QStringLiteral("Bilder (*.jpg *.jpeg *.png *.webp *.gif *.bmp *.heic *.heif *.JPG *.JPEG *.PNG);;"
+                           "Alle Dateien (*)"));
+        if (!files.isEmpty()) ComposeFrom(files);
+    });
+}
+
+void TForm1::ComposeFrom(const QStringList& files) {
+    if (Closed || files.isEmpty()) return;
+    DeckComposer composer(files, OwnDecks, this);
+    if (composer.exec() != QDialog::Accepted || Closed) return;
+    Handle([this] { Game.Run(layout::Command::ChooseOwnDeck); });
+}
+
+bool TForm1::LoadOwnDeckInUse() {
+    return Storage.LoadOwnDeck ? Storage.LoadOwnDeck() : false;
+}
+
+void TForm1::StoreOwnDeckInUse(bool inUse) {
+    if (Storage.StoreOwnDeck) Storage.StoreOwnDeck(inUse);
+}
+
+namespace {
+
+// The local files among what is dragged; none when anything else is among them.
+QStringList LocalFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) return {};
+        files.push_back(url.toLocalFile());
+    }
+    return files;
+}
+
+}  // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!Closed && !LocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end: the form opens after it.
+    QTimer::singleShot(0, this, [this, files] { ComposeFrom(files); });
 }
 
 void TForm1::ShowHighscoreMenu() {

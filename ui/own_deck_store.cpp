@@ -188,6 +188,10 @@ void OwnDeckStore::Replace(const deck::OwnDeck& deck, const std::vector<QByteArr
     RemoveAll(previous);
 }
 
+bool OwnDeckStore::IsKept() const {
+    return Exists(DeckFolder) || Exists(DeckFolder + ".old");
+}
+
 OwnDeckLoad OwnDeckStore::Load() const {
     QString folder = DeckFolder;
     if (!Exists(folder)) {

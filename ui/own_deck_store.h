@@ -42,6 +42,9 @@ public:
     // be done, throws OwnDeckError and leaves the old deck as it was.
     void Replace(const deck::OwnDeck& deck, const std::vector<QByteArray>& jpegs) const;
 
+    // Whether a deck is stored, whole or not: what Load would find something in.
+    bool IsKept() const;
+
     // Reads and checks the stored deck; changes nothing on the disk, whatever it finds.
     OwnDeckLoad Load() const;
 

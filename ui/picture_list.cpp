@@ -7,6 +7,20 @@
 
 namespace pairfinder {
 
+namespace {
+
+// A photo at a card side in device pixels, scaled down once from the deck's picture, which is twice the largest
+// card's side.
+QPixmap Scaled(const QImage& photo, int side, qreal devicePixelRatio) {
+    const int pixels = qRound(side * devicePixelRatio);
+    QPixmap scaled =
+        QPixmap::fromImage(photo.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
+}
+
+}  // namespace
+
 PictureList::PictureList(QObject* parent) : QObject(parent) {}
 
 PictureList::PictureList(std::span<const pictures::Picture> pictures, CardView shows, qreal devicePixelRatio,
@@ -14,8 +28,26 @@ PictureList::PictureList(std::span<const pictures::Picture> pictures, CardView s
     : QObject(parent), EverHeld(!pictures.empty()) {
     Pictures.reserve(pictures.size());
     for (const pictures::Picture& picture : pictures) {
-        Pictures.push_back(std::make_shared<Entry>(Entry{artwork::PathOf(picture), devicePixelRatio, {},
-                                                         {picture.Name, picture.Plural}, shows}));
+        auto entry = std::make_shared<Entry>();
+        entry->Path = artwork::PathOf(picture);
+        entry->DevicePixelRatio = devicePixelRatio;
+        entry->Name = {picture.Name, picture.Plural};
+        entry->Shows = shows;
+        Pictures.push_back(std::move(entry));
+    }
+}
+
+PictureList::PictureList(const std::vector<QImage>& pictures, const std::vector<std::string>& names,
+                         qreal devicePixelRatio, QObject* parent)
+    : QObject(parent), EverHeld(!pictures.empty()) {
+    for (std::size_t i = 0; i < pictures.size() && i < names.size(); ++i) {
+        auto entry = std::make_shared<Entry>();
+        entry->Photo = pictures[i];
+        entry->OwnName = names[i];
+        entry->Name = {entry->OwnName, {}};
+        entry->DevicePixelRatio = devicePixelRatio;
+        entry->Shows = CardView::Face;
+        Pictures.push_back(std::move(entry));
     }
 }
 
@@ -25,7 +57,9 @@ QPixmap PictureList::Picture(int index) const {
     for (const auto& [side, rendered] : entry.Rendered) {
         if (side == Side) return rendered;
     }
-    entry.Rendered.emplace_back(Side, artwork::Render(entry.Path, QSize(Side, Side), entry.DevicePixelRatio));
+    entry.Rendered.emplace_back(Side, entry.Photo.isNull()
+                                          ? artwork::Render(entry.Path, QSize(Side, Side), entry.DevicePixelRatio)
+                                          : Scaled(entry.Photo, Side, entry.DevicePixelRatio));
     return entry.Rendered.back().second;
 }
 

@@ -2,10 +2,12 @@
 // size of the board in play.
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QPixmap>
 #include <memory>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -31,6 +33,10 @@ public:
     // by the picture's name, or its back.
     PictureList(std::span<const pictures::Picture> pictures, CardView shows, qreal devicePixelRatio,
                 QObject* parent = nullptr);
+    // A list of the player's own pictures, the faces of an own deck, each heard by the name the player gave it;
+    // each is scaled from its picture the first time it is drawn at a card side.
+    PictureList(const std::vector<QImage>& pictures, const std::vector<std::string>& names, qreal devicePixelRatio,
+                QObject* parent = nullptr);
 
     int Count() const { return static_cast<int>(Pictures.size()); }
     // The side of the cards it draws, in device-independent pixels.
@@ -55,7 +61,11 @@ public:
 private:
     // One picture, rendered at each card side on first use there.
     struct Entry {
+        // A compiled-in drawing, or else a picture of the player's.
         QString Path;
+        QImage Photo;
+        // The name an own picture is heard by, which Name reads.
+        std::string OwnName;
         qreal DevicePixelRatio = 1.0;
         // By card side; a board is drawn at one side, so this holds one or two.
         std::vector<std::pair<int, QPixmap>> Rendered;

@@ -4,14 +4,22 @@
 #include <QAccessibleInterface>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
 #include <cmath>
 #include <functional>
 #include <set>
 
 #include "card_grid.h"
+#include "deck_composer.h"
 #include "highscore_store.h"
 #include "pictures.h"
 #include "window_fixture.h"
@@ -531,6 +539,164 @@ TEST_F(KeyboardTest, TheHighscoreMenuReadsNamesAsTypedAndSkipsItsEmptyLines) {
         EXPECT_EQ(menu->actions().at(line + 1)->isEnabled(), !expected[line].isEmpty())
             << "the keyboard passes over an empty line";
     }
+}
+
+// Runs `act` on the dialog of that kind once it is the window's modal dialog; the test goes on meanwhile.
+template <typename Dialog>
+void WhenOpen(std::function<void(Dialog*)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        act(dialog);
+    });
+    poll->start();
+}
+
+// Photos as a camera or a scanner leaves them: each its own picture, named as their files came.
+void WritePhoto(const QString& path, QColor colour, int size = 640) {
+    QImage photo(size, size * 3 / 4, QImage::Format_RGB32);
+    photo.fill(colour);
+    QPainter painter(&photo);
+    painter.fillRect(size / 4, size / 8, size / 2, size / 2, colour.darker(200));
+    painter.end();
+    ASSERT_TRUE(photo.save(path, "JPEG", 90));
+}
+
+TEST_F(KeyboardTest, AnOwnDeckIsComposedByKeysPlayedHeardByItsNamesAndKeptForTheNextStart) {
+    QTemporaryDir photos;
+    const QStringList files{"Oma im Garten.jpg", "IMG_4711.jpg", "Hund_Bello.jpg", "Haus.jpg", "See.jpg",
+                            "Kuchen.jpg"};
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
+    for (int i = 0; i < files.size(); ++i) WritePhoto(photos.filePath(files[i]), colours[i]);
+    QFile::copy(photos.filePath(files[0]), photos.filePath("Kopie.jpg"));
+    QFile notes(photos.filePath("Liste.jpg"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("Einkaufsliste: Mehl, Zucker\n");
+    notes.close();
+
+    // Without an own deck, its choice opens the file dialog; the photos are chosen in it by their names.
+    WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(photos.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        QStringList quoted;
+        for (const QString& file : files + QStringList{"Kopie.jpg", "Liste.jpg"}) quoted << '"' + file + '"';
+        name->setText(quoted.join(' '));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    bool taken = false;
+    WhenOpen<DeckComposer>([&](DeckComposer* form) {
+        auto* take = form->findChild<QPushButton*>(QStringLiteral("Take"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return take->isEnabled(); }, 20000)) << "the photos were imported";
+        EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Summary"))->text(),
+                  "„Kopie.jpg“: Dieses Bild ist schon im Deck.\n"
+                  "„Liste.jpg“: Kein Bild, das Pairfinder lesen kann.");
+        const std::vector<QLineEdit*>& fields = form->NameFields();
+        ASSERT_EQ(fields.size(), 6u);
+        // A name that speaks is offered; a camera's is not.
+        EXPECT_EQ(fields[0]->text(), "Oma im Garten");
+        EXPECT_EQ(fields[1]->text(), "");
+        EXPECT_EQ(fields[2]->text(), "Hund Bello");
+        EXPECT_EQ(Spoken(fields[1]), "Name für Bild 2");
+        EXPECT_EQ(QApplication::focusWidget(), fields[0]) << "the form opens on the first name";
+        // Tab to the second field; a name taken twice is said beside both fields, and the keyboard goes back to
+        // the first of them.
+        Key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), fields[1]);
+        QTest::keyClicks(fields[1], "oma im  garten");
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(form->isVisible()) << "nothing is taken while a name is wrong";
+        for (const char* fault : {"Fault1", "Fault2"}) {
+            EXPECT_EQ(form->findChild<QLabel*>(QLatin1String(fault))->text(),
+                      "Diesen Namen trägt schon ein anderes Bild.");
+        }
+        EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Fault3"))->text(), "");
+        EXPECT_EQ(Accessible(fields[1])->text(QAccessible::Description),
+                  "Diesen Namen trägt schon ein anderes Bild.");
+        EXPECT_EQ(QApplication::focusWidget(), fields[0]);
+        EXPECT_EQ(fields[1]->text(), "oma im  garten") << "everything typed is kept";
+        fields[1]->selectAll();
+        QTest::keyClicks(fields[1], "Opa");
+        QTest::keyClick(fields[1], Qt::Key_Return);
+        taken = true;
+    });
+    Find<QAction>(QStringLiteral("EigenesDeck1"))->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return taken && !QApplication::activeModalWidget(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->Board().OwnDeckInUse(); }, 5000));
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+
+    // Six pictures fill the board of four pairs only: it is played, said once, and the larger ones are disabled.
+    EXPECT_EQ(Form->Board().Size.Pairs, 4);
+    EXPECT_EQ(Announced(), "Eigenes Deck mit 6 Bildern. Neues Spiel: 4 Paare");
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("EigenesDeck1"))->isChecked());
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_FALSE(Find<QAction>(QStringLiteral("Deck%1").arg(k))->isChecked()) << k;
+        EXPECT_EQ(Find<QAction>(QStringLiteral("Feld%1").arg(k))->isEnabled(), k == 1) << k;
+    }
+    EXPECT_TRUE(LoadOwnDeckChoice());
+    EXPECT_EQ(LoadBoardChoice(), 4);
+
+    // Played by keys to the end, every card heard by the name it was given.
+    const std::set<QString> names{"Oma im Garten", "Opa", "Hund Bello", "Haus", "See", "Kuchen"};
+    FocusGrid();
+    const int first = HiddenCard();
+    Turn(first, Via::Return);
+    const QString firstName = Announced();
+    EXPECT_TRUE(names.count(firstName)) << firstName.toStdString();
+    EXPECT_EQ(Spoken(Cell(first)), "Reihe " + QString::number(first / 4 + 1) + ", Spalte " +
+                                       QString::number(first % 4 + 1) + ": " + firstName);
+    Turn(PartnerOf(first), Via::Return);
+    EXPECT_EQ(Announced(), "Zweimal " + firstName + ": ein Paar. Versuche: 1");
+    ClearBoardByKeys(0);
+    EXPECT_TRUE(Visible("lbl_ferdisch"));
+
+    // Photos dropped onto the window compose the deck anew, in place of the one in play, taken as offered.
+    QList<QUrl> dropped;
+    for (const QString& file : files.mid(2)) dropped << QUrl::fromLocalFile(photos.filePath(file));
+    WhenOpen<DeckComposer>([&](DeckComposer* form) {
+        auto* take = form->findChild<QPushButton*>(QStringLiteral("Take"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return take->isEnabled(); }, 20000));
+        QTest::mouseClick(take, Qt::LeftButton);
+    });
+    QMimeData data;
+    data.setUrls(dropped);
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Form.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted()) << "the window takes photos dropped onto it";
+    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Form.get(), &drop);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return List("FakeList")->Name(3).Singular == "Kuchen"; }, 30000));
+    EXPECT_EQ(List("FakeList")->Count(), 4);
+    EXPECT_EQ(Label("lbl_Count")->text(), "0");
+    Form.reset();
+
+    // The next start plays it again on its board; with a picture gone, it is said once and Deck 1 plays.
+    Open();
+    EXPECT_TRUE(Errors.empty());
+    EXPECT_TRUE(Form->Board().OwnDeckInUse());
+    EXPECT_EQ(Form->Board().Size.Pairs, 4);
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("EigenesDeck1"))->isChecked());
+    Form.reset();
+    // Wherever the application data folder lies below the data home, the deck is the folder of its names file.
+    QString own;
+    for (QDirIterator it(DataHome.path(), QStringList{"names.json"}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();)
+        own = QFileInfo(it.next()).absolutePath();
+    ASSERT_FALSE(own.isEmpty());
+    ASSERT_TRUE(QFile::remove(own + "/bild-03.jpg"));
+    Open();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0], "Das eigene Deck ist beschädigt: Das Bild „bild-03.jpg“ fehlt.");
+    EXPECT_FALSE(Form->Board().OwnDeckInUse());
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("Deck1"))->isChecked());
+    EXPECT_FALSE(Find<QAction>(QStringLiteral("EigenesDeck1"))->isChecked());
+    EXPECT_EQ(QDir(own).entryList(QDir::Files).size(), 4) << "nothing of the player's photos is deleted";
+    EXPECT_TRUE(LoadOwnDeckChoice()) << "nothing is written until the player chooses";
 }
 
 }  // namespace

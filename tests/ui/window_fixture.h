@@ -29,6 +29,8 @@ namespace pairfinder::testing {
 class WindowTest : public ::testing::Test {
 protected:
     QTemporaryDir ConfigHome;
+    // The application data folder, where the player's own deck is kept.
+    QTemporaryDir DataHome;
     std::vector<std::string> Errors;
     std::unique_ptr<TForm1> Form;
 
@@ -36,6 +38,7 @@ protected:
         ASSERT_TRUE(ConfigHome.isValid());
         // The store reads this at every access, so each test starts with a first run of the game.
         qputenv("XDG_CONFIG_HOME", ConfigHome.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", DataHome.path().toLocal8Bit());
         PreviousDisplay = SetErrorDisplay([this](const std::string& message) { Errors.push_back(message); });
     }
 

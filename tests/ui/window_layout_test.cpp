@@ -218,7 +218,13 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
     EXPECT_EQ(TextsOf(Menu("Spielfeld")->actions()), QStringList({"4 Paare", "8 Paare", "18 Paare", "32 Paare"}));
     EXPECT_EQ(TextsOf(Menu("Deckblatt")->actions()),
               QStringList({"Deckblatt 1", "Deckblatt 2", "Deckblatt 3", "Deckblatt 4"}));
-    EXPECT_EQ(TextsOf(Menu("Spieldeck")->actions()), QStringList({"Deck 1", "Deck 2", "Deck 3", "Deck 4"}));
+    EXPECT_EQ(TextsOf(Menu("Spieldeck")->actions()),
+              QStringList({"Deck 1", "Deck 2", "Deck 3", "Deck 4", "Eigenes Deck", "",
+                           "Eigenes Deck zusammenstellen …"}));
+    EXPECT_TRUE(Item("EigenesDeck1")->isCheckable());
+    EXPECT_FALSE(Item("EigenesDeck1")->isChecked());
+    EXPECT_TRUE(Menu("Spieldeck")->actions().at(5)->isSeparator());
+    EXPECT_FALSE(Item("Zusammenstellen1")->isCheckable());
     for (int k = 1; k <= 4; ++k) {
         QAction* blatt = Item(QStringLiteral("Blatt%1").arg(k).toLatin1().constData());
         QAction* deck = Item(QStringLiteral("Deck%1").arg(k).toLatin1().constData());
