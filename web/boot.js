@@ -1,7 +1,8 @@
 // The page's first script, written into the page itself: it keeps what the player presses while the game is on its
 // way, runs the game's script once the first deal is on the screen, fetches the fonts and, when the page is served,
 // keeps it for offline play once the game is ready, and shows the page's own message when the game cannot start
-// here. It holds no text of its own: the messages are in the page.
+// here. It reads the player's own deck from the page's database while the game's script comes, so that the game
+// finds it before its first deal. It holds no text of its own: the messages are in the page.
 (function () {
     'use strict';
 
@@ -22,6 +23,35 @@
         },
     };
     window.pairfinderBoot = boot;
+
+    // The own deck is kept in the page's database: its names file under "names" in "deck", beside each of its
+    // pictures under its file name in "pictures", which holds no other deck's.
+    boot.openDeck = () => new Promise((resolve, reject) => {
+        const request = indexedDB.open('pairfinder', 1);
+        request.onupgradeneeded = () => {
+            request.result.createObjectStore('deck');
+            request.result.createObjectStore('pictures');
+        };
+        request.onsuccess = () => resolve(request.result);
+        request.onerror = () => reject(request.error);
+    });
+    // The deck as kept: its names file and every picture with its file name; none when no names file is kept or the
+    // browser keeps no database for the page.
+    boot.keptDeck = boot.openDeck().then((database) => new Promise((resolve, reject) => {
+        const reading = database.transaction(['deck', 'pictures'], 'readonly');
+        const names = reading.objectStore('deck').get('names');
+        const files = reading.objectStore('pictures').getAllKeys();
+        const pictures = reading.objectStore('pictures').getAll();
+        reading.oncomplete = () => {
+            database.close();
+            resolve(typeof names.result === 'string'
+                ? { names: names.result, files: files.result, pictures: pictures.result } : null);
+        };
+        reading.onabort = () => {
+            database.close();
+            reject(reading.error);
+        };
+    })).catch(() => null);
 
     document.addEventListener('click', (event) => {
         const pressed = !boot.taken && event.target instanceof Element &&

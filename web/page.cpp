@@ -1,13 +1,15 @@
 // The game's side of the page: the requests of the rules, answered for the page's front end, which draws what it
 // is told and reports what the player presses (page_front_end.js). The rules, the store and the messages are the
 // desktop's own; what each control does is the layout table's, and every press reaches the rules through their
-// one dispatcher.
+// one dispatcher. The player's own deck is kept by the front end in the browser's database and handed over whole
+// before the first game; its rules (names, counts, what a photo's header claims) are the deck's.
 #include <emscripten.h>
 
 #include <algorithm>
 #include <iterator>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,10 @@
 #include "error_text.h"
 #include "game_rules.h"
 #include "highscore_store.h"
+#include "names_file.h"
+#include "own_deck.h"
+#include "photo_faults.h"
+#include "photo_header.h"
 #include "page_pictures.h"
 #include "pictures.h"
 #include "spoken_text.h"
@@ -39,6 +45,10 @@ void pf_close();
 void pf_set_face_set(const char* const* pictures, int count);
 // The board in play: its pairs, its rows and columns, and how many of the cells hold its cards.
 void pf_show_board(int pairs, int rows, int columns, int cards);
+void pf_set_enabled(const char* name, int enabled);
+// Opens the picture chooser from which the player composes an own deck; once one is kept, the item `chooser` is
+// pressed.
+void pf_compose_deck(const char* chooser);
 }
 
 namespace pairfinder::web {
@@ -51,6 +61,37 @@ std::vector<const char*> Pointers(const std::vector<std::string>& texts) {
     std::vector<const char*> pointers;
     for (const std::string& text : texts) pointers.push_back(text.c_str());
     return pointers;
+}
+
+// The own deck as the front end found it kept: its names file and the address of each picture it could decode, by
+// file name.
+struct KeptDeck {
+    deck::NamesFileRead Names;
+    std::vector<std::string> Files;
+    std::vector<std::string> Addresses;
+};
+
+// One face of the set in use: where its picture is and what it is called.
+struct Face {
+    std::string Address;
+    std::string Name;
+    std::string Plural;
+};
+
+// The name of the own deck's item, and of the item of choice `choice` numbered k.
+std::string ItemName(Command choice, int k) {
+    for (const layout::MenuEntry& entry : layout::Menu) {
+        if (entry.Does == choice && entry.Purpose == layout::Role::Check) return std::string(entry.Name);
+    }
+    return std::string(layout::ChoiceStem(choice)) + std::to_string(k);
+}
+
+// What the menu calls the own deck, which is its name as kept.
+std::string OwnDeckCaption() {
+    for (const layout::MenuEntry& entry : layout::Menu) {
+        if (entry.Does == Command::ChooseOwnDeck) return layout::Unmark(entry.Caption).Plain;
+    }
+    return {};
 }
 
 class Page : public GameRequests {
@@ -106,10 +147,10 @@ public:
 
     void ShowFace(int p) override {
         if (!Game.Board.IsPosition(p) || p >= Game.Board.CardCount) return;
-        const pictures::Picture* face = FaceOf(p);
+        const Face* face = FaceOf(p);
         const std::string label =
             layout::CardSpoken(Game.Board.Size, p, CardView::Face, face ? face->Name : std::string_view());
-        pf_set_card(p, face ? PictureAddress(*face).c_str() : "", label.c_str(), 1);
+        pf_set_card(p, face ? face->Address.c_str() : "", label.c_str(), 1);
     }
 
     void ShowOutcome(bool qualifies) override {
@@ -143,27 +184,51 @@ public:
     }
 
     void LoadFaceSet() override {
-        FaceSet = {};
+        Faces.clear();
         const int set = Game.Board.FaceSetIndex();
-        if (set >= 0 && set < pictures::ChoiceCount(Command::ChooseFaceSet))
-            FaceSet = pictures::FaceSets[static_cast<std::size_t>(set)];
+        if (Game.Board.OwnDeckInUse()) {
+            Faces = OwnFaces();
+        } else if (set < pictures::ChoiceCount(Command::ChooseFaceSet)) {
+            for (const pictures::Picture& face : pictures::FaceSets[static_cast<std::size_t>(set)])
+                Faces.push_back({PictureAddress(face), std::string(face.Name), std::string(face.Plural)});
+        }
         std::vector<std::string> addresses;
-        for (const pictures::Picture& face : FaceSet) addresses.push_back(PictureAddress(face));
+        for (const Face& face : Faces) addresses.push_back(face.Address);
         pf_set_face_set(Pointers(addresses).data(), static_cast<int>(addresses.size()));
     }
 
     void ShowChoice(Command choice, int k) override {
-        const std::string stem(layout::ChoiceStem(choice));
+        if (choice == Command::ChooseOwnDeck) {
+            pf_set_checked(ItemName(choice, 1).c_str(), k == 1 ? 1 : 0);
+            return;
+        }
         for (int item = 1; item <= pictures::ChoiceCount(choice); ++item)
-            pf_set_checked((stem + std::to_string(item)).c_str(), item == k ? 1 : 0);
+            pf_set_checked(ItemName(choice, item).c_str(), item == k ? 1 : 0);
     }
+
+    void EnableChoice(Command choice, int k, bool enabled) override {
+        pf_set_enabled(ItemName(choice, k).c_str(), enabled ? 1 : 0);
+    }
+
+    int FaceCount() const override { return static_cast<int>(Faces.size()); }
+
+    bool HasOwnDeck() const override { return Kept && Damage().empty(); }
+
+    void ComposeDeck() override { pf_compose_deck(ItemName(Command::ChooseOwnDeck, 1).c_str()); }
+
+    bool LoadOwnDeckInUse() override { return LoadOwnDeckChoice(); }
+
+    void StoreOwnDeckInUse(bool inUse) override { StoreOwnDeckChoice(inUse); }
+
+    // The own deck as the front end now keeps it, or none.
+    void Keep(std::optional<KeptDeck> kept) { Kept = std::move(kept); }
 
     // A page cannot close its tab: it ends the game as closing the window does, and says so.
     void Close() override { pf_close(); }
 
     PictureName FaceName(int pair) const override {
-        if (pair < 0 || static_cast<std::size_t>(pair) >= FaceSet.size()) return {};
-        const pictures::Picture& face = FaceSet[static_cast<std::size_t>(pair)];
+        if (pair < 0 || static_cast<std::size_t>(pair) >= Faces.size()) return {};
+        const Face& face = Faces[static_cast<std::size_t>(pair)];
         return {face.Name, face.Plural};
     }
 
@@ -180,14 +245,45 @@ public:
 
 private:
     // The face the card at p shows, from the face set in use; none before a set is loaded.
-    const pictures::Picture* FaceOf(int p) const {
+    const Face* FaceOf(int p) const {
         const auto pair = static_cast<std::size_t>(Game.Board.PairOf[static_cast<std::size_t>(p)]);
-        return pair < FaceSet.size() ? &FaceSet[pair] : nullptr;
+        return pair < Faces.size() ? &Faces[pair] : nullptr;
+    }
+
+    // The address of the kept picture in `file`: empty for one the front end could not decode, none for one it did
+    // not find.
+    std::optional<std::string> AddressOf(const std::string& file) const {
+        const auto at = std::find(Kept->Files.begin(), Kept->Files.end(), file);
+        if (at == Kept->Files.end()) return std::nullopt;
+        return Kept->Addresses[static_cast<std::size_t>(at - Kept->Files.begin())];
+    }
+
+    // What is wrong with the kept deck in the player's words; empty when it can be played.
+    std::string Damage() const {
+        if (!Kept->Names.Deck) return Kept->Names.Fault;
+        for (const deck::OwnPicture& picture : Kept->Names.Deck->Pictures) {
+            const std::optional<std::string> address = AddressOf(picture.File);
+            const std::string quoted = "„" + picture.File + "“";
+            if (!address) return std::string(deck::DeckDamaged) + "Das Bild " + quoted + " fehlt.";
+            if (address->empty())
+                return std::string(deck::DeckDamaged) + "Das Bild " + quoted + " ist kein lesbares JPEG.";
+        }
+        return {};
+    }
+
+    std::vector<Face> OwnFaces() const {
+        if (!Kept) throw std::runtime_error(std::string(deck::DeckDamaged) + "Die Namensliste fehlt.");
+        if (const std::string damage = Damage(); !damage.empty()) throw std::runtime_error(damage);
+        std::vector<Face> faces;
+        for (const deck::OwnPicture& picture : Kept->Names.Deck->Pictures)
+            faces.push_back({*AddressOf(picture.File), picture.Name, {}});
+        return faces;
     }
 
     std::vector<std::string> BackAddresses;
     // The face set in use, which faces are drawn from.
-    std::span<const pictures::Picture> FaceSet;
+    std::vector<Face> Faces;
+    std::optional<KeptDeck> Kept;
 };
 
 Page& ThePage() {
@@ -236,6 +332,89 @@ EMSCRIPTEN_KEEPALIVE int pf_stores_table(int command) {
 
 EMSCRIPTEN_KEEPALIVE void pf_table_changed() {
     pairfinder::Guarded([] { pairfinder::web::ThePage().Game.TableChanged(); });
+}
+
+// The own deck as the front end found it kept, before the first game or once a new one is stored: its names file, and
+// the picture files it found with each one's address, empty for a picture it could not decode. Without a names
+// file, no deck is kept.
+EMSCRIPTEN_KEEPALIVE void pf_keep_own_deck(const char* names, const char* const* files, const char* const* addresses,
+                                           int count) {
+    pairfinder::Guarded([=] {
+        std::optional<pairfinder::web::KeptDeck> kept;
+        if (names) {
+            kept.emplace();
+            kept->Names = pairfinder::deck::ReadNamesFile(names);
+            for (int i = 0; i < count; ++i) {
+                kept->Files.emplace_back(files[i]);
+                kept->Addresses.emplace_back(addresses[i]);
+            }
+        }
+        pairfinder::web::ThePage().Keep(std::move(kept));
+    });
+}
+
+// The deck's rules for the form in which the player composes a deck. Each answer is text that stays valid until the
+// same function is called again.
+
+// Why a photo is refused from what its file claims, empty when it may be decoded; `data` is the whole file of `size`
+// bytes. `upright` receives its width and height as it is shown.
+EMSCRIPTEN_KEEPALIVE const char* pf_photo_refusal(const unsigned char* data, int size, int* upright) {
+    static std::string refusal;
+    const std::span<const unsigned char> bytes(data, static_cast<std::size_t>(std::max(size, 0)));
+    refusal = pairfinder::deck::RefusalOf(bytes, size);
+    const pairfinder::deck::PhotoClaim claim = pairfinder::deck::ClaimOf(bytes);
+    const auto side = [](std::int64_t n) { return static_cast<int>(std::min<std::int64_t>(n, 1 << 30)); };
+    upright[0] = side(claim.QuarterTurned ? claim.Height : claim.Width);
+    upright[1] = side(claim.QuarterTurned ? claim.Width : claim.Height);
+    return refusal.c_str();
+}
+
+// Why a file of `size` bytes is refused before it is read, empty when it may be.
+EMSCRIPTEN_KEEPALIVE const char* pf_file_refusal(double size) {
+    static std::string refusal;
+    refusal = pairfinder::deck::RefusalOf({}, static_cast<std::int64_t>(size));
+    return refusal == pairfinder::deck::NotAPicture ? "" : refusal.c_str();
+}
+
+// Why a photo that passed its header is refused after all: 0 it did not decode, 1 the deck has its picture already.
+EMSCRIPTEN_KEEPALIVE const char* pf_photo_fault(int kind) {
+    return (kind == 0 ? pairfinder::deck::DamagedPicture : pairfinder::deck::AlreadyTaken).data();
+}
+
+// The side of the square picture kept of a photo: twice the largest card's, so that it stays sharp on the smallest
+// board on a 2x screen.
+EMSCRIPTEN_KEEPALIVE int pf_photo_side() {
+    return 2 * pairfinder::layout::CardSideOf(*pairfinder::BoardOfPairs(4));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* pf_offered_name(const char* file) {
+    static std::string offered;
+    offered = pairfinder::deck::OfferedName(file ? file : "");
+    return offered.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* pf_picture_count_fault(int pictures) {
+    static std::string fault;
+    fault = pairfinder::deck::PictureCountFault(pictures);
+    return fault.c_str();
+}
+
+// What is wrong with each name, one line each; when nothing is, the names file of the deck of these names and
+// files, whose text does not start with a line break.
+EMSCRIPTEN_KEEPALIVE const char* pf_names_file(const char* const* names, const char* const* files, int count) {
+    static std::string answer;
+    std::vector<std::string> typed(names, names + std::max(count, 0));
+    const std::vector<std::string> faults = pairfinder::deck::NameFaults(typed);
+    answer.clear();
+    if (std::any_of(faults.begin(), faults.end(), [](const std::string& fault) { return !fault.empty(); })) {
+        for (const std::string& fault : faults) answer += "\n" + fault;
+        return answer.c_str();
+    }
+    pairfinder::deck::OwnDeck deck{pairfinder::web::OwnDeckCaption(), {}};
+    for (int i = 0; i < count; ++i)
+        deck.Pictures.push_back({files[i], pairfinder::deck::NormalName(typed[static_cast<std::size_t>(i)])});
+    answer = pairfinder::deck::WriteNamesFile(deck);
+    return answer.c_str();
 }
 
 // Where a key pressed on the card at `from` takes the focus; -1 for a key that is not the grid's.

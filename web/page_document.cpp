@@ -105,13 +105,13 @@ std::string Named(std::string_view digest) {
 // script and the style in the page by their digests, the rest from files beside it; nothing stored, typed or
 // loaded can run as code. The game's script fetches its WebAssembly from beside the page or, opened from disk,
 // reads it from a data: address inside itself (connect-src). The first deal's back is asked for as soon as its line
-// arrives. The page carries no comment: every byte of it comes before the back is asked for.
+// arrives; the player's own pictures are shown from the page's own blob: addresses. The page carries no comment: every byte of it comes before the back is asked for.
 std::string Head(const FirstView& first) {
     const std::string title = Escaped(layout::Title);
     return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
            "'wasm-unsafe-eval'" + Named(first.ScriptDigest) + "; connect-src 'self' data:; style-src 'self'" +
-           Named(first.StyleDigest) + "; img-src 'self'; font-src data:; manifest-src 'self'; worker-src 'self'; "
+           Named(first.StyleDigest) + "; img-src 'self' blob:; font-src data:; manifest-src 'self'; worker-src 'self'; "
            "base-uri 'none'; form-action 'none'\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, viewport-fit=cover\">\n"
            "<meta name=\"color-scheme\" content=\"light\">\n<meta name=\"theme-color\" content=\"#efefef\">\n"
@@ -171,6 +171,15 @@ std::string Menus() {
                                           "menuitemradio", CommandAttributes(entry.Does, k),
                                           k == FirstChecked(entry.Does) ? "true" : "false");
                     }
+                    break;
+                case layout::Role::Check:
+                    // Chosen apart from the choice above it, yet one of its group: a screen reader hears the own deck
+                    // among the face sets, checked in place of them.
+                    items += MenuItem(entry.Name, entry.Caption, "menuitemradio", CommandAttributes(entry.Does),
+                                      "false");
+                    break;
+                case layout::Role::Separator:
+                    items += "<div id=\"" + Escaped(entry.Name) + "\" class=\"separator\" role=\"separator\"></div>\n";
                     break;
                 case layout::Role::Heading:
                     // Which board's table the lines below are: the first view's is the full board's, which needs no
@@ -322,6 +331,45 @@ std::string Failure() {
            "</div>\n<noscript><div class=\"failure\">" + Escaped(ScriptMissing) + "</div></noscript>\n";
 }
 
+// The caption of the menu item that composes an own deck, without the dots that say it opens a form.
+std::string ComposeCaption() {
+    for (const layout::MenuEntry& entry : layout::Menu) {
+        if (entry.Does != layout::Command::ComposeDeck) continue;
+        std::string caption = layout::Unmark(entry.Caption).Plain;
+        if (const std::size_t dots = caption.rfind(" …"); dots != std::string::npos) caption.erase(dots);
+        return caption;
+    }
+    return {};
+}
+
+// The form in which the player names the photos of a deck of their own, and the file chooser that brings them. Each
+// picture's row, shown as its card will look, is copied from the template; the texts the front end shows are here,
+// hidden, for it to take.
+std::string Composer() {
+    const std::string caption = Escaped(ComposeCaption());
+    return "<input id=\"DeckFiles\" type=\"file\" accept=\"image/*\" multiple hidden>\n"
+           "<dialog id=\"Composer\" class=\"message-box composer\" aria-labelledby=\"ComposerCaption\">\n"
+           "<form id=\"ComposerForm\" method=\"dialog\" novalidate>\n"
+           "<div class=\"caption\" id=\"ComposerCaption\">" + caption + "</div>\n"
+           "<div class=\"sheet\">\n"
+           "<progress id=\"ComposerProgress\" aria-labelledby=\"ComposerCaption\" max=\"1\" value=\"0\" "
+           "hidden></progress>\n"
+           "<p id=\"ComposerFault\" class=\"fault\" role=\"alert\" hidden></p>\n"
+           "<ul id=\"ComposerRefused\" class=\"refused\" hidden></ul>\n"
+           "<ol id=\"ComposerPictures\" class=\"pictures\"></ol>\n"
+           "</div>\n"
+           "<div class=\"buttons\"><button id=\"ComposerTake\" type=\"submit\" class=\"button\">Übernehmen</button>"
+           "<button id=\"ComposerCancel\" type=\"button\" class=\"button\">Abbrechen</button></div>\n"
+           "<template id=\"ComposerRow\"><li class=\"picture\"><img alt=\"\" draggable=\"false\">"
+           "<span class=\"field\"><label>Name für Bild <span class=\"number\"></span></label>"
+           "<input class=\"edit\" type=\"text\" autocomplete=\"off\" spellcheck=\"false\">"
+           "<span class=\"fault\" hidden></span></span></li></template>\n"
+           "<p data-message=\"full\" hidden>Der Speicher des Browsers ist voll. Das neue Deck wurde nicht gespeichert, "
+           "das bisherige bleibt.</p>\n"
+           "<p data-message=\"unsaved\" hidden>Das eigene Deck konnte nicht gespeichert werden.</p>\n"
+           "</form>\n</dialog>\n";
+}
+
 // The ended screen's logo is asked for when the screen shows (lazy), not with the first view.
 std::string Boxes() {
     const std::string restart = layout::Unmark(NewGameButton().Caption).Plain;
@@ -336,7 +384,7 @@ std::string Boxes() {
                  PictureAddress(pictures::Logo) +
                  "\" alt=\"\" draggable=\"false\" loading=\"lazy\"><button id=\"Restart\" type=\"button\" "
                  "class=\"button\" aria-label=\"" +
-                 Escaped(restart) + "\">&#x21bb;</button></div>\n");
+                 Escaped(restart) + "\">&#x21bb;</button></div>\n" + Composer());
 }
 
 // --- The layout's numbers, for the style sheet ---

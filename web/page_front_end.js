@@ -2,7 +2,8 @@
 // table (web/page_document.cpp); this script takes those elements over, draws what the game's side (page.cpp)
 // tells it, and passes on what the player presses, taps or types, as each element's data says: a card its
 // position, a button or menu item its command. It holds no rule, value name or message of its own, and every
-// text reaches the document as text, never as markup.
+// text reaches the document as text, never as markup. It also composes the player's own deck: the photos chosen or
+// dropped are made into the pictures of its cards, named in a form and kept in the page's database.
 (function () {
     'use strict';
 
@@ -43,6 +44,10 @@
     function isTyping() {
         const active = document.activeElement;
         return active && active.tagName === 'INPUT';
+    }
+
+    function composing() {
+        return composer.open;
     }
 
     function shown(node) {
@@ -210,6 +215,8 @@
     }
 
     function choose(item) {
+        // A choice the game has disabled stays in the menu, and choosing it does nothing.
+        if (item.getAttribute('aria-disabled') === 'true') return;
         if (item.dataset.submenu) openSubmenu(item, false);
         else if (item.dataset.command) {
             closeMenus(true);
@@ -303,7 +310,7 @@
     }
 
     function onKey(event) {
-        if (errorBox.open || ended) return;
+        if (errorBox.open || ended || composing()) return;
         if (openMenus.length) {
             const node = event.altKey && reached(event);
             if (node && node.closest('.menubar')) {
@@ -363,6 +370,8 @@
         ready(picture).then(() => {
             if (cell.changes !== change) return;
             if (cell.picture.getAttribute('src') !== picture) cell.picture.src = picture;
+            // A player's photo is framed as a drawn face is.
+            cell.picture.classList.toggle('photo', picture.startsWith('blob:'));
             cell.picture.hidden = false;
         });
     }
@@ -442,7 +451,327 @@
             faceSet = pictures;
             if (started) prefetch();
         },
+        setEnabled(name, enabled) {
+            const node = byId(name);
+            if (enabled) node.removeAttribute('aria-disabled');
+            else node.setAttribute('aria-disabled', 'true');
+        },
+        composeDeck(chooser) {
+            ownDeckChooser = chooser;
+            chooseFiles();
+        },
     };
+
+    // --- The player's own deck ---
+
+    const composer = byId('Composer');
+    const composerForm = byId('ComposerForm');
+    const deckFiles = byId('DeckFiles');
+    const progress = byId('ComposerProgress');
+    const composerFault = byId('ComposerFault');
+    const refusedList = byId('ComposerRefused');
+    const pictureList = byId('ComposerPictures');
+    const takeButton = byId('ComposerTake');
+    // The item that chooses the own deck, which the game named when it asked for one; pressed once one is kept.
+    let ownDeckChooser = null;
+    let focusBeforeComposer = null;
+    // The photos of the form, each with its picture's JPEG and the address the form shows it from.
+    let photos = [];
+    // The import under way, which Abbrechen stops between two photos; the store under way, which nothing stops.
+    let importing = null;
+    let storing = false;
+    // The addresses of the own deck's pictures the game has now.
+    let keptAddresses = [];
+
+    const text = (pointer) => UTF8ToString(pointer);
+    const message = (kind) => composer.querySelector('[data-message="' + kind + '"]').textContent;
+
+    // Calls `use` with the texts as an array of C strings the game's side can read.
+    function withTexts(texts, use) {
+        const pointers = texts.map((piece) => allocateUTF8(piece));
+        const array = _malloc(4 * Math.max(1, pointers.length));
+        pointers.forEach((pointer, i) => { HEAP32[(array >> 2) + i] = pointer; });
+        try {
+            return use(array);
+        } finally {
+            pointers.forEach((pointer) => _free(pointer));
+            _free(array);
+        }
+    }
+
+    // Hands the game the deck as kept, or none: its names file and the address of each picture that decodes, empty
+    // for one that does not, so that the game can say what is wrong with it.
+    async function keepDeck(kept) {
+        const previous = keptAddresses;
+        keptAddresses = [];
+        if (!kept) {
+            _pf_keep_own_deck(0, 0, 0, 0);
+        } else {
+            const addresses = await Promise.all(kept.pictures.map(async (bytes) => {
+                try {
+                    const blob = new Blob([bytes], { type: 'image/jpeg' });
+                    (await createImageBitmap(blob)).close();
+                    const address = URL.createObjectURL(blob);
+                    keptAddresses.push(address);
+                    return address;
+                } catch (error) {
+                    return '';
+                }
+            }));
+            const names = allocateUTF8(kept.names);
+            try {
+                withTexts(kept.files.map(String), (files) => withTexts(addresses,
+                    (pointers) => _pf_keep_own_deck(names, files, pointers, addresses.length)));
+            } finally {
+                _free(names);
+            }
+        }
+        previous.forEach((address) => URL.revokeObjectURL(address));
+    }
+
+    function chooseFiles() {
+        if (composing()) return;
+        deckFiles.value = '';
+        deckFiles.click();
+    }
+
+    // Why the photo is refused, or its picture: the largest centred square of the upright photo, resized as it is
+    // decoded, drawn on white and kept as a fresh JPEG that carries nothing of its file.
+    async function importPhoto(file, taken) {
+        const early = text(_pf_file_refusal(file.size));
+        if (early) return { refusal: early };
+        const bytes = new Uint8Array(await file.arrayBuffer());
+        const data = _malloc(bytes.length);
+        const upright = _malloc(8);
+        let refusal;
+        let width;
+        let height;
+        try {
+            HEAPU8.set(bytes, data);
+            refusal = text(_pf_photo_refusal(data, bytes.length, upright));
+            width = HEAP32[upright >> 2];
+            height = HEAP32[(upright >> 2) + 1];
+        } finally {
+            _free(data);
+            _free(upright);
+        }
+        if (refusal) return { refusal };
+        const side = _pf_photo_side();
+        const square = Math.min(width, height);
+        let bitmap;
+        try {
+            bitmap = await createImageBitmap(file, Math.floor((width - square) / 2), Math.floor((height - square) / 2),
+                square, square, { imageOrientation: 'from-image', resizeWidth: side, resizeHeight: side,
+                    resizeQuality: 'high' });
+        } catch (error) {
+            return { refusal: text(_pf_photo_fault(0)) };
+        }
+        const canvas = window.OffscreenCanvas ? new OffscreenCanvas(side, side)
+            : Object.assign(document.createElement('canvas'), { width: side, height: side });
+        const context = canvas.getContext('2d');
+        context.fillStyle = '#ffffff';
+        context.fillRect(0, 0, side, side);
+        context.drawImage(bitmap, 0, 0, side, side);
+        bitmap.close();
+        const digest = await digestOf(context.getImageData(0, 0, side, side).data);
+        if (taken.has(digest)) return { refusal: text(_pf_photo_fault(1)) };
+        taken.add(digest);
+        const jpeg = canvas.convertToBlob ? await canvas.convertToBlob({ type: 'image/jpeg', quality: 0.9 })
+            : await new Promise((done) => canvas.toBlob(done, 'image/jpeg', 0.9));
+        return { jpeg: await jpeg.arrayBuffer() };
+    }
+
+    // The same picture twice is known by its pixels. A page served without TLS has no crypto.subtle: two running
+    // hashes of 32 bits stand in for it there.
+    async function digestOf(pixels) {
+        if (window.crypto && crypto.subtle) {
+            return Array.from(new Uint8Array(await crypto.subtle.digest('SHA-256', pixels)), String).join('.');
+        }
+        let a = 0x811c9dc5;
+        let b = 0x01000193;
+        for (let i = 0; i < pixels.length; ++i) {
+            a = Math.imul(a ^ pixels[i], 0x01000193);
+            b = Math.imul(b + pixels[i], 0x5bd1e995) ^ (b >>> 15);
+        }
+        return a + '.' + b + '.' + pixels.length;
+    }
+
+    function showFault(fault) {
+        composerFault.textContent = fault;
+        composerFault.hidden = !fault;
+    }
+
+    function addRow(photo) {
+        const row = byId('ComposerRow').content.firstElementChild.cloneNode(true);
+        const number = photos.length;
+        photo.address = URL.createObjectURL(new Blob([photo.jpeg], { type: 'image/jpeg' }));
+        row.querySelector('img').src = photo.address;
+        row.querySelector('.number').textContent = String(number);
+        const field = row.querySelector('input');
+        field.id = 'DeckName' + number;
+        field.value = photo.name;
+        row.querySelector('label').htmlFor = field.id;
+        row.querySelector('.fault').id = 'DeckFault' + number;
+        pictureList.appendChild(row);
+    }
+
+    function clearForm() {
+        photos.forEach((photo) => URL.revokeObjectURL(photo.address));
+        photos = [];
+        pictureList.replaceChildren();
+        refusedList.replaceChildren();
+        refusedList.hidden = true;
+        showFault('');
+    }
+
+    // The photos are read one at a time, each shown in the form once it is ready; the form is open from the first.
+    async function compose(files) {
+        closeMenus(false);
+        if (!focusBeforeComposer) focusBeforeComposer = document.activeElement;
+        clearForm();
+        const run = { stopped: false };
+        importing = run;
+        progress.max = files.length;
+        progress.value = 0;
+        progress.hidden = false;
+        takeButton.disabled = true;
+        composer.showModal();
+        const taken = new Set();
+        for (const file of files) {
+            let photo;
+            try {
+                photo = await importPhoto(file, taken);
+            } catch (error) {
+                photo = { refusal: text(_pf_photo_fault(0)) };
+            }
+            if (run.stopped) return;
+            if (photo.refusal) {
+                const line = document.createElement('li');
+                line.textContent = file.name + ': ' + photo.refusal;
+                refusedList.appendChild(line);
+                refusedList.hidden = false;
+            } else {
+                const name = allocateUTF8(file.name);
+                try {
+                    photo.name = text(_pf_offered_name(name));
+                } finally {
+                    _free(name);
+                }
+                photos.push(photo);
+                addRow(photo);
+            }
+            progress.value += 1;
+        }
+        importing = null;
+        progress.hidden = true;
+        takeButton.disabled = false;
+        showFault(text(_pf_picture_count_fault(photos.length)));
+        const first = pictureList.querySelector('input');
+        (first || byId('ComposerCancel')).focus();
+    }
+
+    function closeComposer() {
+        if (importing) importing.stopped = true;
+        importing = null;
+        if (composer.open) composer.close();
+        clearForm();
+        const back = focusBeforeComposer;
+        focusBeforeComposer = null;
+        if (back && document.contains(back) && !back.closest('[hidden]')) back.focus();
+    }
+
+    // The new deck replaces the kept one in one transaction: a tab closed or a full storage leaves the old one whole.
+    function storeDeck(names, files) {
+        return boot.openDeck().then((database) => new Promise((resolve, reject) => {
+            const writing = database.transaction(['deck', 'pictures'], 'readwrite');
+            const pictures = writing.objectStore('pictures');
+            pictures.clear();
+            files.forEach((file, i) => pictures.put(photos[i].jpeg, file));
+            writing.objectStore('deck').put(names, 'names');
+            writing.oncomplete = () => {
+                database.close();
+                resolve();
+            };
+            writing.onabort = () => {
+                database.close();
+                reject(writing.error);
+            };
+        }));
+    }
+
+    // Übernehmen: the names judged by the deck's rules, each fault beside its field; a deck they all pass is kept,
+    // handed to the game and chosen.
+    async function take() {
+        if (importing || storing) return;
+        const count = text(_pf_picture_count_fault(photos.length));
+        showFault(count);
+        if (count) return;
+        const fields = [...pictureList.querySelectorAll('input')];
+        const stamp = Date.now().toString(36);
+        const files = photos.map((photo, i) => 'p' + stamp + '-' + String(i + 1).padStart(2, '0') + '.jpg');
+        const answer = withTexts(fields.map((field) => field.value),
+            (names) => withTexts(files, (pointers) => text(_pf_names_file(names, pointers, photos.length))));
+        if (answer.startsWith('\n')) {
+            const faults = answer.slice(1).split('\n');
+            fields.forEach((field, i) => {
+                const fault = field.parentElement.querySelector('.fault');
+                fault.textContent = faults[i];
+                fault.hidden = !faults[i];
+                if (faults[i]) {
+                    field.setAttribute('aria-invalid', 'true');
+                    field.setAttribute('aria-describedby', fault.id);
+                } else {
+                    field.removeAttribute('aria-invalid');
+                    field.removeAttribute('aria-describedby');
+                }
+            });
+            fields[faults.findIndex(Boolean)].focus();
+            return;
+        }
+        storing = true;
+        takeButton.disabled = true;
+        try {
+            await storeDeck(answer, files);
+        } catch (error) {
+            storing = false;
+            closeComposer();
+            Module.frontEnd.showError(document.title,
+                message(error && error.name === 'QuotaExceededError' ? 'full' : 'unsaved'));
+            return;
+        }
+        if (navigator.storage && navigator.storage.persist) navigator.storage.persist().catch(() => undefined);
+        await keepDeck({ names: answer, files, pictures: photos.map((photo) => photo.jpeg) });
+        storing = false;
+        closeComposer();
+        if (ownDeckChooser) press(byId(ownDeckChooser));
+    }
+
+    deckFiles.addEventListener('change', () => {
+        if (deckFiles.files.length) compose([...deckFiles.files]);
+    });
+    composerForm.addEventListener('submit', (event) => {
+        event.preventDefault();
+        take();
+    });
+    byId('ComposerCancel').addEventListener('click', () => {
+        if (!storing) closeComposer();
+    });
+    composer.addEventListener('cancel', (event) => {
+        event.preventDefault();
+        if (!storing) closeComposer();
+    });
+    // Photos dropped on the page are taken as chosen ones.
+    const carriesFiles = (event) => event.dataTransfer && [...event.dataTransfer.types].includes('Files');
+    document.addEventListener('dragover', (event) => {
+        if (carriesFiles(event)) event.preventDefault();
+    });
+    document.addEventListener('drop', (event) => {
+        if (!carriesFiles(event)) return;
+        event.preventDefault();
+        if (!started || ended || stopped || errorBox.open || composing() || !event.dataTransfer.files.length) return;
+        ownDeckChooser = ownDeckChooser || composeChooser();
+        compose([...event.dataTransfer.files]);
+    });
 
     function closeError() {
         errorBox.close();
@@ -460,7 +789,15 @@
         _pf_table_changed();
     }
 
-    function start() {
+    // The own deck item, as the menu writes it: pressed once a deck is kept from dropped photos.
+    function composeChooser() {
+        const item = document.querySelector('.popup [role="menuitemradio"][data-command]:not([data-number])');
+        return item ? item.id : null;
+    }
+
+    // The own deck as kept is handed to the game before its first deal, which may be dealt from it.
+    async function start() {
+        await keepDeck(boot.keptDeck ? await boot.keptDeck : null);
         started = true;
         _pf_start();
         playWaiting();

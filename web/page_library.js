@@ -38,6 +38,12 @@ mergeInto(LibraryManager.library, {
     pf_show_board: function (pairs, rows, columns, cards) {
         Module.frontEnd.showBoard(pairs, rows, columns, cards);
     },
+    pf_set_enabled: function (name, enabled) {
+        Module.frontEnd.setEnabled(UTF8ToString(name), enabled !== 0);
+    },
+    pf_compose_deck: function (chooser) {
+        Module.frontEnd.composeDeck(UTF8ToString(chooser));
+    },
     pf_set_face_set__deps: ['$pfTexts'],
     pf_set_face_set: function (pictures, count) {
         Module.frontEnd.setFaceSet(pfTexts(pictures, count));

@@ -35,6 +35,12 @@ Every scenario but the first opens the page from disk (file://).
               for in a row the later stays, however late the earlier one's decoding ends (decodes held by the
               test and released by hand); 4 and 8 pairs played whole by clicks where the window has their cards,
               each result in its board's table, the full board's untouched
+  own-deck    photos chosen through the file input: a cut-off JPEG, a file that is no picture and a copy refused
+              with their reasons, the rest named by keys in the form (a duplicate name refused beside its field
+              first; a camera's file name offers none), one turned by its EXIF orientation kept upright; the deck
+              played whole by keys on the one board it fills, each face heard by its name, the boards it does not
+              fill disabled; at reload, offline, still in play; on a phone the form fits and says a deck of two
+              pictures is too small; a picture deleted from the kept deck: said once, Deck 1 played, nothing deleted
 
 The page on phones, offline, installed and when it cannot start: shapes, phone, offline, installable and
 failed-loads, in devices.py.
@@ -62,6 +68,7 @@ from selenium import webdriver
 from selenium.webdriver.chromium.remote_connection import ChromiumRemoteConnection
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.file_detector import UselessFileDetector
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "ui"))
 import play_under_xvfb as desktop  # noqa: E402 (the desktop tests' player and its Xvfb)
@@ -707,9 +714,9 @@ class KeyboardPlayer(PageOnScreen):
     card what the live region says: the first card's face, the turn's outcome with the count, which the player
     keeps itself, and at the finish the last pair and the count, then FERTIG!! and `finish`, the prompt."""
 
-    def __init__(self, browser, finish, on_failed_pair=None, board=desktop.FULL):
+    def __init__(self, browser, finish, on_failed_pair=None, board=desktop.FULL, own=False):
         super().__init__(browser, None)
-        self.board = board
+        self.board, self.own, self.seen = board, own, set()
         self.finish = finish
         self.on_failed_pair = on_failed_pair
         self.first = None  # the open turn's first card
@@ -775,7 +782,8 @@ class KeyboardPlayer(PageOnScreen):
         tree = self.read()
         cards, said = tree.cards(), tree.live()
         if self.first is None:
-            self.first = p
+            self.first, self.first_name = p, cards[p]
+            self.seen.add(cards[p])
             if said != cards[p]:
                 fail(f"the first card of a turn, {cards[p]!r}, was announced as {said!r}")
             return
@@ -793,8 +801,10 @@ class KeyboardPlayer(PageOnScreen):
                 self.on_failed_pair = None
             return
         ending = " FERTIG!! " + self.finish if set(cards.values()) == {"leer"} else ""
-        if not re.fullmatch(f"Zwei .+: ein Paar\\. {count}\\.{re.escape(ending)}" if ending else
-                            f"Zwei .+: ein Paar\\. {count}", said or ""):
+        # An own deck's picture has no plural: its pair is said by its name, twice.
+        pair = f"Zweimal {re.escape(self.first_name)}" if self.own else "Zwei .+"
+        if not re.fullmatch(f"{pair}: ein Paar\\. {count}\\.{re.escape(ending)}" if ending else
+                            f"{pair}: ein Paar\\. {count}", said or ""):
             fail(f"a found pair was announced as {said!r}")
         if ending:
             return
@@ -1254,8 +1264,193 @@ for (const node of document.querySelectorAll('body *')) {
 return [...wrong];
 """
 
+def own_photos(folder):
+    """The player's photos, each a picture of its own: a camera's name that offers none, one stored on its side with
+    EXIF orientation 6 (upright, red above blue), a copy of another, a JPEG cut off and a file that is no picture."""
+    folder.mkdir()
+    for number, (name, colour) in enumerate((("Oma im Garten.jpg", (200, 160, 40)), ("IMG_4711.jpg", (40, 160, 200)),
+                                             ("Hund Bello.png", (60, 180, 60)), ("Haus am See.jpg", (150, 60, 160)))):
+        picture = Image.new("RGB", (320, 200), colour)
+        picture.paste((255, 255, 255), (20 + 40 * number, 20, 80 + 40 * number, 80))
+        picture.save(folder / name)
+    upright = Image.new("RGB", (300, 400), (220, 0, 0))
+    upright.paste((0, 0, 220), (0, 200, 300, 400))
+    exif = Image.Exif()
+    exif[0x0112] = 6
+    upright.rotate(90, expand=True).save(folder / "Opa am Meer.jpg", exif=exif)
+    shutil.copy(folder / "Oma im Garten.jpg", folder / "Oma Kopie.jpg")
+    whole = (folder / "Haus am See.jpg").read_bytes()
+    (folder / "abgeschnitten.jpg").write_bytes(whole[:len(whole) // 2])
+    (folder / "Notizen.jpg").write_text("Einkaufen: Milch, Brot\n")
+    return [folder / name for name in ("Oma im Garten.jpg", "IMG_4711.jpg", "abgeschnitten.jpg", "Opa am Meer.jpg",
+                                       "Notizen.jpg", "Hund Bello.png", "Oma Kopie.jpg", "Haus am See.jpg")]
+
+
+def choose_photos(browser, photos):
+    """The photos chosen in the page's file chooser, once the form has read them all. The browser is on this machine:
+    the paths are its own."""
+    browser.driver.file_detector = UselessFileDetector()
+    browser.node("DeckFiles").send_keys("\n".join(str(photo) for photo in photos))
+    wait_until(lambda: browser.script("const d = document.getElementById('Composer');"
+                                      "return d.open && document.getElementById('ComposerProgress').hidden"),
+               "the form did not read the photos")
+
+
+def form_fields(browser):
+    """Each field of the form as a screen reader finds it: its name, what it holds, what describes it and whether it
+    is marked wrong."""
+    fields = [n for n in Spoken(browser).nodes if n.get("role", {}).get("value") == "textbox"
+              and Spoken.name(n).startswith("Name für Bild")]
+    return [(Spoken.name(n), n.get("value", {}).get("value", ""), n.get("description", {}).get("value", ""),
+             Spoken.states(n).get("invalid") not in (None, "false")) for n in fields]
+
+
+# The kept deck in the page's database: its names file and its pictures' keys; with arguments[0], the first picture
+# deleted.
+KEPT = """const done = arguments[arguments.length - 1];
+const damage = arguments[0];
+const request = indexedDB.open('pairfinder');
+request.onsuccess = () => {
+    const reading = request.result.transaction(['deck', 'pictures'], damage ? 'readwrite' : 'readonly');
+    const names = reading.objectStore('deck').get('names');
+    const keys = reading.objectStore('pictures').getAllKeys();
+    keys.onsuccess = () => { if (damage) reading.objectStore('pictures').delete(keys.result[0]); };
+    reading.oncomplete = () => { request.result.close(); done([names.result || '', keys.result]); };
+};"""
+
+
+def scenario_own_deck(browser, work, page):
+    browser.cdp("Accessibility.enable")
+    browser.open((page / "index.html").as_uri())
+    photos = own_photos(work / "photos")
+    # Chosen with no deck kept, Eigenes Deck opens the chooser; the test hands it the photos.
+    browser.cdp("Page.setInterceptFileChooserDialog", {"enabled": True})
+    tab_to_cards(browser)
+    card = focused_name(browser)
+    press_key(browser, "a", modifiers=ALT)
+    press_key(browser, "ArrowDown")
+    press_key(browser, "ArrowRight")
+    while focused_name(browser) != "Eigenes Deck":
+        press_key(browser, "ArrowDown")
+    press_key(browser, "Enter")
+    choose_photos(browser, photos)
+    refused = browser.script("return [...document.querySelectorAll('#ComposerRefused li')].map((l) => l.textContent)")
+    expected = ["abgeschnitten.jpg: Das Bild ist beschädigt oder unvollständig.",
+                "Notizen.jpg: Kein Bild, das Pairfinder lesen kann.", "Oma Kopie.jpg: Dieses Bild ist schon im Deck."]
+    if refused != expected:
+        fail(f"the form refused {refused}, not {expected}")
+    offered = [(name, value) for name, value, _, _ in form_fields(browser)]
+    expected = [("Name für Bild 1", "Oma im Garten"), ("Name für Bild 2", ""), ("Name für Bild 3", "Opa am Meer"),
+                ("Name für Bild 4", "Hund Bello"), ("Name für Bild 5", "Haus am See")]
+    if offered != expected or focused_name(browser) != "Name für Bild 1":
+        fail(f"the form offers {offered}, the focus on {focused_name(browser)!r}")
+    # Upright, the turned photo is red above blue across its whole width.
+    corners = browser.script("const c = document.createElement('canvas'); c.width = c.height = 240;"
+                             "const x = c.getContext('2d');"
+                             "x.drawImage(document.querySelectorAll('#ComposerPictures img')[2], 0, 0);"
+                             "return [[20, 20], [220, 20], [20, 220], [220, 220]].map(([a, b]) =>"
+                             "[...x.getImageData(a, b, 1, 1).data.slice(0, 3)])")
+    if not all(r > 150 and b < 80 for r, _, b in corners[:2]) or \
+            not all(b > 150 and r < 80 for r, _, b in corners[2:]):
+        fail(f"the photo turned by its EXIF orientation is kept with the corners {corners}, not red above blue")
+    print("the form names each refused photo with its reason and offers the names the files give, none for a "
+          "camera's; the photo stored on its side is kept upright")
+    # The second photo named as the first: both fields say so, and nothing is kept.
+    press_key(browser, "Tab")
+    type_text(browser, "oma im  Garten")
+    press_key(browser, "Enter")
+    duplicate = "Diesen Namen trägt schon ein anderes Bild."
+    fields = form_fields(browser)
+    if [f[2:] for f in fields[:3]] != [(duplicate, True), (duplicate, True), ("", False)] or \
+            focused_name(browser) != "Name für Bild 1":
+        fail(f"a name given twice left the fields {fields}, the focus on {focused_name(browser)!r}")
+    press_key(browser, "Tab")
+    press_key(browser, "a", modifiers=CTRL)
+    type_text(browser, "Katze Mimi")
+    press_key(browser, "Enter")
+    wait_until(lambda: not browser.script("return document.getElementById('Composer').open"),
+               "Übernehmen did not keep the deck")
+    print(f"a name given twice is said beside both fields ({duplicate}); renamed, the deck is kept")
+    names = {"Oma im Garten", "Katze Mimi", "Opa am Meer", "Hund Bello", "Haus am See"}
+    board = desktop.BOARDS[0]
+    check_own_deck_in_play(browser, board, card)
+    player = KeyboardPlayer(browser, "Namen f\u00fcr die Highsorce noch schnell eingeben:", board=board, own=True)
+    attempts = desktop.play(player, None)
+    if len(player.seen) != 4 or not player.seen <= names:
+        fail(f"the own deck's game showed the faces {player.seen}, not four of {names}")
+    print(f"the own deck played whole by keys on 4 Paare in {attempts} attempts, its faces heard: {sorted(player.seen)}")
+    # Reloaded with no network, the own deck is still in play, its pictures from the page's database.
+    browser.cdp("Network.enable")
+    offline = {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
+    browser.cdp("Network.emulateNetworkConditions", offline)
+    browser.driver.refresh()
+    wait_until(lambda: browser.script("return document.body.classList.contains('ready')"), "the page did not reload")
+    check_own_deck_in_play(browser, board, None)
+    tab_to_cards(browser)
+    press_key(browser, "Enter")
+    shown = browser.script("const c = document.getElementById('Image1'); return [c.getAttribute('aria-label'),"
+                           "c.querySelector('img').src.slice(0, 5), c.querySelector('img').naturalWidth]")
+    if shown[0].split(": ")[1] not in names or shown[1:] != ["blob:", 240]:
+        fail(f"a card of the own deck after reloading offline shows {shown}")
+    print(f"reloaded offline, the own deck is in play: {shown[0]}, drawn from a 240-pixel picture")
+    browser.cdp("Network.emulateNetworkConditions", {**offline, "offline": False})
+    own_deck_on_phone_and_damaged(browser, photos)
+
+
+def check_own_deck_in_play(browser, board, card):
+    """The own deck checked in place of the face sets, on the board it fills, the larger boards disabled."""
+    wait_until(lambda: browser.script("return document.documentElement.dataset.board") == str(board.pairs),
+               "the own deck did not lay out 4 Paare")
+    states = browser.script("return ['EigenesDeck1', 'Deck1', 'Deck2', 'Feld1', 'Feld2', 'Feld3', 'Feld4'].map("
+                            "(n) => [document.getElementById(n).getAttribute('aria-checked'),"
+                            "document.getElementById(n).getAttribute('aria-disabled')])")
+    expected = [["true", None], ["false", None], ["false", None], ["true", None]] + [["false", "true"]] * 3
+    if states != expected:
+        fail(f"with the own deck in play the menu's items are {states}, not {expected}")
+    if card and focused_name(browser) != card:
+        fail(f"the focus went to {focused_name(browser)!r}, not back to {card!r}")
+
+
+def own_deck_on_phone_and_damaged(browser, photos):
+    """On a phone, the form fits the screen with a finger's targets, and a deck of two pictures is too small; then a
+    picture of the kept deck deleted: said once at the next start, Deck 1 played, the deck left as it is."""
+    browser.cdp("Emulation.setDeviceMetricsOverride", {"width": 390, "height": 844, "deviceScaleFactor": 2,
+                                                      "mobile": True})
+    browser.script("document.getElementById('Zusammenstellen1').click()")
+    choose_photos(browser, photos[:3])
+    sizes = browser.script("const d = document.getElementById('Composer');"
+                           "return [d.getBoundingClientRect().right, document.documentElement.scrollWidth,"
+                           "...[...d.querySelectorAll('input, button')].map((n) => n.getBoundingClientRect().height)]")
+    if sizes[0] > 390 or sizes[1] > 390 or min(sizes[2:]) < 44:
+        fail(f"on a phone the form reaches {sizes[0]} px of 390, the page {sizes[1]}, its targets {sizes[2:]} px high")
+    press_key(browser, "Enter")
+    fault = browser.text("ComposerFault")
+    if fault != "Ein Deck braucht mindestens 4 Bilder, hier sind nur 2 brauchbare." or \
+            not browser.script("return document.getElementById('Composer').open"):
+        fail(f"a deck of two pictures was answered with {fault!r}")
+    press_key(browser, "Escape")
+    browser.prepare_screen()
+    print(f"on a phone the form fits 390 px, its targets at least {min(sizes[2:]):.0f} px high; two pictures: {fault}")
+    names, kept = browser.driver.execute_async_script(KEPT, True)
+    browser.driver.refresh()
+    title, said = error_box(browser)
+    expected = f"Das eigene Deck ist beschädigt: Das Bild „{kept[0]}“ fehlt."
+    if said != expected:
+        fail(f"a deck with a picture deleted was said as {said!r}, not {expected!r}")
+    close_error_box(browser)
+    time.sleep(SETTLE)
+    states = browser.script("return ['EigenesDeck1', 'Deck1', 'Feld2'].map((n) =>"
+                            "document.getElementById(n).getAttribute('aria-checked') + ' ' +"
+                            "document.getElementById(n).getAttribute('aria-disabled'))")
+    after = browser.driver.execute_async_script(KEPT, False)
+    if browser.script("return document.getElementById('ErrorBox').open") or \
+            states != ["false null", "true null", "false null"] or after != [names, kept[1:]]:
+        fail(f"after the damaged deck was said the menu is {states}, the kept deck {after}")
+    print(f"a picture deleted from the kept deck: {said!r} once, Deck 1 played, the rest of the deck kept")
+
+
 SCENARIOS = {"served": scenario_served, "choices": scenario_choices,
-             "keyboard": scenario_keyboard,
+             "keyboard": scenario_keyboard, "own-deck": scenario_own_deck,
              "wrong-kind": scenario_wrong_kind, "two-tabs": scenario_two_tabs, "desktop": scenario_desktop}
 
 
