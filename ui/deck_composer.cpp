@@ -17,6 +17,7 @@
 #include "error_guard.h"
 #include "window_layout.h"
 #include "own_deck.h"
+#include "picture_list.h"
 #include "qt_text.h"
 
 namespace pairfinder {
@@ -125,12 +126,8 @@ void DeckComposer::ShowNames() {
         const QString number = QString::number(row + 1);
         auto* picture = new QLabel(rows);
         picture->setFixedSize(ShownSide, ShownSide);
-        const QImage photo = QImage::fromData(Photos[i].Photo.Jpeg, "JPEG");
-        const qreal ratio = devicePixelRatioF();
-        QPixmap shown = QPixmap::fromImage(photo.scaled(qRound(ShownSide * ratio), qRound(ShownSide * ratio),
-                                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        shown.setDevicePixelRatio(ratio);
-        picture->setPixmap(shown);
+        picture->setPixmap(
+            OwnCardPicture(QImage::fromData(Photos[i].Photo.Jpeg, "JPEG"), ShownSide, devicePixelRatioF()));
         // The picture is what the field's label names; a reader needs no second word for it.
         picture->setAccessibleName(QStringLiteral("Bild ") + number);
         auto* label = new QLabel(QStringLiteral("Bild &") + number, rows);

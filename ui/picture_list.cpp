@@ -2,24 +2,35 @@
 // size of the board in play.
 #include "picture_list.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include "artwork.h"
 #include "card_cell.h"
 
 namespace pairfinder {
 
-namespace {
-
-// A photo at a card side in device pixels, scaled down once from the deck's picture, which is twice the largest
-// card's side.
-QPixmap Scaled(const QImage& photo, int side, qreal devicePixelRatio) {
+QPixmap OwnCardPicture(const QImage& photo, int side, qreal devicePixelRatio) {
     const int pixels = qRound(side * devicePixelRatio);
-    QPixmap scaled =
-        QPixmap::fromImage(photo.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    scaled.setDevicePixelRatio(devicePixelRatio);
-    return scaled;
+    QPixmap card(pixels, pixels);
+    card.fill(Qt::transparent);
+    // The built-in faces' card, in their drawing's units of a 60th of the side: inset by 1, corners of 6, edged
+    // in the same grey, so that a photo lies on the board as a face does.
+    const qreal unit = pixels / 60.0;
+    QPainterPath edge;
+    edge.addRoundedRect(QRectF(unit, unit, 58 * unit, 58 * unit), 6 * unit, 6 * unit);
+    QPainter painter(&card);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.setClipPath(edge);
+    painter.drawImage(QRectF(0, 0, pixels, pixels),
+                      photo.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.setClipping(false);
+    painter.setPen(QPen(QColor(0x9a, 0x94, 0x86), 1.2 * unit));
+    painter.drawPath(edge);
+    painter.end();
+    card.setDevicePixelRatio(devicePixelRatio);
+    return card;
 }
-
-}  // namespace
 
 PictureList::PictureList(QObject* parent) : QObject(parent) {}
 
@@ -59,7 +70,7 @@ QPixmap PictureList::Picture(int index) const {
     }
     entry.Rendered.emplace_back(Side, entry.Photo.isNull()
                                           ? artwork::Render(entry.Path, QSize(Side, Side), entry.DevicePixelRatio)
-                                          : Scaled(entry.Photo, Side, entry.DevicePixelRatio));
+                                          : OwnCardPicture(entry.Photo, Side, entry.DevicePixelRatio));
     return entry.Rendered.back().second;
 }
 

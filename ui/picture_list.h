@@ -19,6 +19,10 @@ namespace pairfinder {
 
 class CardCell;
 
+// A photo of the player's own deck as its card shows it at a card side: on the built-in faces' card, in device
+// pixels scaled down once from the deck's picture.
+QPixmap OwnCardPicture(const QImage& photo, int side, qreal devicePixelRatio);
+
 class PictureList : public QObject {
     Q_OBJECT
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Plays the real program on its own Xvfb, by looking at the screen and clicking like a player.
 
-Usage: play_under_xvfb.py [--board PAIRS]... PROGRAM [SCREENSHOT_FOLDER]
+Usage: play_under_xvfb.py [--board PAIRS]... [--own-deck] PROGRAM [SCREENSHOT_FOLDER]
        play_under_xvfb.py --wine [--uia FOLDER] [--board PAIRS]... PROGRAM.exe [SCREENSHOT_FOLDER]
 
 With --wine the Windows program runs under Wine, in a Wine prefix of its own, against Wine's registry. With --uia,
@@ -31,6 +31,10 @@ With --board (4, 8 or 18, given again for more), instead:
 4. Under Wine: a whole game by keys as above on the first board given, chosen by keys; with --uia its choice must
    have been told once, as "Neues Spiel: 4 Paare", before the first turn.
 
+With --own-deck, instead: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, six photos drawn by the
+test (one a phone's, turned by its EXIF orientation) are chosen in it by their names, the naming form keeps the
+names offered and takes one typed; the deck is dealt on the 4-pair board it fills and played to its end, the turned
+photo upright; started again, the program deals the own deck again.
 With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
 and the name entry) and highscore-menu.png; with --board, screenshot-boards.png instead, the boards side by side,
 each with a failed pair open where a game leaves one (`play_under_xvfb.py --board 4 --board 8 --board 18
@@ -40,6 +44,7 @@ import argparse
 import collections
 import ctypes
 import hashlib
+import json
 import os
 import pathlib
 import re
@@ -732,9 +737,10 @@ def cell_origin(p):
     return FULL.origin(p)
 
 
-def play(player, shots, gone=None):
+def play(player, shots, gone=None, seen=None):
     """Plays a whole game to its end; returns the number of attempts. With a file name in `shots`, a screenshot
-    taken as a failed pair lies open once `gone` cards (a quarter of them unless told) have gone is kept in it."""
+    taken as a failed pair lies open once `gone` cards (a quarter of them unless told) have gone is kept in it.
+    `seen(pixels, p)` is shown every face as it is turned."""
     start = player.drawn()
     back = player.picture(start, 0)
     faces = {}        # position -> face picture, for cards seen but still in play
@@ -765,12 +771,17 @@ def play(player, shots, gone=None):
         unknown = [p for p in range(cells) if p not in removed and p not in faces and p not in open_pair]
         first = unknown[0]
         player.click_cell(first)
-        face = player.picture(player.turned(first, back), first)
+        pixels = player.turned(first, back)
+        face = player.picture(pixels, first)
+        if seen:
+            seen(pixels, first)
         match = next((p for p, f in faces.items() if f == face), None)
         second = match if match is not None else unknown[1]
         player.click_cell(second)
         attempts += 1
         pixels = player.turned(second, back)
+        if seen and match is None:
+            seen(pixels, second)
         if match is not None or player.picture(pixels, second) == player.picture(pixels, first) != face:
             # A found pair leaves the board at once; its second face is never shown.
             removed.update({first, second})
@@ -882,6 +893,129 @@ def boards_game(platform, screen, boards, shots):
         player.board = boards[-1]
         player.shows_board(player.drawn())
         print(f"iPaare holds {boards[-1].pairs}; started again, the program deals {boards[-1].caption}")
+        player.end()
+    finally:
+        player.close()
+
+
+# The photos of an own deck, as ImageMagick draws them: each of its own colours, one of them a photo a phone took
+# turned on its side, which says so in its EXIF orientation (6: turn it clockwise to show it upright). Stored as it
+# was taken, its left half is red and its right half blue; upright, red is on top.
+PHOTOS = {"Oma im Garten.jpg": ["xc:#2e8b57", "-fill", "#f4d03f", "-draw", "circle 200,150 260,150"],
+          "IMG_4711.jpg": ["xc:#1f3a93", "-fill", "#ecf0f1", "-draw", "rectangle 120,60 280,240"],
+          "Hund_Bello.jpg": ["xc:#8e44ad", "-fill", "#f39c12", "-draw", "polygon 200,40 340,260 60,260"],
+          "Haus.jpg": ["xc:#d35400", "-fill", "#2c3e50", "-draw", "rectangle 60,60 340,120"],
+          "See.jpg": ["xc:#16a085", "-fill", "#ffffff", "-draw", "ellipse 200,150 150,60 0,360"],
+          "Gedreht.jpg": ["xc:#0000ff", "-fill", "#ff0000", "-draw", "rectangle 0,0 199,299"]}
+
+
+def with_orientation(jpeg, orientation):
+    """The JPEG with an EXIF block right after its start that holds nothing but the orientation, as a phone writes
+    it: a little-endian TIFF header and one IFD entry (0x0112, SHORT, 1)."""
+    tiff = b"II*\x00" + (8).to_bytes(4, "little") + (1).to_bytes(2, "little") + \
+        (0x0112).to_bytes(2, "little") + (3).to_bytes(2, "little") + (1).to_bytes(4, "little") + \
+        orientation.to_bytes(2, "little") + b"\x00\x00" + (0).to_bytes(4, "little")
+    block = b"Exif\x00\x00" + tiff
+    return jpeg[:2] + b"\xff\xe1" + (len(block) + 2).to_bytes(2, "big") + block + jpeg[2:]
+
+
+def own_deck_game(platform, screen, shots):
+    """The own deck: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which six photos are
+    chosen by their names; the naming form offers "Oma im Garten" and nothing for the camera's "IMG_4711", takes a
+    name typed into the empty field and Enter; six pictures fill the 4-pair board, which is dealt and played to its
+    end, the turned photo shown upright; iEigenesDeck and iPaare are kept, and started again the program deals the
+    own deck on its board."""
+    photos = platform.work / "photos"
+    photos.mkdir()
+    for name, drawing in PHOTOS.items():
+        subprocess.run(["convert", "-size", "400x300", *drawing, "-quality", "90", str(photos / name)], check=True,
+                       timeout=DEADLINE)
+    (photos / "Gedreht.jpg").write_bytes(with_orientation((photos / "Gedreht.jpg").read_bytes(), 6))
+    four = BOARDS[0]
+    player = Player(platform, screen).open()
+    try:
+        player.drawn()
+        player.key("alt+a")
+        time.sleep(SETTLE)
+        for key in ("Down", "Right", "Down", "Down", "Down", "Down", "Return"):
+            player.run("xdotool", "key", key)
+            time.sleep(SETTLE)
+        # xdotool ends with 1 when it finds no window.
+        dialogs = lambda: subprocess.run(  # noqa: E731
+            ["xdotool", "search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"], env=player.env,
+            capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+        chooser = wait_until(dialogs, "the file dialog did not open")[0]
+        player.run("xdotool", "windowfocus", chooser)
+        time.sleep(SETTLE)
+        player.run("xdotool", "type", "--delay", "10", str(photos))
+        player.run("xdotool", "key", "Return")
+        time.sleep(SETTLE)
+        player.run("xdotool", "type", "--delay", "10", " ".join(f'"{name}"' for name in PHOTOS))
+        player.run("xdotool", "key", "Return")
+        form = wait_until(lambda: [w for w in dialogs() if w != chooser], "the naming form did not open")[0]
+        x, y, width, height = player.geometry(form)
+        # The photos are imported one a turn of the program's event loop; the form is ready once it stops changing.
+        last = [b""]
+
+        def still():
+            now = player.grab(x, y, width, height, "form.png").read_bytes()
+            ready, last[0] = now == last[0], now
+            return ready
+        wait_until(still, "the naming form kept changing")
+        if shots:
+            shutil.copy(player.work / "form.png", shots / "own-deck-form.png")
+        player.run("xdotool", "windowfocus", form)
+        player.run("xdotool", "key", "Tab")
+        player.run("xdotool", "type", "--delay", "10", "Opa")
+        player.run("xdotool", "key", "Return")
+        wait_until(lambda: not dialogs(), "the naming form did not take the deck")
+        kept = [json.loads(f.read_text(encoding="utf-8")) for f in platform.work.rglob("names.json")]
+        names = [picture["name"] for picture in kept[0]["pictures"]] if len(kept) == 1 else kept
+        if names != ["Oma im Garten", "Opa", "Hund Bello", "Haus", "See", "Gedreht"]:
+            fail(f"the deck kept the names {names}")
+        print("the file dialog took six photos by their names; the form offered the names that speak and took Opa "
+              "typed for the camera's IMG_4711")
+
+        player.board = four
+        player.shows_board(player.drawn())
+        upright = []
+
+        def seen(pixels, p):
+            left, top = four.origin(p)
+            top += player.menu
+
+            def colour(dx, dy):
+                start = ((top + dy) * player.width + left + dx) * 3
+                return tuple(pixels[start:start + 3])
+            middle, quarter = four.side // 2, four.side // 4
+            above, below = colour(middle, quarter), colour(middle, 3 * quarter)
+            sideways = colour(quarter, middle), colour(3 * quarter, middle)
+            if max(above) == above[0] > 200 and max(below) == below[2] > 200:
+                upright.append(p)
+            elif sideways[0][0] > 200 and sideways[1][2] > 200 and sideways[0][2] < 60:
+                fail(f"the turned photo on card {p} is shown on its side")
+        attempts = play(player, shots / "own-deck-playing.png" if shots else None, gone=0, seen=seen)
+        if not upright:
+            fail("the turned photo was never seen upright")
+        stored = platform.keys().get(HIGHSCORES, {})
+        if stored.get("iEigenesDeck") != ("REG_DWORD", 1) or stored.get("iPaare") != ("REG_DWORD", 4):
+            fail(f"the store keeps {stored}")
+        print(f"the own deck dealt on 4 Paare and played in {attempts} attempts, the turned photo upright; "
+              "iEigenesDeck 1 and iPaare 4 kept")
+        player.end()
+    finally:
+        player.close()
+
+    player = Player(platform, screen).open()
+    try:
+        player.board = four
+        player.shows_board(player.drawn())
+        back = player.picture(player.drawn(), 0)
+        player.click_cell(0)
+        faces = player.turned(0, back)
+        if player.picture(faces, 0) == back:
+            fail("started again, the first card does not turn")
+        print("started again, the program deals the own deck on 4 Paare")
         player.end()
     finally:
         player.close()
@@ -1046,6 +1180,7 @@ def main():
     parser.add_argument("--uia", type=pathlib.Path, help="the folder of the stand-in for uiautomationcore.dll")
     parser.add_argument("--board", type=int, action="append", choices=[b.pairs for b in BOARDS],
                         help="pairs of a board to choose from the menu and play; may be given again")
+    parser.add_argument("--own-deck", action="store_true", help="compose an own deck from photos and play it")
     parser.add_argument("program")
     parser.add_argument("shots", nargs="?", type=pathlib.Path, help="the folder to write the screenshots into")
     arguments = parser.parse_intermixed_args()
@@ -1053,6 +1188,9 @@ def main():
     boards = [next(b for b in BOARDS if b.pairs == pairs) for pairs in arguments.board or []]
 
     def scenarios(platform, screen):
+        if arguments.own_deck:
+            own_deck_game(platform, screen, arguments.shots)
+            return
         if boards:
             boards_game(platform, screen, boards, arguments.shots)
             broken_board(platform, screen)
