@@ -1,6 +1,7 @@
 // The form in which a player composes an own deck from photos.
 #include "deck_composer.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -153,6 +154,10 @@ void DeckComposer::ShowNames() {
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 1);
     scroller->setWidget(rows);
+    // Tab brings the field it reaches into view, as a player reaching it by keys expects.
+    connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget*, QWidget* now) {
+        if (now && scroller->widget()->isAncestorOf(now)) scroller->ensureWidgetVisible(now);
+    });
     NamesPage->addWidget(scroller, 1);
     Pages->setCurrentIndex(1);
 

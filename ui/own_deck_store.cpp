@@ -13,6 +13,8 @@
 #include <system_error>
 
 #include "names_file.h"
+#include "photo_faults.h"
+#include "qt_text.h"
 #include "photo_import.h"
 
 #if defined(_WIN32)
@@ -106,7 +108,7 @@ QString ParentOf(const QString& folder) {
 
 OwnDeckLoad Damaged(const QString& what) {
     OwnDeckLoad load;
-    load.Fault = QStringLiteral("Das eigene Deck ist beschädigt: ") + what;
+    load.Fault = QtText(deck::DeckDamaged) + what;
     return load;
 }
 

@@ -12,22 +12,22 @@
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
-#include <array>
-#include <cstring>
+
+#include "photo_faults.h"
+#include "photo_header.h"
+#include "qt_text.h"
 
 namespace pairfinder {
 
 namespace {
 
-const QString NotAPicture = QStringLiteral("Kein Bild, das Pairfinder lesen kann.");
-const QString EmptyFile = QStringLiteral("Die Datei ist leer.");
-const QString FileTooLarge = QStringLiteral("Die Datei ist zu groß (über 50 MB).");
-const QString PictureTooLarge = QStringLiteral("Das Bild ist zu groß (über 100 Megapixel).");
-const QString Damaged = QStringLiteral("Das Bild ist beschädigt oder unvollständig.");
-const QString AlreadyTaken = QStringLiteral("Dieses Bild ist schon im Deck.");
-const QString HeicUnreadable = QStringLiteral(
-    "HEIC-Fotos kann Pairfinder hier nicht lesen. Bitte das Foto als JPEG exportieren oder das Handy auf "
-    "„Maximale Kompatibilität“ stellen.");
+const QString NotAPicture = QtText(deck::NotAPicture);
+const QString EmptyFile = QtText(deck::EmptyFile);
+const QString FileTooLarge = QtText(deck::FileTooLarge);
+const QString PictureTooLarge = QtText(deck::PictureTooLarge);
+const QString Damaged = QtText(deck::DamagedPicture);
+const QString AlreadyTaken = QtText(deck::AlreadyTaken);
+const QString HeicUnreadable = QtText(deck::HeicUnreadable);
 
 constexpr int JpegQuality = 90;
 // A photo up to four times as long as it is wide is decoded whole at the size that covers the square.
@@ -35,13 +35,9 @@ constexpr int MostCoveringSides = 4;
 
 // A phone's HEIC photo is often named .jpg once it has been shared; its ftyp box tells it apart.
 bool IsHeic(const QByteArray& head) {
-    static constexpr std::array<const char*, 7> Brands{"ftypheic", "ftypheix", "ftypmif1", "ftyphevc",
-                                                       "ftypheim", "ftypheis", "ftyphevx"};
-    if (head.size() < 12) return false;
-    for (const char* brand : Brands) {
-        if (std::memcmp(head.constData() + 4, brand, 8) == 0) return true;
-    }
-    return false;
+    return deck::ClaimOf({reinterpret_cast<const unsigned char*>(head.constData()),
+                          static_cast<std::size_t>(head.size())})
+               .Kind == deck::PhotoKind::Heic;
 }
 
 bool HeicReaderInstalled() {
@@ -115,7 +111,7 @@ Decoded DecodeSquare(const QString& file) {
     if (!input.open(QIODevice::ReadOnly)) return {{}, NotAPicture};
     const qint64 size = input.size();
     if (size == 0) return {{}, EmptyFile};
-    if (size > LargestPhotoFile) return {{}, FileTooLarge};
+    if (size > deck::LargestPhotoFile) return {{}, FileTooLarge};
     // The whole file is read once: the reader and the check of a JPEG's end both need it, and 50 MB is the
     // most.
     const QByteArray data = input.readAll();
@@ -131,9 +127,9 @@ Decoded DecodeSquare(const QString& file) {
     const QSize stored = reader.size();
     // A reader that cannot say the size from the header would have to decode the whole picture to learn it.
     if (!stored.isValid() || stored.isEmpty()) return {{}, NotAPicture};
-    if (qint64{stored.width()} * stored.height() > MostPhotoPixels) return {{}, PictureTooLarge};
+    if (qint64{stored.width()} * stored.height() > deck::MostPhotoPixels) return {{}, PictureTooLarge};
     // What was admitted must decode even where a reader cannot scale: four bytes a pixel at most.
-    reader.setAllocationLimit(static_cast<int>(MostPhotoPixels * 4 / (1024 * 1024)) + 1);
+    reader.setAllocationLimit(static_cast<int>(deck::MostPhotoPixels * 4 / (1024 * 1024)) + 1);
     if (reader.format() == "jpeg" && !JpegReachesItsEnd(data)) return {{}, Damaged};
     const QImageIOHandler::Transformations turn = reader.transformation();
     // Scaled to cover the square and cut from that, the decode costs no more than a scaled decode of the
@@ -156,43 +152,9 @@ Decoded DecodeSquare(const QString& file) {
 
 }  // namespace
 
-// The markers are walked by their lengths, because an EXIF thumbnail carries an EOI of its own and a motion
-// photo carries a video after the picture's.
 bool JpegReachesItsEnd(const QByteArray& data) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
-    const qsizetype size = data.size();
-    if (size < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) return false;
-    qsizetype at = 2;
-    while (at < size) {
-        // Stray bytes between segments are passed over to the next marker, as libjpeg does.
-        while (at < size && bytes[at] != 0xFF) ++at;
-        while (at < size && bytes[at] == 0xFF) ++at;
-        if (at >= size) return false;
-        const unsigned char marker = bytes[at++];
-        if (marker == 0xD9) return true;
-        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) continue;
-        if (at + 2 > size) return false;
-        const qsizetype length = (qsizetype{bytes[at]} << 8) | bytes[at + 1];
-        if (length < 2) return false;
-        at += length;
-        if (at > size) return false;
-        if (marker != 0xDA) continue;
-        // Entropy-coded data follows a scan: a 0xFF in it is followed by 0x00 or a restart marker, and
-        // anything else is the next marker.
-        while (true) {
-            const void* found = std::memchr(bytes + at, 0xFF, static_cast<std::size_t>(size - at));
-            if (found == nullptr) return false;
-            at = static_cast<const unsigned char*>(found) - bytes;
-            if (at + 1 >= size) return false;
-            const unsigned char next = bytes[at + 1];
-            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
-                at += next == 0xFF ? 1 : 2;
-                continue;
-            }
-            break;
-        }
-    }
-    return false;
+    return deck::JpegReachesItsEnd(
+        {reinterpret_cast<const unsigned char*>(data.constData()), static_cast<std::size_t>(data.size())});
 }
 
 PhotoImportResult PhotoImporter::Import(const QString& file) {

@@ -14,9 +14,8 @@ namespace pairfinder {
 
 // Twice the largest card's side, so that the picture stays sharp on the smallest board on a 2x screen.
 inline constexpr int PhotoSide = 2 * layout::CardSideOf(*BoardOfPairs(4));
-// A file or a picture beyond these is refused from what it claims, before a pixel of it is decoded.
-inline constexpr qint64 LargestPhotoFile = 50LL * 1000 * 1000;
-inline constexpr qint64 MostPhotoPixels = 100LL * 1000 * 1000;
+// A file or a picture beyond deck::LargestPhotoFile and deck::MostPhotoPixels is refused from what it claims,
+// before a pixel of it is decoded.
 
 // A photo as the deck keeps it: a PhotoSide square JPEG carrying nothing of the file it came from (no EXIF,
 // no GPS), and a digest of its pixels by which the same picture is known again.

@@ -31,10 +31,11 @@ With --board (4, 8 or 18, given again for more), instead:
 4. Under Wine: a whole game by keys as above on the first board given, chosen by keys; with --uia its choice must
    have been told once, as "Neues Spiel: 4 Paare", before the first turn.
 
-With --own-deck, instead: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, six photos drawn by the
-test (one a phone's, turned by its EXIF orientation) are chosen in it by their names, the naming form keeps the
-names offered and takes one typed; the deck is dealt on the 4-pair board it fills and played to its end, the turned
-photo upright; started again, the program deals the own deck again.
+With --own-deck, instead: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which eight photos
+drawn by the test (portrait and landscape, three with EXIF orientations 3, 6 and 8) and four bad files are chosen
+by their names; the naming form keeps the names offered and takes those typed for the cameras'; the deck is dealt
+on the 8-pair board it fills and played to its end, every face its photo's upright centred square. Composing anew,
+the program is killed with the form open; started again, it deals the deck kept before.
 With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
 and the name entry) and highscore-menu.png; with --board, screenshot-boards.png instead, the boards side by side,
 each with a failed pair open where a game leaves one (`play_under_xvfb.py --board 4 --board 8 --board 18
@@ -780,14 +781,14 @@ def play(player, shots, gone=None, seen=None):
         player.click_cell(second)
         attempts += 1
         pixels = player.turned(second, back)
-        if seen and match is None:
-            seen(pixels, second)
         if match is not None or player.picture(pixels, second) == player.picture(pixels, first) != face:
             # A found pair leaves the board at once; its second face is never shown.
             removed.update({first, second})
             faces.pop(match, None)
             open_pair = set()
         else:
+            if seen:
+                seen(pixels, second)
             faces[first] = face
             faces[second] = player.picture(pixels, second)
             open_pair = {first, second}
@@ -898,15 +899,19 @@ def boards_game(platform, screen, boards, shots):
         player.close()
 
 
-# The photos of an own deck, as ImageMagick draws them: each of its own colours, one of them a photo a phone took
-# turned on its side, which says so in its EXIF orientation (6: turn it clockwise to show it upright). Stored as it
-# was taken, its left half is red and its right half blue; upright, red is on top.
-PHOTOS = {"Oma im Garten.jpg": ["xc:#2e8b57", "-fill", "#f4d03f", "-draw", "circle 200,150 260,150"],
-          "IMG_4711.jpg": ["xc:#1f3a93", "-fill", "#ecf0f1", "-draw", "rectangle 120,60 280,240"],
-          "Hund_Bello.jpg": ["xc:#8e44ad", "-fill", "#f39c12", "-draw", "polygon 200,40 340,260 60,260"],
-          "Haus.jpg": ["xc:#d35400", "-fill", "#2c3e50", "-draw", "rectangle 60,60 340,120"],
-          "See.jpg": ["xc:#16a085", "-fill", "#ffffff", "-draw", "ellipse 200,150 150,60 0,360"],
-          "Gedreht.jpg": ["xc:#0000ff", "-fill", "#ff0000", "-draw", "rectangle 0,0 199,299"]}
+# The photos of an own deck, drawn by ImageMagick: upright, each shows red, green and blue in its top-left, top-right
+# and bottom-left quarters and a colour of its own in the bottom-right one, so that a card tells which photo it shows
+# and whether it is upright. Each is given by its file name, its upright width and height, and the EXIF orientation
+# a phone would store it with (0: none): stored turned the other way, it is upright only once that is applied.
+PHOTOS = (("Oma im Garten.jpg", 400, 300, 0, (255, 255, 255)), ("IMG_4711.jpg", 300, 400, 0, (0, 0, 0)),
+          ("Hund_Bello.jpg", 300, 400, 6, (255, 255, 0)), ("PXL_20260614_101502123.jpg", 400, 300, 8, (0, 255, 255)),
+          ("Haus.jpg", 400, 300, 3, (255, 0, 255)), ("See.png", 400, 300, 0, (255, 128, 0)),
+          ("Katze.jpg", 300, 400, 0, (128, 128, 128)), ("Garten 2.jpg", 400, 300, 0, (128, 0, 255)))
+# As the form must keep them: the names the files offer, and one typed for each camera's.
+OWN_NAMES = ["Oma im Garten", "Opa", "Hund Bello", "Kuchen", "Haus", "See", "Katze", "Garten 2"]
+QUARTERS = ((255, 0, 0), (0, 255, 0), (0, 0, 255))
+# How a stored photo is turned so that its orientation turns it back upright.
+STORED_TURN = {0: [], 6: ["-rotate", "-90"], 8: ["-rotate", "90"], 3: ["-rotate", "180"]}
 
 
 def with_orientation(jpeg, orientation):
@@ -919,42 +924,86 @@ def with_orientation(jpeg, orientation):
     return jpeg[:2] + b"\xff\xe1" + (len(block) + 2).to_bytes(2, "big") + block + jpeg[2:]
 
 
-def own_deck_game(platform, screen, shots):
-    """The own deck: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which six photos are
-    chosen by their names; the naming form offers "Oma im Garten" and nothing for the camera's "IMG_4711", takes a
-    name typed into the empty field and Enter; six pictures fill the 4-pair board, which is dealt and played to its
-    end, the turned photo shown upright; iEigenesDeck and iPaare are kept, and started again the program deals the
-    own deck on its board."""
-    photos = platform.work / "photos"
-    photos.mkdir()
-    for name, drawing in PHOTOS.items():
-        subprocess.run(["convert", "-size", "400x300", *drawing, "-quality", "90", str(photos / name)], check=True,
+def write_photos(folder):
+    """The deck's photos, and beside them what must be refused: the same photo again, a text, a JPEG cut off half
+    way, an empty file."""
+    folder.mkdir()
+    hexed = lambda colour: "#%02x%02x%02x" % colour  # noqa: E731
+    for name, width, height, orientation, own in PHOTOS:
+        half_w, half_h = width // 2, height // 2
+        subprocess.run(["convert", "-size", f"{width}x{height}", f"xc:{hexed(QUARTERS[0])}",
+                        "-fill", hexed(QUARTERS[1]), "-draw", f"rectangle {half_w},0 {width - 1},{half_h - 1}",
+                        "-fill", hexed(QUARTERS[2]), "-draw", f"rectangle 0,{half_h} {half_w - 1},{height - 1}",
+                        "-fill", hexed(own), "-draw", f"rectangle {half_w},{half_h} {width - 1},{height - 1}",
+                        *STORED_TURN[orientation], "-quality", "92", str(folder / name)], check=True,
                        timeout=DEADLINE)
-    (photos / "Gedreht.jpg").write_bytes(with_orientation((photos / "Gedreht.jpg").read_bytes(), 6))
-    four = BOARDS[0]
+        if orientation:
+            (folder / name).write_bytes(with_orientation((folder / name).read_bytes(), orientation))
+    whole = (folder / PHOTOS[0][0]).read_bytes()
+    (folder / "Kopie.jpg").write_bytes(whole)
+    (folder / "Liste.jpg").write_text("Einkaufsliste: Mehl, Zucker\n")
+    subprocess.run(["convert", "-size", "400x300", "plasma:", "-quality", "92", str(folder / "Halb.jpg")], check=True,
+                   timeout=DEADLINE)
+    noisy = (folder / "Halb.jpg").read_bytes()
+    (folder / "Halb.jpg").write_bytes(noisy[:len(noisy) * 3 // 5])
+    (folder / "Leer.jpg").write_bytes(b"")
+    return [name for name, *_ in PHOTOS] + ["Kopie.jpg", "Liste.jpg", "Halb.jpg", "Leer.jpg"]
+
+
+def own_face(player, pixels, p):
+    """Which photo card p shows, upright and centred: the index in PHOTOS whose four quarters it shows where they
+    belong; None for a card that shows no photo so."""
+    left, top = player.board.origin(p)
+    top += player.menu
+    side = player.board.side
+
+    def colour(x, y):
+        start = ((top + y) * player.width + left + x) * 3
+        return tuple(pixels[start:start + 3])
+    near = lambda a, b: all(abs(x - y) <= 48 for x, y in zip(a, b))  # noqa: E731
+    quarter, three = side // 4, 3 * side // 4
+    seen = [colour(quarter, quarter), colour(three, quarter), colour(quarter, three), colour(three, three)]
+    if not all(near(a, b) for a, b in zip(seen, QUARTERS)):
+        return None
+    return next((i for i, photo in enumerate(PHOTOS) if near(seen[3], photo[4])), None)
+
+
+def own_deck_game(platform, screen, shots):
+    """The own deck: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which eight photos and four
+    files that must be refused are chosen by their names; the naming form keeps the names the files offer and takes
+    one typed for each camera's; eight photos fill the 8-pair board, which is dealt and played to its end, every
+    face its photo's upright centred square; iEigenesDeck and iPaare are kept. Composing anew, the program is killed
+    with the form open; started again, it deals the deck kept before on its board."""
+    photos = platform.work / "photos"
+    chosen = write_photos(photos)
+    eight = BOARDS[1]
     player = Player(platform, screen).open()
-    try:
-        player.drawn()
+    # xdotool ends with 1 when it finds no window.
+    dialogs = lambda: subprocess.run(  # noqa: E731
+        ["xdotool", "search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"], env=player.env,
+        capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+
+    def compose(item):
+        """The photos chosen in the file dialog, opened by the Spieldeck menu's item `item` lines below Deck 1; the
+        naming form once it is ready."""
         player.key("alt+a")
         time.sleep(SETTLE)
-        for key in ("Down", "Right", "Down", "Down", "Down", "Down", "Return"):
+        for key in ("Down", "Right", *["Down"] * item, "Return"):
             player.run("xdotool", "key", key)
             time.sleep(SETTLE)
-        # xdotool ends with 1 when it finds no window.
-        dialogs = lambda: subprocess.run(  # noqa: E731
-            ["xdotool", "search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"], env=player.env,
-            capture_output=True, text=True, timeout=DEADLINE).stdout.split()
         chooser = wait_until(dialogs, "the file dialog did not open")[0]
         player.run("xdotool", "windowfocus", chooser)
         time.sleep(SETTLE)
-        player.run("xdotool", "type", "--delay", "10", str(photos))
+        # Wine's file dialog takes the folder by its drive letter.
+        folder = "Z:" + str(photos).replace("/", "\\") if isinstance(platform, Wine) else str(photos)
+        player.run("xdotool", "type", "--delay", "10", folder)
         player.run("xdotool", "key", "Return")
         time.sleep(SETTLE)
-        player.run("xdotool", "type", "--delay", "10", " ".join(f'"{name}"' for name in PHOTOS))
+        player.run("xdotool", "type", "--delay", "10", " ".join(f'"{name}"' for name in chosen))
         player.run("xdotool", "key", "Return")
         form = wait_until(lambda: [w for w in dialogs() if w != chooser], "the naming form did not open")[0]
-        x, y, width, height = player.geometry(form)
         # The photos are imported one a turn of the program's event loop; the form is ready once it stops changing.
+        x, y, width, height = player.geometry(form)
         last = [b""]
 
         def still():
@@ -962,60 +1011,67 @@ def own_deck_game(platform, screen, shots):
             ready, last[0] = now == last[0], now
             return ready
         wait_until(still, "the naming form kept changing")
+        return form
+
+    def kept_names():
+        kept = [json.loads(f.read_text(encoding="utf-8")) for f in platform.work.rglob("names.json")]
+        return [picture["name"] for picture in kept[0]["pictures"]] if len(kept) == 1 else kept
+
+    try:
+        player.drawn()
+        # Without an own deck, its choice opens the file dialog.
+        form = compose(4)
         if shots:
             shutil.copy(player.work / "form.png", shots / "own-deck-form.png")
         player.run("xdotool", "windowfocus", form)
-        player.run("xdotool", "key", "Tab")
-        player.run("xdotool", "type", "--delay", "10", "Opa")
-        player.run("xdotool", "key", "Return")
+        for keys in (["Tab"], ["type", "Opa"], ["Tab", "Tab"], ["type", "Kuchen"], ["Return"]):
+            if keys[0] == "type":
+                player.run("xdotool", "type", "--delay", "10", keys[1])
+            else:
+                player.run("xdotool", "key", *keys)
         wait_until(lambda: not dialogs(), "the naming form did not take the deck")
-        kept = [json.loads(f.read_text(encoding="utf-8")) for f in platform.work.rglob("names.json")]
-        names = [picture["name"] for picture in kept[0]["pictures"]] if len(kept) == 1 else kept
-        if names != ["Oma im Garten", "Opa", "Hund Bello", "Haus", "See", "Gedreht"]:
-            fail(f"the deck kept the names {names}")
-        print("the file dialog took six photos by their names; the form offered the names that speak and took Opa "
-              "typed for the camera's IMG_4711")
+        if kept_names() != OWN_NAMES:
+            fail(f"the deck kept the names {kept_names()}")
+        print("the file dialog took eight photos and four bad files by their names; the form kept the eight photos "
+              "with the names their files offer and those typed for the cameras'")
 
-        player.board = four
+        player.board = eight
         player.shows_board(player.drawn())
-        upright = []
+        faces = {}
 
         def seen(pixels, p):
-            left, top = four.origin(p)
-            top += player.menu
-
-            def colour(dx, dy):
-                start = ((top + dy) * player.width + left + dx) * 3
-                return tuple(pixels[start:start + 3])
-            middle, quarter = four.side // 2, four.side // 4
-            above, below = colour(middle, quarter), colour(middle, 3 * quarter)
-            sideways = colour(quarter, middle), colour(3 * quarter, middle)
-            if max(above) == above[0] > 200 and max(below) == below[2] > 200:
-                upright.append(p)
-            elif sideways[0][0] > 200 and sideways[1][2] > 200 and sideways[0][2] < 60:
-                fail(f"the turned photo on card {p} is shown on its side")
+            photo = own_face(player, pixels, p)
+            if photo is None:
+                fail(f"card {p} shows none of the photos upright and centred")
+            faces.setdefault(photo, set()).add(p)
         attempts = play(player, shots / "own-deck-playing.png" if shots else None, gone=0, seen=seen)
-        if not upright:
-            fail("the turned photo was never seen upright")
+        if sorted(faces) != list(range(len(PHOTOS))):
+            fail(f"the cards showed the photos {sorted(faces)}")
         stored = platform.keys().get(HIGHSCORES, {})
-        if stored.get("iEigenesDeck") != ("REG_DWORD", 1) or stored.get("iPaare") != ("REG_DWORD", 4):
+        if stored.get("iEigenesDeck") != ("REG_DWORD", 1) or stored.get("iPaare") != ("REG_DWORD", 8):
             fail(f"the store keeps {stored}")
-        print(f"the own deck dealt on 4 Paare and played in {attempts} attempts, the turned photo upright; "
-              "iEigenesDeck 1 and iPaare 4 kept")
-        player.end()
+        print(f"the own deck dealt on 8 Paare and played in {attempts} attempts, every photo upright and centred, "
+              "those with EXIF orientations 3, 6 and 8 among them; iEigenesDeck 1 and iPaare 8 kept")
+
+        # Composing anew, cut off with the form open: the program killed.
+        chosen = [name for name, *_ in PHOTOS[4:]]
+        compose(5)  # Eigenes Deck zusammenstellen, below the separator
+        player.game.kill()
+        player.game.wait(DEADLINE)
     finally:
         player.close()
 
     player = Player(platform, screen).open()
     try:
-        player.board = four
+        player.board = eight
         player.shows_board(player.drawn())
+        if kept_names() != OWN_NAMES:
+            fail(f"after the kill the deck keeps the names {kept_names()}")
         back = player.picture(player.drawn(), 0)
         player.click_cell(0)
-        faces = player.turned(0, back)
-        if player.picture(faces, 0) == back:
-            fail("started again, the first card does not turn")
-        print("started again, the program deals the own deck on 4 Paare")
+        if own_face(player, player.turned(0, back), 0) is None:
+            fail("started again, the first card shows none of the deck's photos")
+        print("killed while composing anew, then started again: the deck kept before is dealt on 8 Paare")
         player.end()
     finally:
         player.close()
