@@ -46,6 +46,9 @@ of the window are German.")
 # so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Photos in WebP (and the other formats beyond Qt's own JPEG, PNG, GIF and BMP) for an own deck are read through
+# Debian's image format plugins, which the game does without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 # Files and folders root-owned with the usual permissions, whoever builds it.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

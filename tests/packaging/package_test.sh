@@ -45,6 +45,8 @@ depends=$(dpkg-deb -f "$package" Depends)
 for needed in libqt6widgets6 libc6 qt6-qpa-plugins fonts-liberation; do
     grep -q "\\b$needed\\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+recommends=$(dpkg-deb -f "$package" Recommends)
+[ "$recommends" = qt6-image-formats-plugins ] || fail "Recommends is '$recommends', not qt6-image-formats-plugins"
 # The pictures are rendered when the program is built, so Qt's SVG library is no run-time need.
 ! grep -q libqt6svg <<<"$depends" || fail "Depends names Qt's SVG library: $depends"
 echo "Depends: $depends"

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
@@ -577,6 +578,30 @@ TEST_F(KeyboardTest, AnOwnDeckIsComposedByKeysPlayedHeardByItsNamesAndKeptForThe
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
     notes.write("Einkaufsliste: Mehl, Zucker\n");
     notes.close();
+
+    // A composing left with Escape, while the photos are read or once they are named, changes nothing.
+    QMimeData cancelled;
+    QList<QUrl> all;
+    for (const QString& file : files) all << QUrl::fromLocalFile(photos.filePath(file));
+    cancelled.setUrls(all);
+    QStringList progress;
+    WhenOpen<DeckComposer>([&](DeckComposer* form) {
+        auto* bar = form->findChild<QProgressBar*>(QStringLiteral("Progress"));
+        progress << QString::number(bar->maximum()) << form->findChild<QLabel*>(QStringLiteral("ProgressText"))->text();
+        QTest::keyClick(form, Qt::Key_Escape);
+    });
+    QDragEnterEvent cancelledEnter(QPoint(300, 300), Qt::CopyAction, &cancelled, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Form.get(), &cancelledEnter);
+    QDropEvent cancelledDrop(QPointF(300, 300), Qt::CopyAction, &cancelled, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Form.get(), &cancelledDrop);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !progress.isEmpty() && !QApplication::activeModalWidget(); }, 20000));
+    EXPECT_EQ(progress.value(0), "6") << "the progress counts every photo dropped";
+    EXPECT_TRUE(progress.value(1).startsWith("Foto ")) << progress.value(1).toStdString();
+    EXPECT_FALSE(OwnDeckStore().IsKept());
+    EXPECT_FALSE(Form->Board().OwnDeckInUse());
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("Deck1"))->isChecked());
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
 
     // Without an own deck, its choice opens the file dialog; the photos are chosen in it by their names.
     WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
