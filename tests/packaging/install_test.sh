@@ -28,6 +28,19 @@ appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.x
 cat "$prefix/appstream.log"
 remarks=$(grep -E '^[EWIP]: ' "$prefix/appstream.log" | grep -v 'cid-contains-uppercase-letter' || true)
 [ -z "$remarks" ] || fail "appstreamcli has remarks: $remarks"
+
+# The deck file's type, as shared-mime-info's trigger takes it in: without a complaint, by its extension, a kind
+# of ZIP; and the desktop entry opens it.
+mime=$prefix/share/mime
+[ -e "$mime/packages/$id.xml" ] || fail "the deck file's type was not installed"
+XDG_DATA_DIRS=$prefix/share update-mime-database "$mime" >"$prefix/mime.log" 2>&1 || fail "update-mime-database: $(cat "$prefix/mime.log")"
+[ ! -s "$prefix/mime.log" ] || fail "update-mime-database says: $(cat "$prefix/mime.log")"
+grep -qx '50:application/x-pairfinder-deck:\*\.pfdeck' "$mime/globs2" || fail "no glob *.pfdeck: $(cat "$mime/globs2")"
+grep -qx 'application/x-pairfinder-deck application/zip' "$mime/subclasses" || fail "the deck is no kind of ZIP"
+grep -qx 'MimeType=application/x-pairfinder-deck;' "$prefix/share/applications/$id.desktop" ||
+    fail "the desktop entry does not open deck files"
+grep -qx 'Exec=pairfinder %f' "$prefix/share/applications/$id.desktop" || fail "the desktop entry takes no file"
+
 for field in project_license metadata_license developer_name content_rating launchable binary release; do
     grep -q "<$field" "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metadata has no <$field>"
 done
