@@ -129,6 +129,9 @@ int RunApplication(int& argc, char** argv) {
     Guarded([] {
         TForm1 form1;
         ShowAsStarted(form1);
+        // Started with a deck file, as the desktop and Windows' Explorer start it to open one.
+        if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)
+            form1.OpenDeckFileLater(arguments.at(1));
         QApplication::exec();
     });
     return 0;

@@ -37,6 +37,9 @@ public:
     void ComposeDeck() override {}
     bool LoadOwnDeckInUse() override { return false; }
     void StoreOwnDeckInUse(bool) override {}
+    void EnableCommand(Command, bool) override {}
+    void SaveDeck() override {}
+    void OpenDeck() override {}
 };
 
 // A second whose deal takes the largest mix: nine rounds of exchanges.

@@ -5,8 +5,9 @@ namespace pairfinder {
 
 // A choice and a card carry their number: the back picture, face set or board k (from 1, in menu order), the card
 // at position p. The player's own deck is chosen apart from the built-in face sets, and composed by its own item.
+// Its deck file is saved and opened by items of their own.
 enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard, ChooseBoard, ChooseOwnDeck,
-                     ComposeDeck };
+                     ComposeDeck, SaveDeck, OpenDeck };
 
 // Whether carrying the command out writes the highscore table to the store.
 constexpr bool StoresTable(Command command) {

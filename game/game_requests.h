@@ -58,6 +58,13 @@ public:
     virtual bool LoadOwnDeckInUse() = 0;
     // Keeps whether the own deck is in play, for the next start.
     virtual void StoreOwnDeckInUse(bool inUse) = 0;
+    // The item that carries out `command` can be chosen, or is shown disabled.
+    virtual void EnableCommand(Command command, bool enabled) = 0;
+    // Writes the own deck as one deck file where the player says: the window's save dialog, the page's download.
+    virtual void SaveDeck() = 0;
+    // Opens the front end's chooser of deck files; a deck file opened is shown in the naming form, and once it is
+    // taken and kept whole, the front end chooses it (Command::ChooseOwnDeck).
+    virtual void OpenDeck() = 0;
 };
 
 }  // namespace pairfinder

@@ -50,6 +50,12 @@ void GameRules::Run(Command command, int number, const std::string& text) {
             case Command::ComposeDeck:
                 Requests.ComposeDeck();
                 break;
+            case Command::SaveDeck:
+                if (Requests.HasOwnDeck()) Requests.SaveDeck();
+                break;
+            case Command::OpenDeck:
+                Requests.OpenDeck();
+                break;
             case Command::None:
                 break;
         }
@@ -130,6 +136,8 @@ void GameRules::StartFirstGame() {
         keepFirst();
     }
     if (!faceSetLoaded) Requests.LoadFaceSet();
+    // A deck is saved only once there is one.
+    Requests.EnableCommand(Command::SaveDeck, Requests.HasOwnDeck());
     if (failure) std::rethrow_exception(failure);
 }
 
@@ -286,6 +294,7 @@ void GameRules::ChooseOwnDeck() {
         throw;
     }
     ShowBoardsFilled();
+    Requests.EnableCommand(Command::SaveDeck, true);
     // A deck too small for the board in play is played on the largest board it fills, which is said.
     const bool fitted = !Fills(Board.FacePictures, Board.Size);
     if (fitted) LayBoard(*LargestBoardFilled(Board.FacePictures));

@@ -290,7 +290,7 @@ struct MenuEntry {
 };
 
 // The menu bar and its menus in order.
-inline constexpr std::array<MenuEntry, 18> Menu{{
+inline constexpr std::array<MenuEntry, 20> Menu{{
     {"Game1", "&Game", "", Role::Menu},
     {"Mixitnew1", "&Mix it", "Game1", Role::Item, Command::NewGame},
     {"Ferdisch1", "&Ferdisch", "Game1", Role::Item, Command::End},
@@ -302,6 +302,8 @@ inline constexpr std::array<MenuEntry, 18> Menu{{
     {"EigenesDeck1", "Eigenes Deck", "Spieldeck", Role::Check, Command::ChooseOwnDeck},
     {"N1", "", "Spieldeck", Role::Separator},
     {"Zusammenstellen1", "Eigenes Deck zusammenstellen …", "Spieldeck", Role::Item, Command::ComposeDeck},
+    {"Speichern1", "Eigenes Deck speichern …", "Spieldeck", Role::Item, Command::SaveDeck},
+    {"Oeffnen1", "Eigenes Deck öffnen …", "Spieldeck", Role::Item, Command::OpenDeck},
     {"Spielfeld", "Spielfeld", "Ansicht1", Role::Menu},
     {"Feld", "", "Spielfeld", Role::Choice, Command::ChooseBoard},
     {"Highscore1", "&Highscore", "", Role::Menu},

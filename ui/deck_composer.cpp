@@ -37,6 +37,23 @@ QString Quoted(const QString& text) {
 
 DeckComposer::DeckComposer(QStringList files, OwnDeckStore store, QWidget* parent)
     : QDialog(parent), Files(std::move(files)), Store(std::move(store)) {
+    Build();
+    // One photo a turn of the event loop: the progress is drawn and Abbrechen is heard between any two photos.
+    Step->start();
+}
+
+DeckComposer::DeckComposer(const deck::OwnDeck& opened, std::vector<QByteArray> jpegs, OwnDeckStore store,
+                           QWidget* parent)
+    : QDialog(parent), DeckName(opened.Name), Store(std::move(store)) {
+    Build();
+    for (std::size_t i = 0; i < jpegs.size() && i < opened.Pictures.size(); ++i) {
+        Photos.push_back({QString::fromStdString(opened.Pictures[i].File), {std::move(jpegs[i]), {}}});
+        OpenedNames.push_back(opened.Pictures[i].Name);
+    }
+    ShowNames();
+}
+
+void DeckComposer::Build() {
     setObjectName(QStringLiteral("DeckComposer"));
     setWindowTitle(QString::fromUtf8(Title));
     setModal(true);
@@ -81,14 +98,12 @@ DeckComposer::DeckComposer(QStringList files, OwnDeckStore store, QWidget* paren
     connect(TakeButton, &QPushButton::clicked, this, [this] { TakeDeck(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    // One photo a turn of the event loop: the progress is drawn and Abbrechen is heard between any two photos.
     Step = new QTimer(this);
     Step->setSingleShot(true);
     Step->setInterval(0);
     connect(Step, &QTimer::timeout, this, [this] { ImportNext(); });
     connect(this, &QDialog::finished, Step, &QTimer::stop);
     resize(560, 600);
-    Step->start();
 }
 
 void DeckComposer::ImportNext() {
@@ -135,7 +150,9 @@ void DeckComposer::ShowNames() {
         auto* field = new QLineEdit(rows);
         field->setObjectName(QStringLiteral("Name") + number);
         field->setAccessibleName(QStringLiteral("Name für Bild ") + number);
-        field->setText(QtText(deck::OfferedName(QFileInfo(Photos[i].File).fileName().toStdString())));
+        field->setText(QtText(i < OpenedNames.size()
+                                  ? OpenedNames[i]
+                                  : deck::OfferedName(QFileInfo(Photos[i].File).fileName().toStdString())));
         label->setBuddy(field);
         auto* fault = new QLabel(rows);
         fault->setObjectName(QStringLiteral("Fault") + number);
@@ -182,7 +199,7 @@ void DeckComposer::TakeDeck() {
         return;
     }
 
-    deck::OwnDeck deck{"Eigenes Deck", {}};
+    deck::OwnDeck deck{DeckName, {}};
     std::vector<QByteArray> jpegs;
     for (std::size_t i = 0; i < Photos.size(); ++i) {
         const int number = static_cast<int>(i) + 1;

@@ -5,7 +5,10 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <string>
 #include <vector>
+
+#include "own_deck.h"
 
 #include "own_deck_store.h"
 #include "photo_import.h"
@@ -26,6 +29,10 @@ class DeckComposer : public QDialog {
 
 public:
     DeckComposer(QStringList files, OwnDeckStore store, QWidget* parent = nullptr);
+    // A deck opened from a deck file, its pictures already checked: the form shows it with its names filled in,
+    // and taking it keeps its pictures byte for byte.
+    DeckComposer(const deck::OwnDeck& opened, std::vector<QByteArray> jpegs, OwnDeckStore store,
+                 QWidget* parent = nullptr);
 
     // The form's own texts.
     static constexpr const char* Title = "Eigenes Deck zusammenstellen";
@@ -36,12 +43,17 @@ public:
     const std::vector<QLineEdit*>& NameFields() const { return Fields; }
 
 private:
+    // The form's pages and buttons, the same for photos and for a deck file.
+    void Build();
     void ImportNext();
     void ShowNames();
     // Checks the names, says next to each field what is wrong with it, and stores the deck when nothing is.
     void TakeDeck();
 
     QStringList Files;
+    // The names filled in for a deck file's pictures; empty when photos are composed.
+    std::vector<std::string> OpenedNames;
+    std::string DeckName = "Eigenes Deck";
     OwnDeckStore Store;
     PhotoImporter Importer;
     int Next = 0;

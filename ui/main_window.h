@@ -78,10 +78,16 @@ public:
     void ComposeDeck() override;
     bool LoadOwnDeckInUse() override;
     void StoreOwnDeckInUse(bool inUse) override;
+    void EnableCommand(layout::Command command, bool enabled) override;
+    void SaveDeck() override;
+    void OpenDeck() override;
 
     // Composes an own deck from these photos in the naming form; once the player takes it and it is stored
     // whole, it is played.
     void ComposeFrom(const QStringList& files);
+    // Shows the deck a deck file carries in the naming form, once the window is shown and the press or drop that
+    // brought it has been handled; a file that is no deck is said in the error box, and nothing changes.
+    void OpenDeckFileLater(const QString& path);
 
     // Drawing of the cards.
     void ShowBack(CardCell& cell);
@@ -100,6 +106,10 @@ protected:
     // Photos dropped onto the window compose an own deck, as the file dialog's do.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    void OpenDeckFile(const QString& path);
+    void WriteDeckFileTo(const QString& path) const;
 
 private:
     void BuildLayout();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "card_cell.h"
 #include "card_grid.h"
 #include "deck_composer.h"
+#include "deck_file.h"
 #include "main_window.h"
 #include "picture_list.h"
 #include "spoken_text.h"
@@ -204,12 +206,92 @@ void TForm1::ComposeFrom(const QStringList& files) {
     Handle([this] { Game.Run(layout::Command::ChooseOwnDeck); });
 }
 
+void TForm1::EnableCommand(layout::Command command, bool enabled) {
+    for (const MenuCommand& item : Commands) {
+        if (item.Does == command) item.Item->setEnabled(enabled);
+    }
+}
+
 bool TForm1::LoadOwnDeckInUse() {
     return Storage.LoadOwnDeck ? Storage.LoadOwnDeck() : false;
 }
 
 void TForm1::StoreOwnDeckInUse(bool inUse) {
     if (Storage.StoreOwnDeck) Storage.StoreOwnDeck(inUse);
+}
+
+void TForm1::SaveDeck() {
+    QTimer::singleShot(0, this, [this] {
+        if (Closed) return;
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Eigenes Deck speichern"),
+            documents + QStringLiteral("/Eigenes Deck") + QtText(deck::DeckFileExtension),
+            QStringLiteral("Pairfinder-Deck (*.pfdeck)"));
+        if (path.isEmpty()) return;
+        if (!path.endsWith(QtText(deck::DeckFileExtension), Qt::CaseInsensitive)) path += QtText(deck::DeckFileExtension);
+        Handle([this, path] { WriteDeckFileTo(path); });
+    });
+}
+
+void TForm1::WriteDeckFileTo(const QString& path) const {
+    const OwnDeckLoad load = OwnDecks.Load();
+    if (!load.Deck) throw OwnDeckError(load.Fault.toStdString());
+    std::vector<std::vector<unsigned char>> jpegs;
+    for (const QByteArray& jpeg : load.Jpegs) jpegs.emplace_back(jpeg.begin(), jpeg.end());
+    const std::vector<unsigned char> file = deck::WriteDeckFile(*load.Deck, jpegs);
+    // Written beside and renamed into place: a file there before stays whole until the new one is.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(reinterpret_cast<const char*>(file.data()), static_cast<qint64>(file.size())) !=
+            static_cast<qint64>(file.size()) ||
+        !out.commit()) {
+        throw OwnDeckError("Das Deck konnte nicht gespeichert werden: " + out.errorString().toStdString());
+    }
+}
+
+void TForm1::OpenDeck() {
+    QTimer::singleShot(0, this, [this] {
+        if (Closed) return;
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString path =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Eigenes Deck öffnen"), documents,
+                                         QStringLiteral("Pairfinder-Deck (*.pfdeck);;Alle Dateien (*)"));
+        if (!path.isEmpty()) OpenDeckFile(path);
+    });
+}
+
+void TForm1::OpenDeckFileLater(const QString& path) {
+    QTimer::singleShot(0, this, [this, path] { OpenDeckFile(path); });
+}
+
+void TForm1::OpenDeckFile(const QString& path) {
+    if (Closed) return;
+    std::optional<deck::OwnDeck> opened;
+    std::vector<QByteArray> jpegs;
+    Handle([&] {
+        const QFileInfo info(path);
+        if (!info.isFile()) throw OwnDeckError(std::string(deck::NotADeckFile));
+        if (info.size() > deck::LargestDeckFile) throw OwnDeckError(std::string(deck::DeckFileTooLarge));
+        QFile in(path);
+        if (!in.open(QIODevice::ReadOnly)) throw OwnDeckError(std::string(deck::NotADeckFile));
+        const QByteArray bytes = in.read(deck::LargestDeckFile + 1);
+        deck::DeckFileRead read = deck::ReadDeckFile(
+            {reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
+        if (!read.Deck) throw OwnDeckError(read.Fault);
+        // Each picture is decoded as the cards will draw it before the form shows it; one that is not a deck's
+        // picture refuses the whole file.
+        for (const std::vector<unsigned char>& picture : read.Pictures) {
+            QByteArray jpeg(reinterpret_cast<const char*>(picture.data()), static_cast<qsizetype>(picture.size()));
+            if (!IsDeckPicture(jpeg)) throw OwnDeckError(std::string(deck::DeckPictureDamaged));
+            jpegs.push_back(std::move(jpeg));
+        }
+        opened = std::move(read.Deck);
+    });
+    if (!opened || Closed) return;
+    DeckComposer composer(*opened, std::move(jpegs), OwnDecks, this);
+    if (composer.exec() != QDialog::Accepted || Closed) return;
+    Handle([this] { Game.Run(layout::Command::ChooseOwnDeck); });
 }
 
 namespace {
@@ -235,7 +317,12 @@ void TForm1::dropEvent(QDropEvent* event) {
     const QStringList files = LocalFiles(event->mimeData());
     if (files.isEmpty()) return;
     event->acceptProposedAction();
-    // The drag's source waits for the drop to end: the form opens after it.
+    // The drag's source waits for the drop to end: the form opens after it. A deck file dropped alone is opened;
+    // anything else is taken as photos.
+    if (files.size() == 1 && files.front().endsWith(QtText(deck::DeckFileExtension), Qt::CaseInsensitive)) {
+        OpenDeckFileLater(files.front());
+        return;
+    }
     QTimer::singleShot(0, this, [this, files] { ComposeFrom(files); });
 }
 

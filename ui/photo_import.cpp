@@ -157,6 +157,18 @@ bool JpegReachesItsEnd(const QByteArray& data) {
         {reinterpret_cast<const unsigned char*>(data.constData()), static_cast<std::size_t>(data.size())});
 }
 
+bool IsDeckPicture(const QByteArray& jpeg) {
+    if (!JpegReachesItsEnd(jpeg)) return false;
+    QBuffer buffer;
+    buffer.setData(jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setDecideFormatFromContent(false);
+    const QSize claimed = reader.size();
+    if (!claimed.isValid() || claimed.width() > PhotoSide || claimed.height() > PhotoSide) return false;
+    return !reader.read().isNull();
+}
+
 PhotoImportResult PhotoImporter::Import(const QString& file) {
     Decoded decoded = DecodeSquare(file);
     if (decoded.Picture.isNull()) return {std::nullopt, decoded.Refusal};

@@ -41,6 +41,10 @@ private:
     QSet<QByteArray> Taken;
 };
 
+// Whether a deck file's picture is one the deck keeps: a JPEG that reaches its end, no larger than PhotoSide
+// square as its header claims, which decodes.
+bool IsDeckPicture(const QByteArray& jpeg);
+
 // Whether JPEG data runs to its end marker: Qt's reader pads a file that ends too early with grey and calls
 // it read.
 bool JpegReachesItsEnd(const QByteArray& data);

@@ -94,6 +94,12 @@ public:
     int FaceCount() const override { return Loaded; }
     bool HasOwnDeck() const override { return OwnPictures > 0; }
     void ComposeDeck() override { Calls.push_back("ComposeDeck"); }
+    void EnableCommand(Command command, bool enabled) override {
+        Calls.push_back(std::string("EnableCommand(") + (command == Command::SaveDeck ? "save" : "other") + "," +
+                        (enabled ? "on" : "off") + ")");
+    }
+    void SaveDeck() override { Calls.push_back("SaveDeck"); }
+    void OpenDeck() override { Calls.push_back("OpenDeck"); }
     bool LoadOwnDeckInUse() override { return OwnInUse.value_or(false); }
     void StoreOwnDeckInUse(bool inUse) override {
         Calls.push_back(inUse ? "StoreOwnDeckInUse(true)" : "StoreOwnDeckInUse(false)");

@@ -21,6 +21,7 @@
 
 #include "card_grid.h"
 #include "deck_composer.h"
+#include "deck_file.h"
 #include "highscore_store.h"
 #include "pictures.h"
 #include "window_fixture.h"
@@ -698,6 +699,58 @@ TEST_F(KeyboardTest, AnOwnDeckIsComposedByKeysPlayedHeardByItsNamesAndKeptForThe
     ASSERT_TRUE(QTest::qWaitFor([&] { return List("FakeList")->Name(3).Singular == "Kuchen"; }, 30000));
     EXPECT_EQ(List("FakeList")->Count(), 4);
     EXPECT_EQ(Label("lbl_Count")->text(), "0");
+
+    // Saved as a deck file through the save dialog, it carries the kept pictures byte for byte with their names.
+    const QString saved = photos.filePath("Familie");
+    WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(saved);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    ASSERT_TRUE(Find<QAction>(QStringLiteral("Speichern1"))->isEnabled());
+    Find<QAction>(QStringLiteral("Speichern1"))->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(saved + ".pfdeck"); }, 20000));
+    QFile file(saved + ".pfdeck");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const deck::DeckFileRead read = deck::ReadDeckFile(
+        {reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
+    ASSERT_TRUE(read.Deck) << read.Fault;
+    std::vector<std::string> savedNames;
+    for (const deck::OwnPicture& picture : read.Deck->Pictures) savedNames.push_back(picture.Name);
+    EXPECT_EQ(savedNames, (std::vector<std::string>{"Hund Bello", "Haus", "See", "Kuchen"}));
+    const OwnDeckLoad kept = OwnDeckStore().Load();
+    ASSERT_EQ(read.Pictures.size(), kept.Jpegs.size());
+    for (std::size_t i = 0; i < kept.Jpegs.size(); ++i)
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(read.Pictures[i].data()),
+                             static_cast<qsizetype>(read.Pictures[i].size())),
+                  kept.Jpegs[i]) << i;
+
+    // Opened from the Spieldeck menu, a deck file shows its names in the form, and takes one renamed; a file that
+    // is no deck is said in the error box, and nothing changes.
+    const auto open = [&](const QString& path, const std::function<void(DeckComposer*)>& then) {
+        WhenOpen<QFileDialog>([path](QFileDialog* dialog) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        if (then) WhenOpen<DeckComposer>(then);
+        Find<QAction>(QStringLiteral("Oeffnen1"))->trigger();
+    };
+    open(photos.filePath("Liste.jpg"), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Errors.empty(); }, 20000));
+    EXPECT_EQ(Errors, std::vector<std::string>{"Die Datei ist kein Pairfinder-Deck."});
+    Errors.clear();
+    std::vector<QString> shown;
+    open(saved + ".pfdeck", [&](DeckComposer* form) {
+        for (QLineEdit* field : form->NameFields()) shown.push_back(field->text());
+        form->NameFields()[1]->setText("Unser Haus");
+        QTest::keyClick(form->NameFields()[1], Qt::Key_Return);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return List("FakeList")->Name(1).Singular == "Unser Haus"; }, 30000));
+    EXPECT_EQ(shown, (std::vector<QString>{"Hund Bello", "Haus", "See", "Kuchen"}));
+    EXPECT_EQ(OwnDeckStore().Load().Jpegs, kept.Jpegs) << "the pictures are kept as the file carries them";
     Form.reset();
 
     // The next start plays it again on its board; with a picture gone, it is said once and Deck 1 plays.

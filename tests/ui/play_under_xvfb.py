@@ -46,6 +46,7 @@ import collections
 import ctypes
 import hashlib
 import json
+import zipfile
 import os
 import pathlib
 import re
@@ -57,6 +58,7 @@ import tempfile
 import time
 
 LAYOUT_WIDTH, LAYOUT_HEIGHT = 739, 645
+SOURCE = pathlib.Path(__file__).resolve().parents[2]
 
 
 def card_metrics():
@@ -968,6 +970,68 @@ def own_face(player, pixels, p):
     return next((i for i, photo in enumerate(PHOTOS) if near(seen[3], photo[4])), None)
 
 
+def deck_file(path, photos, names):
+    """A deck file as any ZIP tool makes one: the names file and the photos, each a square the deck's size."""
+    pictures = []
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
+        for i, (photo, name) in enumerate(zip(photos, names)):
+            square = path.parent / f"square-{i}.jpg"
+            subprocess.run(["convert", str(photo), "-auto-orient", "-resize", "240x240^", "-gravity", "center",
+                            "-extent", "240x240", "-strip", "-quality", "90", str(square)], check=True,
+                           timeout=DEADLINE)
+            pictures.append({"file": f"foto-{i + 1}.jpg", "name": name})
+            archive.write(square, f"foto-{i + 1}.jpg")
+        archive.writestr("names.json", json.dumps({"format": 1, "name": "Von weit her", "pictures": pictures},
+                                                  ensure_ascii=False))
+
+
+def opened_from_desktop(platform, screen, program, photos):
+    """The desktop opens a deck file with the program, as a double-click does: the desktop entry and the deck's
+    type installed for the test's user, xdg-open as a GNOME desktop runs it; the naming form shows the deck's
+    names, and Enter takes it."""
+    share = platform.work / "home/.local/share"
+    (share / "applications").mkdir(parents=True, exist_ok=True)
+    (share / "mime/packages").mkdir(parents=True, exist_ok=True)
+    entry = (SOURCE / "app/io.github.pairfinder.Pairfinder.desktop").read_text()
+    (share / "applications/io.github.pairfinder.Pairfinder.desktop").write_text(
+        entry.replace("Exec=pairfinder ", f"Exec={program} "))
+    shutil.copy(SOURCE / "app/io.github.pairfinder.Pairfinder.mime.xml",
+                share / "mime/packages/io.github.pairfinder.Pairfinder.xml")
+    env = platform.environment(screen.display)
+    env.update(XDG_DATA_HOME=str(share), XDG_DATA_DIRS="/usr/share", XDG_CURRENT_DESKTOP="GNOME")
+    subprocess.run(["update-mime-database", str(share / "mime")], env=env, check=True, capture_output=True,
+                   timeout=DEADLINE)
+    subprocess.run(["xdg-mime", "default", "io.github.pairfinder.Pairfinder.desktop",
+                    "application/x-pairfinder-deck"], env=env, check=True, timeout=DEADLINE)
+    names = ["Sonne", "Mond", "Sterne", "Wolke"]
+    path = platform.work / "Von weit her.pfdeck"
+    deck_file(path, [photos / name for name, *_ in PHOTOS[:4]], names)
+    opener = subprocess.Popen(["xdg-open", str(path)], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              preexec_fn=end_with_this_test)
+    xdotool = lambda *arguments: subprocess.run(  # noqa: E731
+        ["xdotool", *arguments], env=env, capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+    try:
+        form = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"),
+                          "xdg-open brought no naming form")[0]
+        xdotool("windowfocus", form)
+        time.sleep(SETTLE)
+        xdotool("key", "Return")
+        kept = lambda: [json.loads(f.read_text(encoding="utf-8"))  # noqa: E731
+                        for f in platform.work.rglob("decks/own/names.json")]
+        wait_until(lambda: [p["name"] for p in kept()[0]["pictures"]] == names if len(kept()) == 1 else None,
+                   lambda: f"the deck opened was kept as {kept()}")
+        print("xdg-open started the program with the deck file, whose names the form showed and took")
+    finally:
+        # The desktop started the program, not the test: it is found by its windows on the test's own display.
+        for window in xdotool("search", "--name", "^(Pairfinder|Eigenes Deck zusammenstellen)$"):
+            for pid in xdotool("getwindowpid", window):
+                try:
+                    os.kill(int(pid), signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        opener.wait(DEADLINE)
+
+
 def own_deck_game(platform, screen, shots):
     """The own deck: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which eight photos and four
     files that must be refused are chosen by their names; the naming form keeps the names the files offer and takes
@@ -1024,6 +1088,7 @@ def own_deck_game(platform, screen, shots):
         if shots:
             shutil.copy(player.work / "form.png", shots / "own-deck-form.png")
         player.run("xdotool", "windowfocus", form)
+        time.sleep(SETTLE)
         for keys in (["Tab"], ["type", "Opa"], ["Tab", "Tab"], ["type", "Kuchen"], ["Return"]):
             if keys[0] == "type":
                 player.run("xdotool", "type", "--delay", "10", keys[1])
@@ -1075,6 +1140,8 @@ def own_deck_game(platform, screen, shots):
         player.end()
     finally:
         player.close()
+    if isinstance(platform, Linux):
+        opened_from_desktop(platform, screen, platform.program, photos)
 
 
 def closed_error_box(player, value):
