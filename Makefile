@@ -63,7 +63,7 @@ test-windows: deps build
 		$(MAKE) --no-print-directory windows && \
 		{ read -r zip; read -r msi; } < $(WINDOWS_BUILD)/packages.txt && \
 		notices="windows --qt $$qt --map $(WINDOWS_BUILD)/app/pairfinder.map --own $(WINDOWS_BUILD) \
-			--program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $$zip" && \
+			--program $(WINDOWS_BUILD)/app/pairfinder.exe --zip $$zip --libzip $$(./third_party/libzip path windows)" && \
 		./release/third-party-notices check $$notices && ./tests/packaging/notices_check.py $$notices && \
 		export PAIRFINDER_CARD_METRICS=$(CURDIR)/$(BUILD)/card_metrics.env && \
 		python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe --uia build-mingw/tests/windows && \

@@ -2,8 +2,9 @@
 """The notices check of release/third-party-notices passes a zip as it was built and fails for each way its
 notices can leave out what the zip ships:
 
-  notices_check.py web --emscripten ROOT --zip ZIP
+  notices_check.py web --emscripten ROOT --zip ZIP [--libzip PREFIX]
   notices_check.py windows --qt PREFIX --map PROGRAM.map --own FOLDER --program PROGRAM.exe --zip ZIP
+                   [--libzip PREFIX]
 
 Each case copies the zip with its notices changed, or written again with a component left out of the
 inventory (as a writer that misses one would, so that the check's own inventory misses it too and only the
@@ -103,6 +104,7 @@ def windows_cases(tool, arguments, work):
     qt = tool.Qt(arguments.qt)
     entries, packages = tool.windows_inventory(qt, arguments.map, arguments.own)
     left = {"entries": entries}
+    found = set(tool.LIBZIP.found)
     version = re.search(r"pairfinder-([^-/]+)-windows", arguments.zip)[1]
 
     def without(pattern):
@@ -111,15 +113,23 @@ def windows_cases(tool, arguments, work):
             return tool.windows_notices(qt, left["entries"], packages, version)
         return notices(change)
 
+    def without_libzip():
+        def change(_):
+            tool.LIBZIP.found = set()
+            return tool.windows_notices(qt, entries, packages, version)
+        return notices(change)
+
     def check(package):
         try:
             return outcome(lambda: tool.check_windows(qt, left["entries"], packages, arguments.program, package))
         finally:
             left["entries"] = entries
+            tool.LIBZIP.found = set(found)
 
     return check, [
         ("as built", {}, None),
         ("zlib left out of the inventory", without(r"\(zlib\)"), r"zlib [\d.]+ \(no section, though pairfinder.exe"),
+        ("libzip left out of the inventory", without_libzip(), r"libzip \(no section, though pairfinder.exe"),
         ("libpng's section without its version", edit(r"(?i)^(\d+\. libpng), version [\d.]+(?=\r$)", r"\1"),
          r"(?i)libpng, version [\d.]+ \(no section\); libpng [\d.]+ \(no section, though"),
         ("the LGPL's text cut short", edit(r"^ *0\. Additional Definitions\..*$"),
@@ -131,12 +141,13 @@ def windows_cases(tool, arguments, work):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("shipped", choices=("windows", "web"))
-    for option in ("qt", "map", "program", "emscripten"):
+    for option in ("qt", "map", "program", "emscripten", "libzip"):
         parser.add_argument(f"--{option}")
     parser.add_argument("--own", action="append", default=[])
     parser.add_argument("--zip", required=True)
     arguments = parser.parse_args()
     tool = load_tool()
+    tool.LIBZIP = tool.StaticLibraries(arguments.libzip)
     wrong = []
     with tempfile.TemporaryDirectory() as work:
         cases = web_cases if arguments.shipped == "web" else windows_cases
