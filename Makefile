@@ -69,6 +69,7 @@ test-windows: deps build
 		python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe --uia build-mingw/tests/windows && \
 		python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe --uia build-mingw/tests/windows \
 			--board 4 --board 8 --board 18 && \
+		python3 tests/ui/play_under_xvfb.py --wine $(WINDOWS_BUILD)/app/pairfinder.exe --own-deck && \
 		python3 tests/packaging/install_under_wine.py $$zip $$msi; \
 	else \
 		echo "The Windows program was not tested: there is no Qt for Windows in the cache; make windows builds it (about 15 minutes on two cores, once per machine)."; \

@@ -25,7 +25,8 @@ import tempfile
 import zipfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "ui"))
-from play_under_xvfb import DEADLINE, Player, Wine, fail, on_own_screen  # noqa: E402 (beside the play test)
+from play_under_xvfb import (DEADLINE, PHOTOS, Player, Wine, deck_file, fail, on_own_screen,  # noqa: E402
+                             wait_until, write_photos)
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 ICON = (ROOT / "app/pairfinder.ico").read_bytes()
@@ -38,7 +39,9 @@ STORED = (("sErster", "REG_SZ", "Ada"), ("sZweiter", "REG_SZ", "Bo"), ("sDritter
 APPS = ("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
         "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall")
 # What Windows Installer keeps of an installed product, and the Apps entries: all must be as before at the end.
-KEPT = (HIGHSCORES, INSTALLER_KEY, "HKCU\\Software\\Microsoft\\Installer", *APPS,
+# The deck file's extension and type, which the installer registers for the user and takes away again.
+CLASSES = ("HKCU\\Software\\Classes\\.pfdeck", "HKCU\\Software\\Classes\\Pairfinder.Deck")
+KEPT = (HIGHSCORES, INSTALLER_KEY, "HKCU\\Software\\Microsoft\\Installer", *APPS, *CLASSES,
         "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData")
 # The manifest's promises: run as the user, and these Windows versions, by their supportedOS ids.
 MANIFEST = {"asInvoker": 'level="asInvoker"', "Windows 10 and 11": "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a",
@@ -206,6 +209,42 @@ def install_upgrade_uninstall(platform, screen, msi, package, version):
         fail(f"the installer's key holds {own}, not its two components' values")
     print(f"the installer's own values are under {INSTALLER_KEY}: {', '.join(sorted(own))}")
     program = installer.folder() / "pairfinder.exe"
+    classes = {key: values for root in CLASSES for key, values in platform.query(root).items()}
+    windows = "C:\\" + str(program.relative_to(installer.drive)).replace("/", "\\")
+    registered = {
+        "HKEY_CURRENT_USER\\Software\\Classes\\.pfdeck":
+            {"(Default)": ("REG_SZ", "Pairfinder.Deck"), "Content Type": ("REG_SZ", "application/x-pairfinder-deck")},
+        "HKEY_CURRENT_USER\\Software\\Classes\\Pairfinder.Deck": {"(Default)": ("REG_SZ", "Pairfinder-Deck")},
+        "HKEY_CURRENT_USER\\Software\\Classes\\Pairfinder.Deck\\DefaultIcon": {"(Default)": ("REG_SZ", f'"{windows}",0')},
+        "HKEY_CURRENT_USER\\Software\\Classes\\Pairfinder.Deck\\shell": {},
+        "HKEY_CURRENT_USER\\Software\\Classes\\Pairfinder.Deck\\shell\\open": {},
+        "HKEY_CURRENT_USER\\Software\\Classes\\Pairfinder.Deck\\shell\\open\\command":
+            {"(Default)": ("REG_SZ", f'"{windows}" "%1"')}}
+    if classes != registered:
+        fail(f"the deck file is registered as {classes}")
+    print(f"a deck file opens with {registered[next(reversed(registered))]['(Default)'][1]}")
+
+    # Opened as Explorer opens it on a double-click: the command the registration names, with the file for %1.
+    # (Wine's own `start` reads only the machine's classes, not the user's that Windows merges in front of them.)
+    write_photos(work / "photos")
+    deck = work / "Von weit her.pfdeck"
+    deck_file(deck, [work / "photos" / name for name, *_ in PHOTOS[:4]], ["Sonne", "Mond", "Sterne", "Wolke"])
+    command = registered["HKEY_CURRENT_USER\\Software\\Classes\\Pairfinder.Deck\\shell\\open\\command"]
+    program_path, placeholder = re.findall(r'"([^"]*)"', command["(Default)"][1])
+    if placeholder != "%1":
+        fail(f"the command passes {placeholder!r}, not the file")
+    env = platform.environment(screen.display)
+    opened = subprocess.Popen(["wine", program_path, "Z:" + str(deck).replace("/", "\\")], env=env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xdotool = lambda *arguments: subprocess.run(  # noqa: E731
+        ["xdotool", *arguments], env=env, capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+    try:
+        wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"),
+                   "the registered command brought no naming form for the deck file")
+        print("the registered command started the program with the deck file, which shows it in its naming form")
+    finally:
+        opened.terminate()
+        opened.wait(DEADLINE)
     # The application manifest: resource 1 of type 24 (RT_MANIFEST).
     manifest = subprocess.run(["wrestool", "-x", "--raw", "--type=24", "--name=1", program], check=True,
                               capture_output=True, text=True, timeout=DEADLINE).stdout

@@ -259,11 +259,11 @@ class Wine:
         keys, values = {}, None
         for line in self.reg("query", key, "/s").stdout.splitlines():
             line = line.rstrip("\r\n")
-            entry = re.fullmatch(r" {4}(\S*) {4}(REG_\w+) {4}(.*)", line)
+            entry = re.fullmatch(r" {4}(.*?) {4}(REG_\w+)(?: {4}(.*))?", line)
             if line.startswith("HKEY_"):
                 values = keys.setdefault(line, {})
             elif entry and values is not None:
-                kind, data = entry[2], entry[3]
+                kind, data = entry[2], entry[3] or ""
                 values[entry[1]] = (kind, signed(int(data, 16)) if kind == "REG_DWORD" else data)
         return keys
 
