@@ -36,8 +36,8 @@
         request.onerror = () => reject(request.error);
     });
     // The deck as kept: its names file and every picture with its file name; none when no names file is kept or the
-    // browser keeps no database for the page.
-    boot.keptDeck = boot.openDeck().then((database) => new Promise((resolve, reject) => {
+    // browser keeps no database for the page. Read before the first deal, and again when the deck is saved.
+    boot.readDeck = () => boot.openDeck().then((database) => new Promise((resolve, reject) => {
         const reading = database.transaction(['deck', 'pictures'], 'readonly');
         const names = reading.objectStore('deck').get('names');
         const files = reading.objectStore('pictures').getAllKeys();
@@ -52,6 +52,7 @@
             reject(reading.error);
         };
     })).catch(() => null);
+    boot.keptDeck = boot.readDeck();
 
     document.addEventListener('click', (event) => {
         const pressed = !boot.taken && event.target instanceof Element &&

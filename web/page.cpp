@@ -2,7 +2,8 @@
 // is told and reports what the player presses (page_front_end.js). The rules, the store and the messages are the
 // desktop's own; what each control does is the layout table's, and every press reaches the rules through their
 // one dispatcher. The player's own deck is kept by the front end in the browser's database and handed over whole
-// before the first game; its rules (names, counts, what a photo's header claims) are the deck's.
+// before the first game; its rules (names, counts, what a photo's header claims) are the deck's, and so is its deck
+// file, written and read here for the front end to offer and to take.
 #include <emscripten.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "choices.h"
+#include "deck_file.h"
 #include "error_guard.h"
 #include "error_text.h"
 #include "game_rules.h"
@@ -49,6 +51,10 @@ void pf_set_enabled(const char* name, int enabled);
 // Opens the picture chooser from which the player composes an own deck; once one is kept, the item `chooser` is
 // pressed.
 void pf_compose_deck(const char* chooser);
+// Writes the kept deck's file and offers it to the player (pf_write_deck_file), or opens the chooser of deck files
+// (pf_read_deck_file); once an opened deck is kept, the item `chooser` is pressed.
+void pf_save_deck();
+void pf_open_deck(const char* chooser);
 }
 
 namespace pairfinder::web {
@@ -84,6 +90,19 @@ std::string ItemName(Command choice, int k) {
         if (entry.Does == choice && entry.Purpose == layout::Role::Check) return std::string(entry.Name);
     }
     return std::string(layout::ChoiceStem(choice)) + std::to_string(k);
+}
+
+// The name of the menu item that carries out `command`.
+std::string CommandItemName(Command command) {
+    for (const layout::MenuEntry& entry : layout::Menu) {
+        if (entry.Does == command && entry.Purpose == layout::Role::Item) return std::string(entry.Name);
+    }
+    return {};
+}
+
+// What the kept deck lacks when its picture `file` is missing, in the player's words.
+std::string PictureMissing(const std::string& file) {
+    return std::string(deck::DeckDamaged) + "Das Bild „" + file + "“ fehlt.";
 }
 
 // What the menu calls the own deck, which is its name as kept.
@@ -216,6 +235,14 @@ public:
 
     void ComposeDeck() override { pf_compose_deck(ItemName(Command::ChooseOwnDeck, 1).c_str()); }
 
+    void EnableCommand(Command command, bool enabled) override {
+        pf_set_enabled(CommandItemName(command).c_str(), enabled ? 1 : 0);
+    }
+
+    void SaveDeck() override { pf_save_deck(); }
+
+    void OpenDeck() override { pf_open_deck(ItemName(Command::ChooseOwnDeck, 1).c_str()); }
+
     bool LoadOwnDeckInUse() override { return LoadOwnDeckChoice(); }
 
     void StoreOwnDeckInUse(bool inUse) override { StoreOwnDeckChoice(inUse); }
@@ -264,7 +291,7 @@ private:
         for (const deck::OwnPicture& picture : Kept->Names.Deck->Pictures) {
             const std::optional<std::string> address = AddressOf(picture.File);
             const std::string quoted = "„" + picture.File + "“";
-            if (!address) return std::string(deck::DeckDamaged) + "Das Bild " + quoted + " fehlt.";
+            if (!address) return PictureMissing(picture.File);
             if (address->empty())
                 return std::string(deck::DeckDamaged) + "Das Bild " + quoted + " ist kein lesbares JPEG.";
         }
@@ -285,6 +312,12 @@ private:
     std::vector<Face> Faces;
     std::optional<KeptDeck> Kept;
 };
+
+// The deck file the player opened last, kept while the front end checks its pictures and takes them over.
+deck::DeckFileRead& OpenedFile() {
+    static deck::DeckFileRead read;
+    return read;
+}
 
 Page& ThePage() {
     // The page's application frame: an error is shown in the error box, titled as the desktop's is by its
@@ -400,8 +433,10 @@ EMSCRIPTEN_KEEPALIVE const char* pf_picture_count_fault(int pictures) {
 }
 
 // What is wrong with each name, one line each; when nothing is, the names file of the deck of these names and
-// files, whose text does not start with a line break.
-EMSCRIPTEN_KEEPALIVE const char* pf_names_file(const char* const* names, const char* const* files, int count) {
+// files, whose text does not start with a line break. The deck keeps the name it came with from a deck file
+// (`deckName`), else the menu's.
+EMSCRIPTEN_KEEPALIVE const char* pf_names_file(const char* deckName, const char* const* names,
+                                               const char* const* files, int count) {
     static std::string answer;
     std::vector<std::string> typed(names, names + std::max(count, 0));
     const std::vector<std::string> faults = pairfinder::deck::NameFaults(typed);
@@ -410,11 +445,85 @@ EMSCRIPTEN_KEEPALIVE const char* pf_names_file(const char* const* names, const c
         for (const std::string& fault : faults) answer += "\n" + fault;
         return answer.c_str();
     }
-    pairfinder::deck::OwnDeck deck{pairfinder::web::OwnDeckCaption(), {}};
+    pairfinder::deck::OwnDeck deck{deckName ? deckName : pairfinder::web::OwnDeckCaption(), {}};
     for (int i = 0; i < count; ++i)
         deck.Pictures.push_back({files[i], pairfinder::deck::NormalName(typed[static_cast<std::size_t>(i)])});
     answer = pairfinder::deck::WriteNamesFile(deck);
     return answer.c_str();
+}
+
+// The kept deck's file, from its names file and its pictures as the front end keeps them, each `sizes[i]` bytes
+// under its file name: its size, its bytes at `*bytes` until the next call; -1 when the deck cannot be written,
+// which the error box has said.
+EMSCRIPTEN_KEEPALIVE int pf_write_deck_file(const char* names, const char* const* files,
+                                            const unsigned char* const* pictures, const int* sizes, int count,
+                                            const unsigned char** bytes) {
+    static std::vector<unsigned char> written;
+    int size = -1;
+    pairfinder::Guarded([&] {
+        namespace deck = pairfinder::deck;
+        written.clear();
+        const deck::NamesFileRead read = deck::ReadNamesFile(names ? names : "");
+        if (!read.Deck) throw std::runtime_error(std::string(deck::DeckDamaged) + read.Fault);
+        std::vector<std::vector<unsigned char>> jpegs;
+        const char* const* end = files + std::max(count, 0);
+        for (const deck::OwnPicture& picture : read.Deck->Pictures) {
+            const auto at = std::find_if(files, end, [&picture](const char* file) { return picture.File == file; });
+            if (at == end) throw std::runtime_error(pairfinder::web::PictureMissing(picture.File));
+            const auto i = static_cast<std::size_t>(at - files);
+            jpegs.emplace_back(pictures[i], pictures[i] + std::max(sizes[i], 0));
+        }
+        written = deck::WriteDeckFile(*read.Deck, jpegs);
+        *bytes = written.data();
+        size = static_cast<int>(written.size());
+    });
+    return size;
+}
+
+// The file name the kept deck's file is offered under: the deck's name where it is a plain file name as it is (a
+// deck opened from another player's file brings its own, which may be anything), else the menu's name of the own
+// deck.
+EMSCRIPTEN_KEEPALIVE const char* pf_deck_file_name(const char* names) {
+    static std::string offered;
+    const pairfinder::deck::NamesFileRead read = pairfinder::deck::ReadNamesFile(names ? names : "");
+    const std::string name = read.Deck ? read.Deck->Name : std::string();
+    const bool safe = !name.empty() && name.size() <= 100 && name.front() != '.' && name.front() != ' ' &&
+                      name.back() != '.' && name.back() != ' ' &&
+                      std::none_of(name.begin(), name.end(), [](char c) {
+                          return static_cast<unsigned char>(c) < 0x20 || c == 0x7f ||
+                                 std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+                      });
+    offered = (safe ? name : pairfinder::web::OwnDeckCaption()) + std::string(pairfinder::deck::DeckFileExtension);
+    return offered.c_str();
+}
+
+// Why a deck file of `size` bytes is refused before it is read, empty when it may be.
+EMSCRIPTEN_KEEPALIVE const char* pf_deck_file_refusal(double size) {
+    return size > static_cast<double>(pairfinder::deck::LargestDeckFile) ? pairfinder::deck::DeckFileTooLarge.data()
+                                                                         : "";
+}
+
+// The deck file of `size` bytes read: the number of its pictures, each then asked for by pf_opened_picture; or -1,
+// and `*fault` says why it is refused (a picture the front end cannot draw at the deck's size refuses it as
+// DeckPictureDamaged does, which is `*damaged`).
+EMSCRIPTEN_KEEPALIVE int pf_read_deck_file(const unsigned char* data, int size, const char** fault,
+                                           const char** damaged) {
+    pairfinder::deck::DeckFileRead& read = pairfinder::web::OpenedFile();
+    read = pairfinder::deck::ReadDeckFile({data, static_cast<std::size_t>(std::max(size, 0))});
+    *fault = read.Fault.c_str();
+    *damaged = pairfinder::deck::DeckPictureDamaged.data();
+    return read.Deck ? static_cast<int>(read.Deck->Pictures.size()) : -1;
+}
+
+// The deck file last read: with i = -1 its deck's name, else picture i's name and, at `*bytes`, its `*size` bytes.
+EMSCRIPTEN_KEEPALIVE const char* pf_opened_picture(int i, const unsigned char** bytes, int* size) {
+    const pairfinder::deck::DeckFileRead& read = pairfinder::web::OpenedFile();
+    if (!read.Deck || i >= static_cast<int>(read.Pictures.size())) return "";
+    if (i < 0) return read.Deck->Name.c_str();
+    const auto at = static_cast<std::size_t>(i);
+    *bytes = read.Pictures[at].data();
+    *size = static_cast<int>(read.Pictures[at].size());
+    return read.Deck->Pictures[at].Name.c_str();
 }
 
 // Where a key pressed on the card at `from` takes the focus; -1 for a key that is not the grid's.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "choices.h"
+#include "deck_file.h"
 #include "page_pictures.h"
 #include "pictures.h"
 #include "spoken_text.h"
@@ -342,12 +343,18 @@ std::string ComposeCaption() {
     return {};
 }
 
-// The form in which the player names the photos of a deck of their own, and the file chooser that brings them. Each
+// The media type a deck file is known by where the system knows it (the desktop's shared-mime-info entry).
+constexpr std::string_view DeckFileType = "application/x-pairfinder-deck";
+
+// The form in which the player names the photos of a deck of their own, the file chooser that brings them and the
+// one that brings a deck file, which the form shows as it came. Each
 // picture's row, shown as its card will look, is copied from the template; the texts the front end shows are here,
 // hidden, for it to take.
 std::string Composer() {
     const std::string caption = Escaped(ComposeCaption());
     return "<input id=\"DeckFiles\" type=\"file\" accept=\"image/*\" multiple hidden>\n"
+           "<input id=\"DeckFile\" type=\"file\" accept=\"" + std::string(deck::DeckFileExtension) + "," +
+           std::string(DeckFileType) + "\" hidden>\n"
            "<dialog id=\"Composer\" class=\"message-box composer\" aria-labelledby=\"ComposerCaption\">\n"
            "<form id=\"ComposerForm\" method=\"dialog\" novalidate>\n"
            "<div class=\"caption\" id=\"ComposerCaption\">" + caption + "</div>\n"

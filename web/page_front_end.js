@@ -3,7 +3,8 @@
 // tells it, and passes on what the player presses, taps or types, as each element's data says: a card its
 // position, a button or menu item its command. It holds no rule, value name or message of its own, and every
 // text reaches the document as text, never as markup. It also composes the player's own deck: the photos chosen or
-// dropped are made into the pictures of its cards, named in a form and kept in the page's database.
+// dropped are made into the pictures of its cards, named in a form and kept in the page's database; and it hands
+// the deck on as a deck file and takes one in, opened, dropped or launched with the installed page.
 (function () {
     'use strict';
 
@@ -460,6 +461,15 @@
             ownDeckChooser = chooser;
             chooseFiles();
         },
+        saveDeck() {
+            saveDeck();
+        },
+        openDeck(chooser) {
+            ownDeckChooser = chooser;
+            if (composing()) return;
+            deckFile.value = '';
+            deckFile.click();
+        },
     };
 
     // --- The player's own deck ---
@@ -467,6 +477,9 @@
     const composer = byId('Composer');
     const composerForm = byId('ComposerForm');
     const deckFiles = byId('DeckFiles');
+    const deckFile = byId('DeckFile');
+    // What a deck file's name ends in, as its chooser accepts it.
+    const deckExtension = deckFile.accept.split(',')[0].toLowerCase();
     const progress = byId('ComposerProgress');
     const composerFault = byId('ComposerFault');
     const refusedList = byId('ComposerRefused');
@@ -482,6 +495,12 @@
     let storing = false;
     // The addresses of the own deck's pictures the game has now.
     let keptAddresses = [];
+    // The name of the deck the form shows from a deck file; null for photos, which take the menu's.
+    let deckName = null;
+    // A deck file being read, which a second one waits for no turn of; one the installed page was launched with
+    // before the game started.
+    let reading = false;
+    let launched = null;
 
     const text = (pointer) => UTF8ToString(pointer);
     const message = (kind) => composer.querySelector('[data-message="' + kind + '"]').textContent;
@@ -618,6 +637,7 @@
     function clearForm() {
         photos.forEach((photo) => URL.revokeObjectURL(photo.address));
         photos = [];
+        deckName = null;
         pictureList.replaceChildren();
         refusedList.replaceChildren();
         refusedList.hidden = true;
@@ -709,8 +729,14 @@
         const fields = [...pictureList.querySelectorAll('input')];
         const stamp = Date.now().toString(36);
         const files = photos.map((photo, i) => 'p' + stamp + '-' + String(i + 1).padStart(2, '0') + '.jpg');
-        const answer = withTexts(fields.map((field) => field.value),
-            (names) => withTexts(files, (pointers) => text(_pf_names_file(names, pointers, photos.length))));
+        const named = deckName === null ? 0 : allocateUTF8(deckName);
+        let answer;
+        try {
+            answer = withTexts(fields.map((field) => field.value), (names) => withTexts(files,
+                (pointers) => text(_pf_names_file(named, names, pointers, photos.length))));
+        } finally {
+            if (named) _free(named);
+        }
         if (answer.startsWith('\n')) {
             const faults = answer.slice(1).split('\n');
             fields.forEach((field, i) => {
@@ -746,6 +772,162 @@
         if (ownDeckChooser) press(byId(ownDeckChooser));
     }
 
+    // --- The deck file ---
+
+    // The kept deck's file, written by the game's side from what the database holds now, and offered: a phone sends
+    // it on through its share sheet, where a browser may share such a file; elsewhere it is downloaded.
+    async function saveDeck() {
+        const kept = (await boot.readDeck()) || { names: '', files: [], pictures: [] };
+        const pictures = kept.pictures.map((bytes) => new Uint8Array(bytes));
+        const pointers = pictures.map((bytes) => {
+            const at = _malloc(Math.max(1, bytes.length));
+            HEAPU8.set(bytes, at);
+            return at;
+        });
+        const table = _malloc(8 * Math.max(1, pictures.length) + 4);
+        const names = allocateUTF8(kept.names);
+        let file = null;
+        let name = '';
+        try {
+            pictures.forEach((bytes, i) => {
+                HEAP32[(table >> 2) + i] = pointers[i];
+                HEAP32[(table >> 2) + pictures.length + i] = bytes.length;
+            });
+            const result = table + 8 * pictures.length;
+            const size = withTexts(kept.files.map(String), (files) => _pf_write_deck_file(names, files, table,
+                table + 4 * pictures.length, pictures.length, result));
+            if (size >= 0) {
+                const at = HEAP32[result >> 2] >>> 0;
+                file = HEAPU8.slice(at, at + size);
+                name = text(_pf_deck_file_name(names));
+            }
+        } finally {
+            pointers.forEach((pointer) => _free(pointer));
+            _free(table);
+            _free(names);
+        }
+        if (file) await offerFile(new File([file], name, { type: deckFile.accept.split(',')[1] }));
+    }
+
+    async function offerFile(file) {
+        if (navigator.share && navigator.canShare && navigator.canShare({ files: [file] })) {
+            try {
+                await navigator.share({ files: [file] });
+                return;
+            } catch (error) {
+                // The player closed the share sheet: nothing more. Any other refusal downloads it instead.
+                if (error && error.name === 'AbortError') return;
+            }
+        }
+        const address = URL.createObjectURL(file);
+        const link = Object.assign(document.createElement('a'), { href: address, download: file.name, hidden: true });
+        document.body.appendChild(link);
+        link.click();
+        link.remove();
+        // The download has taken the bytes long before.
+        window.setTimeout(() => URL.revokeObjectURL(address), 60000);
+    }
+
+    // A deck file opened, dropped or launched with: refused from its size, read whole, taken apart by the game's
+    // side, each picture decoded as a card will draw it and no larger than the deck's pictures; any fault is said
+    // in the error box and nothing changes. A deck that passes is shown in the form as it came, for the player to
+    // rename and take.
+    async function openDeckFile(file) {
+        if (reading || composing() || !started || ended || stopped) return;
+        ownDeckChooser = ownDeckChooser || composeChooser();
+        reading = true;
+        try {
+            const refusal = text(_pf_deck_file_refusal(file.size));
+            const opened = refusal ? { fault: refusal } : await readDeckFile(file);
+            if (opened.fault) {
+                Module.frontEnd.showError(document.title, opened.fault);
+                return;
+            }
+            if (composing() || ended || stopped || errorBox.open) return;
+            showOpened(opened);
+        } finally {
+            reading = false;
+        }
+    }
+
+    async function readDeckFile(file) {
+        let bytes;
+        try {
+            bytes = new Uint8Array(await file.arrayBuffer());
+        } catch (error) {
+            // A file that cannot be read is refused as one that holds nothing.
+            bytes = new Uint8Array(0);
+        }
+        const data = _malloc(Math.max(1, bytes.length));
+        const answer = _malloc(8);
+        const opened = { name: '', photos: [] };
+        let damaged;
+        try {
+            HEAPU8.set(bytes, data);
+            const count = _pf_read_deck_file(data, bytes.length, answer, answer + 4);
+            damaged = text(HEAP32[(answer >> 2) + 1]);
+            if (count < 0) return { fault: text(HEAP32[answer >> 2]) };
+            opened.name = text(_pf_opened_picture(-1, answer, answer + 4));
+            for (let i = 0; i < count; ++i) {
+                const name = text(_pf_opened_picture(i, answer, answer + 4));
+                const at = HEAP32[answer >> 2] >>> 0;
+                // The picture's bytes as the file carries them, copied out of the game's memory.
+                const jpeg = HEAPU8.slice(at, at + HEAP32[(answer >> 2) + 1]).buffer;
+                opened.photos.push({ jpeg, name });
+            }
+            // The game's side lets go of the file's pictures.
+            _pf_read_deck_file(data, 0, answer, answer + 4);
+        } finally {
+            _free(data);
+            _free(answer);
+        }
+        const side = _pf_photo_side();
+        for (const photo of opened.photos) {
+            let fits = false;
+            try {
+                const bitmap = await createImageBitmap(new Blob([photo.jpeg], { type: 'image/jpeg' }));
+                fits = bitmap.width <= side && bitmap.height <= side;
+                bitmap.close();
+            } catch (error) {
+                fits = false;
+            }
+            if (!fits) return { fault: damaged };
+        }
+        return opened;
+    }
+
+    function showOpened(opened) {
+        closeMenus(false);
+        if (!focusBeforeComposer) focusBeforeComposer = document.activeElement;
+        clearForm();
+        deckName = opened.name;
+        progress.hidden = true;
+        takeButton.disabled = false;
+        composer.showModal();
+        opened.photos.forEach((photo) => {
+            photos.push(photo);
+            addRow(photo);
+        });
+        pictureList.querySelector('input').focus();
+    }
+
+    const isDeckFile = (file) => file.name.toLowerCase().endsWith(deckExtension);
+
+    deckFile.addEventListener('change', () => {
+        if (deckFile.files.length) openDeckFile(deckFile.files[0]);
+    });
+    // The installed page opens the deck files the system hands it; one handed over before the game started waits
+    // for it.
+    if (window.launchQueue && window.launchQueue.setConsumer) {
+        window.launchQueue.setConsumer((parameters) => {
+            const handle = (parameters.files || [])[0];
+            if (!handle) return;
+            const open = () => handle.getFile().then(openDeckFile, () => undefined);
+            if (started) open();
+            else launched = open;
+        });
+    }
+
     deckFiles.addEventListener('change', () => {
         if (deckFiles.files.length) compose([...deckFiles.files]);
     });
@@ -760,7 +942,7 @@
         event.preventDefault();
         if (!storing) closeComposer();
     });
-    // Photos dropped on the page are taken as chosen ones.
+    // Photos dropped on the page are taken as chosen ones, a deck file as an opened one.
     const carriesFiles = (event) => event.dataTransfer && [...event.dataTransfer.types].includes('Files');
     document.addEventListener('dragover', (event) => {
         if (carriesFiles(event)) event.preventDefault();
@@ -769,8 +951,14 @@
         if (!carriesFiles(event)) return;
         event.preventDefault();
         if (!started || ended || stopped || errorBox.open || composing() || !event.dataTransfer.files.length) return;
+        const dropped = [...event.dataTransfer.files];
+        // A deck file dropped alone is opened; anything else is taken as photos.
+        if (dropped.length === 1 && isDeckFile(dropped[0])) {
+            openDeckFile(dropped[0]);
+            return;
+        }
         ownDeckChooser = ownDeckChooser || composeChooser();
-        compose([...event.dataTransfer.files]);
+        compose(dropped);
     });
 
     function closeError() {
@@ -801,6 +989,8 @@
         started = true;
         _pf_start();
         playWaiting();
+        if (launched) launched();
+        launched = null;
         document.body.classList.add('ready');
         prefetch();
     }

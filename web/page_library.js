@@ -44,6 +44,12 @@ mergeInto(LibraryManager.library, {
     pf_compose_deck: function (chooser) {
         Module.frontEnd.composeDeck(UTF8ToString(chooser));
     },
+    pf_save_deck: function () {
+        Module.frontEnd.saveDeck();
+    },
+    pf_open_deck: function (chooser) {
+        Module.frontEnd.openDeck(UTF8ToString(chooser));
+    },
     pf_set_face_set__deps: ['$pfTexts'],
     pf_set_face_set: function (pictures, count) {
         Module.frontEnd.setFaceSet(pfTexts(pictures, count));

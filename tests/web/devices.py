@@ -14,7 +14,8 @@
                 what the service worker kept, and so does its index.html; a new release with one file missing on
                 the server is never taken, and the last good one plays on offline, whole; the release complete
                 is taken whole, never mixed with the old one
-  installable   served: Chromium's installability check reports nothing
+  installable   served: Chromium's installability check reports nothing, and the manifest hands the page .pfdeck
+                files
   failed-loads  without WebAssembly, without the game's script, and with a runtime that aborts: each time the
                 page's own message instead of a blank page, and after the abort a press shows the error box
 """
@@ -398,11 +399,16 @@ def scenario_installable(browser, work, page_folder):
         browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"]) or None,
         f"Chromium finds the page not installable: {browser.cdp('Page.getInstallabilityErrors')}")
     manifest = browser.cdp("Page.getAppManifest")
-    icons = json.loads(manifest.get("data") or "{}").get("icons", [])
+    declared = json.loads(manifest.get("data") or "{}")
+    icons = declared.get("icons", [])
     if not any("maskable" in icon.get("purpose", "") for icon in icons):
         fail(f"the manifest has no maskable icon: {icons}")
+    # The installed page is what the system hands deck files to; Chromium says what in the manifest it cannot read.
+    opens = [(h.get("action"), h.get("accept")) for h in declared.get("file_handlers", [])]
+    if opens != [("./", {"application/x-pairfinder-deck": [".pfdeck"]})] or manifest.get("errors"):
+        fail(f"the installed page opens {opens}, not deck files; Chromium's faults: {manifest.get('errors')}")
     print(f"Chromium's installability check reports nothing ({errors}); the manifest has "
-          f"{len(icons)} icons, one maskable")
+          f"{len(icons)} icons, one maskable, and opens .pfdeck files")
 
 
 def failure_shown(browser):

@@ -39,8 +39,13 @@ Every scenario but the first opens the page from disk (file://).
               with their reasons, the rest named by keys in the form (a duplicate name refused beside its field
               first; a camera's file name offers none), one turned by its EXIF orientation kept upright; the deck
               played whole by keys on the one board it fills, each face heard by its name, the boards it does not
-              fill disabled; at reload, offline, still in play; on a phone the form fits and says a deck of two
-              pictures is too small; a picture deleted from the kept deck: said once, Deck 1 played, nothing deleted
+              fill disabled; at reload, offline, still in play; saved as a deck file, downloaded, its names and
+              pictures those kept, byte for byte (copied to PAIRFINDER_PAGE_DECK when set); a deck file opened
+              through the Öffnen item, shown in the form with its names, one renamed by keys and taken, kept byte
+              for byte under its own deck name; a file that is no ZIP dropped and one whose picture is larger than
+              the deck's opened: each said once, the kept deck unchanged; on a phone the form fits and says a deck
+              of two pictures is too small; a picture deleted from the kept deck: said once, Deck 1 played, nothing
+              deleted
 
 The page on phones, offline, installed and when it cannot start: shapes, phone, offline, installable and
 failed-loads, in devices.py.
@@ -51,6 +56,7 @@ import base64
 import functools
 import http.server
 import io
+import json
 import os
 import pathlib
 import re
@@ -62,6 +68,7 @@ import sys
 import tempfile
 import threading
 import time
+import zipfile
 
 from PIL import Image, ImageChops, ImageStat
 from selenium import webdriver
@@ -1305,18 +1312,68 @@ def form_fields(browser):
              Spoken.states(n).get("invalid") not in (None, "false")) for n in fields]
 
 
-# The kept deck in the page's database: its names file and its pictures' keys; with arguments[0], the first picture
-# deleted.
+# The kept deck in the page's database: its names file, its pictures' keys and their bytes in base64; with
+# arguments[0], the first picture deleted.
 KEPT = """const done = arguments[arguments.length - 1];
 const damage = arguments[0];
 const request = indexedDB.open('pairfinder');
+const base64 = (buffer) => {
+    const bytes = new Uint8Array(buffer);
+    let text = '';
+    for (let i = 0; i < bytes.length; i += 4096) text += String.fromCharCode(...bytes.subarray(i, i + 4096));
+    return btoa(text);
+};
 request.onsuccess = () => {
     const reading = request.result.transaction(['deck', 'pictures'], damage ? 'readwrite' : 'readonly');
     const names = reading.objectStore('deck').get('names');
     const keys = reading.objectStore('pictures').getAllKeys();
+    const pictures = reading.objectStore('pictures').getAll();
     keys.onsuccess = () => { if (damage) reading.objectStore('pictures').delete(keys.result[0]); };
-    reading.oncomplete = () => { request.result.close(); done([names.result || '', keys.result]); };
+    reading.oncomplete = () => {
+        request.result.close();
+        done([names.result || '', keys.result, pictures.result.map(base64)]);
+    };
 };"""
+
+
+def kept_deck(browser):
+    """The kept deck: its name, its pictures' names in order and each one's bytes, found by the names file."""
+    names, keys, pictures = browser.driver.execute_async_script(KEPT, False)
+    deck = json.loads(names)
+    by_key = dict(zip(keys, (base64.b64decode(p) for p in pictures)))
+    return deck["name"], [p["name"] for p in deck["pictures"]], [by_key.get(p["file"]) for p in deck["pictures"]]
+
+
+def pick_item(browser, *path):
+    """A menu item pressed with the mouse where it shows, through the menus that lead to it."""
+    for name in path:
+        wait_until(lambda: browser.visible(name), f"{name} did not show")
+        browser.node(name).click()
+
+
+def deck_file(path, deck_name, pictures):
+    """A deck file as another player's program writes one: the names file, then each picture (name, JPEG bytes)."""
+    entries = [{"file": f"bild{i + 1}.jpg", "name": name} for i, (name, _) in enumerate(pictures)]
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
+        archive.writestr("names.json", json.dumps({"format": 1, "name": deck_name, "pictures": entries},
+                                                  ensure_ascii=False))
+        for entry, (_, jpeg) in zip(entries, pictures):
+            archive.writestr(entry["file"], jpeg)
+
+
+def jpeg_of(colour, side=240):
+    picture = Image.new("RGB", (side, side), colour)
+    picture.paste((255, 255, 255), (side // 4, side // 4, side // 2, side // 2))
+    out = io.BytesIO()
+    picture.save(out, "JPEG", quality=85)
+    return out.getvalue()
+
+
+def drop_file(browser, path):
+    """A file dragged from the desktop and dropped onto the middle of the cards."""
+    for kind in ("dragEnter", "dragOver", "drop"):
+        browser.cdp("Input.dispatchDragEvent", {"type": kind, "x": 200, "y": 200, "data": {
+            "items": [], "files": [str(path)], "dragOperationsMask": 1}})
 
 
 def scenario_own_deck(browser, work, page):
@@ -1325,6 +1382,8 @@ def scenario_own_deck(browser, work, page):
     photos = own_photos(work / "photos")
     # Chosen with no deck kept, Eigenes Deck opens the chooser; the test hands it the photos.
     browser.cdp("Page.setInterceptFileChooserDialog", {"enabled": True})
+    if browser.script("return document.getElementById('Speichern1').getAttribute('aria-disabled')") != "true":
+        fail("with no deck kept, the item that saves it can be chosen")
     tab_to_cards(browser)
     card = focused_name(browser)
     press_key(browser, "a", modifiers=ALT)
@@ -1394,17 +1453,86 @@ def scenario_own_deck(browser, work, page):
         fail(f"a card of the own deck after reloading offline shows {shown}")
     print(f"reloaded offline, the own deck is in play: {shown[0]}, drawn from a 240-pixel picture")
     browser.cdp("Network.emulateNetworkConditions", {**offline, "offline": False})
+    deck_file_saved_and_opened(browser, work)
     own_deck_on_phone_and_damaged(browser, photos)
 
 
+def deck_file_saved_and_opened(browser, work):
+    """The kept deck saved as a deck file and read back; another player's deck file opened, renamed and kept; a
+    file that is no deck and a deck with too large a picture refused."""
+    downloads = work / "downloads"
+    downloads.mkdir()
+    browser.cdp("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": str(downloads)})
+    name, names, pictures = kept_deck(browser)
+    pick_item(browser, "Ansicht1-title", "Spieldeck-title", "Speichern1")
+    saved = downloads / "Eigenes Deck.pfdeck"
+    wait_until(lambda: saved.is_file() and not list(downloads.glob("*.crdownload")), "the deck file was not saved")
+    with zipfile.ZipFile(saved) as archive:
+        carried = json.loads(archive.read("names.json"))
+        carried_pictures = [archive.read(p["file"]) for p in carried["pictures"]]
+    if (carried["name"], [p["name"] for p in carried["pictures"]]) != (name, names) or carried_pictures != pictures:
+        fail(f"the saved deck file carries {carried}, not the kept {name!r} {names}, or other pictures' bytes")
+    if os.environ.get("PAIRFINDER_PAGE_DECK"):
+        shutil.copyfile(saved, os.environ["PAIRFINDER_PAGE_DECK"])
+    print(f"saved as {saved.name}: {names}, each picture the kept bytes")
+
+    opened = [("Möwe", jpeg_of((230, 230, 240))), ("Strandkörbe", jpeg_of((200, 60, 60))),
+              ("Düne", jpeg_of((220, 190, 120))), ("Fähre", jpeg_of((40, 80, 160)))]
+    deck_file(work / "Urlaub.pfdeck", "Urlaub an der Küste", opened)
+    pick_item(browser, "Ansicht1-title", "Spieldeck-title", "Oeffnen1")
+    browser.driver.file_detector = UselessFileDetector()
+    browser.node("DeckFile").send_keys(str(work / "Urlaub.pfdeck"))
+    wait_until(lambda: browser.script("return document.getElementById('Composer').open"), "the deck file's form did "
+               "not open")
+    offered = [value for _, value, _, _ in form_fields(browser)]
+    if offered != [n for n, _ in opened] or focused_name(browser) != "Name für Bild 1":
+        fail(f"the opened deck's form offers {offered}, the focus on {focused_name(browser)!r}")
+    press_key(browser, "a", modifiers=CTRL)
+    type_text(browser, "Möwen")
+    press_key(browser, "Enter")
+    wait_until(lambda: not browser.script("return document.getElementById('Composer').open"),
+               "Übernehmen did not keep the opened deck")
+    check_own_deck_in_play(browser, desktop.BOARDS[0], None)
+    expected = ("Urlaub an der Küste", ["Möwen", "Strandkörbe", "Düne", "Fähre"], [j for _, j in opened])
+    if kept_deck(browser) != expected:
+        fail(f"the opened deck is kept as {kept_deck(browser)[:2]}, not {expected[:2]}, or with other bytes")
+    print(f"a deck file opened, one picture renamed by keys, kept under its name, byte for byte: {expected[1]}")
+
+    (work / "kaputt.pfdeck").write_text("Einkaufen: Milch, Brot\n")
+    deck_file(work / "zu gross.pfdeck", "Zu groß", opened[:3] + [("Riesig", jpeg_of((0, 0, 0), side=241))])
+    for bad, said in (("kaputt.pfdeck", "Die Datei ist kein Pairfinder-Deck."),
+                      ("zu gross.pfdeck", "Ein Bild des Decks ist beschädigt oder kein JPEG.")):
+        if bad.startswith("kaputt"):
+            drop_file(browser, work / bad)
+        else:
+            pick_item(browser, "Ansicht1-title", "Spieldeck-title", "Oeffnen1")
+            browser.node("DeckFile").send_keys(str(work / bad))
+        shown = error_box(browser)
+        close_error_box(browser)
+        time.sleep(SETTLE)
+        if shown[1] != said or browser.script("return document.getElementById('ErrorBox').open || "
+                                              "document.getElementById('Composer').open"):
+            fail(f"{bad} was answered with {shown}, not once with {said!r}")
+        if kept_deck(browser) != expected:
+            fail(f"after {bad} the kept deck is {kept_deck(browser)[:2]}")
+    # Saved again, the opened deck's file is named by the deck.
+    pick_item(browser, "Ansicht1-title", "Spieldeck-title", "Speichern1")
+    wait_until(lambda: (downloads / "Urlaub an der Küste.pfdeck").is_file(), "the opened deck was not saved under "
+               f"its name: {sorted(p.name for p in downloads.iterdir())}")
+    print("a file that is no deck dropped and a deck whose picture is too large opened: each said once, the kept "
+          "deck unchanged; saved again under its name")
+
+
 def check_own_deck_in_play(browser, board, card):
-    """The own deck checked in place of the face sets, on the board it fills, the larger boards disabled."""
+    """The own deck checked in place of the face sets, on the board it fills, the larger boards disabled, and it can
+    be saved."""
     wait_until(lambda: browser.script("return document.documentElement.dataset.board") == str(board.pairs),
                "the own deck did not lay out 4 Paare")
-    states = browser.script("return ['EigenesDeck1', 'Deck1', 'Deck2', 'Feld1', 'Feld2', 'Feld3', 'Feld4'].map("
-                            "(n) => [document.getElementById(n).getAttribute('aria-checked'),"
+    states = browser.script("return ['EigenesDeck1', 'Deck1', 'Deck2', 'Feld1', 'Feld2', 'Feld3', 'Feld4',"
+                            "'Speichern1'].map((n) => [document.getElementById(n).getAttribute('aria-checked'),"
                             "document.getElementById(n).getAttribute('aria-disabled')])")
-    expected = [["true", None], ["false", None], ["false", None], ["true", None]] + [["false", "true"]] * 3
+    expected = [["true", None], ["false", None], ["false", None], ["true", None]] + [["false", "true"]] * 3 + \
+        [[None, None]]
     if states != expected:
         fail(f"with the own deck in play the menu's items are {states}, not {expected}")
     if card and focused_name(browser) != card:
@@ -1431,7 +1559,7 @@ def own_deck_on_phone_and_damaged(browser, photos):
     press_key(browser, "Escape")
     browser.prepare_screen()
     print(f"on a phone the form fits 390 px, its targets at least {min(sizes[2:]):.0f} px high; two pictures: {fault}")
-    names, kept = browser.driver.execute_async_script(KEPT, True)
+    names, kept, _ = browser.driver.execute_async_script(KEPT, True)
     browser.driver.refresh()
     title, said = error_box(browser)
     expected = f"Das eigene Deck ist beschädigt: Das Bild „{kept[0]}“ fehlt."
@@ -1442,7 +1570,7 @@ def own_deck_on_phone_and_damaged(browser, photos):
     states = browser.script("return ['EigenesDeck1', 'Deck1', 'Feld2'].map((n) =>"
                             "document.getElementById(n).getAttribute('aria-checked') + ' ' +"
                             "document.getElementById(n).getAttribute('aria-disabled'))")
-    after = browser.driver.execute_async_script(KEPT, False)
+    after = browser.driver.execute_async_script(KEPT, False)[:2]
     if browser.script("return document.getElementById('ErrorBox').open") or \
             states != ["false null", "true null", "false null"] or after != [names, kept[1:]]:
         fail(f"after the damaged deck was said the menu is {states}, the kept deck {after}")
