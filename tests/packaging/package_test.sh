@@ -42,7 +42,7 @@ zcat "$root/usr/share/man/man6/pairfinder.6.gz" | grep -q 'registry.reg' ||
 
 # The dependencies found from the program's own libraries, and the run-time parts no library names.
 depends=$(dpkg-deb -f "$package" Depends)
-for needed in libqt6widgets6 libc6 qt6-qpa-plugins fonts-liberation; do
+for needed in libqt6widgets6 libc6 libzip4 qt6-qpa-plugins fonts-liberation; do
     grep -q "\\b$needed\\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 recommends=$(dpkg-deb -f "$package" Recommends)

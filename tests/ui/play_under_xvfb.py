@@ -1032,6 +1032,63 @@ def opened_from_desktop(platform, screen, program, photos):
         opener.wait(DEADLINE)
 
 
+def deck_carried(path):
+    """What a deck file carries, as Python's zipfile reads it: its deck's name, and each picture's name and bytes in
+    the deck's order."""
+    with zipfile.ZipFile(path) as archive:
+        names = json.loads(archive.read("names.json").decode("utf-8"))
+        return names["name"], [(p["name"], archive.read(p["file"])) for p in names["pictures"]]
+
+
+def kept_deck(platform):
+    """The own deck the program keeps in the player's data folder, as deck_carried gives a file's."""
+    kept = list(platform.work.rglob("decks/own/names.json"))
+    if len(kept) != 1:
+        return None
+    names = json.loads(kept[0].read_text(encoding="utf-8"))
+    return names["name"], [(p["name"], (kept[0].parent / p["file"]).read_bytes()) for p in names["pictures"]]
+
+
+def deck_travels(platform, screen, opened, saved):
+    """A deck file made elsewhere, given to the program as it starts, as the desktop opens one: the naming form
+    shows it, Enter takes it, and the deck kept holds its names and its pictures byte for byte; then Spieldeck >
+    Eigenes Deck speichern writes it through the save dialog to `saved`, which carries the same again."""
+    carried = deck_carried(opened)
+    argument = "Z:" + str(opened).replace("/", "\\") if isinstance(platform, Wine) else str(opened)
+    player = Player(platform, screen, [*platform.command(), argument])
+    dialogs = lambda title: subprocess.run(  # noqa: E731
+        ["xdotool", "search", "--onlyvisible", "--name", f"^Eigenes Deck {title}$"],
+        env=player.env, capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+    try:
+        form = wait_until(lambda: dialogs("zusammenstellen"), "the program started with a deck file shows no form")[0]
+        player.run("xdotool", "windowfocus", form)
+        time.sleep(SETTLE)
+        player.run("xdotool", "key", "Return")
+        wait_until(lambda: kept_deck(platform) == carried and not dialogs("zusammenstellen"),
+                   lambda: f"the deck kept is {kept_deck(platform)}")
+        print(f"started with {opened.name}, the program kept its {len(carried[1])} pictures byte for byte with "
+              "their names")
+        player.open()
+        player.key("alt+a")
+        time.sleep(SETTLE)
+        for key in ("Down", "Right", *["Down"] * 6, "Return"):  # Eigenes Deck speichern
+            player.run("xdotool", "key", key)
+            time.sleep(SETTLE)
+        chooser = wait_until(lambda: dialogs("speichern"), "the save dialog did not open")[0]
+        player.run("xdotool", "windowfocus", chooser)
+        time.sleep(SETTLE)
+        target = "Z:" + str(saved).replace("/", "\\") if isinstance(platform, Wine) else str(saved)
+        # The dialog offers a name of its own, which the path typed replaces.
+        player.run("xdotool", "key", "End", "shift+Home", "BackSpace")
+        player.run("xdotool", "type", "--delay", "10", target)
+        player.run("xdotool", "key", "Return")
+        wait_until(lambda: saved.exists() and deck_carried(saved) == carried, f"{saved.name} was not written whole")
+        print(f"saved again as {saved.name}: the same names and pictures")
+        player.end()
+    finally:
+        player.close()
+
+
 def own_deck_game(platform, screen, shots):
     """The own deck: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which eight photos and four
     files that must be refused are chosen by their names; the naming form keeps the names the files offer and takes
@@ -1304,6 +1361,8 @@ def main():
     parser.add_argument("--board", type=int, action="append", choices=[b.pairs for b in BOARDS],
                         help="pairs of a board to choose from the menu and play; may be given again")
     parser.add_argument("--own-deck", action="store_true", help="compose an own deck from photos and play it")
+    parser.add_argument("--deck-file", nargs=2, type=pathlib.Path, metavar=("OPENED", "SAVED"),
+                        help="start the program with the deck file OPENED, take it, and save it as SAVED")
     parser.add_argument("program")
     parser.add_argument("shots", nargs="?", type=pathlib.Path, help="the folder to write the screenshots into")
     arguments = parser.parse_intermixed_args()
@@ -1313,6 +1372,9 @@ def main():
     def scenarios(platform, screen):
         if arguments.own_deck:
             own_deck_game(platform, screen, arguments.shots)
+            return
+        if arguments.deck_file:
+            deck_travels(platform, screen, *(path.resolve() for path in arguments.deck_file))
             return
         if boards:
             boards_game(platform, screen, boards, arguments.shots)

@@ -1475,6 +1475,7 @@ def deck_file_saved_and_opened(browser, work):
     if os.environ.get("PAIRFINDER_PAGE_DECK"):
         shutil.copyfile(saved, os.environ["PAIRFINDER_PAGE_DECK"])
     print(f"saved as {saved.name}: {names}, each picture the kept bytes")
+    deck_travels(browser, work, saved, (name, names, pictures))
 
     opened = [("Möwe", jpeg_of((230, 230, 240))), ("Strandkörbe", jpeg_of((200, 60, 60))),
               ("Düne", jpeg_of((220, 190, 120))), ("Fähre", jpeg_of((40, 80, 160)))]
@@ -1521,6 +1522,39 @@ def deck_file_saved_and_opened(browser, work):
                f"its name: {sorted(p.name for p in downloads.iterdir())}")
     print("a file that is no deck dropped and a deck whose picture is too large opened: each said once, the kept "
           "deck unchanged; saved again under its name")
+
+
+def deck_travels(browser, work, saved, kept):
+    """The deck file the page saved goes to the desktop programs there are: the Linux window (the program the page
+    is compared with) and, when PAIRFINDER_WINDOWS_PROGRAM names it, the Windows program under Wine. Each is started
+    with the file, keeps it, and saves it anew; the last one's file, opened in the page again, gives the deck the
+    page saved, name, names and pictures byte for byte."""
+    programs = [(sys.argv[3], [])] if len(sys.argv) > 3 else []
+    if os.environ.get("PAIRFINDER_WINDOWS_PROGRAM"):
+        programs.append((os.environ["PAIRFINDER_WINDOWS_PROGRAM"], ["--wine"]))
+    travelled = saved
+    for program, wine in programs:
+        out = work / f"{'windows' if wine else 'linux'}.pfdeck"
+        done = subprocess.run([sys.executable, str(pathlib.Path(desktop.__file__)), *wine, "--deck-file",
+                               str(travelled), str(out), program], capture_output=True, text=True,
+                              timeout=5 * DEADLINE)
+        if done.returncode != 0:
+            fail(f"the desktop program {program} did not carry the deck: {done.stdout[-800:]} {done.stderr[-800:]}")
+        print(f"{'under Wine' if wine else 'in the Linux window'}: {done.stdout.strip().splitlines()[-1]}")
+        travelled = out
+    if travelled == saved:
+        return
+    pick_item(browser, "Ansicht1-title", "Spieldeck-title", "Oeffnen1")
+    browser.driver.file_detector = UselessFileDetector()
+    browser.node("DeckFile").send_keys(str(travelled))
+    wait_until(lambda: browser.script("return document.getElementById('Composer').open"), "the travelled deck's "
+               "form did not open")
+    press_key(browser, "Enter")
+    wait_until(lambda: not browser.script("return document.getElementById('Composer').open"),
+               "Übernehmen did not keep the travelled deck")
+    if kept_deck(browser) != kept:
+        fail(f"the deck back from the desktop is kept as {kept_deck(browser)[:2]}, not {kept[:2]}, or other bytes")
+    print("back in the page from the desktop, the deck is the one the page saved, byte for byte")
 
 
 def check_own_deck_in_play(browser, board, card):
