@@ -1,4 +1,5 @@
-// Reading and writing the highscore tables, the chosen board and whether the own deck is in play, in the current user's registry.
+// Reading and writing the highscore tables, the chosen board and whether the own deck is in play, in the
+// current user's registry.
 #include "highscore_store.h"
 
 #include <algorithm>

@@ -173,7 +173,8 @@ void TForm1::StoreBoard() {
 
 void TForm1::EnableChoice(layout::Command choice, int k, bool enabled) {
     const std::vector<QAction*>& group = ChoiceItems(choice);
-    if (k >= 1 && static_cast<std::size_t>(k) <= group.size()) group[static_cast<std::size_t>(k - 1)]->setEnabled(enabled);
+    if (k >= 1 && static_cast<std::size_t>(k) <= group.size())
+        group[static_cast<std::size_t>(k - 1)]->setEnabled(enabled);
 }
 
 int TForm1::FaceCount() const {
@@ -229,7 +230,8 @@ void TForm1::SaveDeck() {
             documents + QStringLiteral("/Eigenes Deck") + QtText(deck::DeckFileExtension),
             QStringLiteral("Pairfinder-Deck (*.pfdeck)"));
         if (path.isEmpty()) return;
-        if (!path.endsWith(QtText(deck::DeckFileExtension), Qt::CaseInsensitive)) path += QtText(deck::DeckFileExtension);
+        const QString extension = QtText(deck::DeckFileExtension);
+        if (!path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
         Handle([this, path] { WriteDeckFileTo(path); });
     });
 }

@@ -220,7 +220,8 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
               QStringList({"Deckblatt 1", "Deckblatt 2", "Deckblatt 3", "Deckblatt 4"}));
     EXPECT_EQ(TextsOf(Menu("Spieldeck")->actions()),
               QStringList({"Deck 1", "Deck 2", "Deck 3", "Deck 4", "Eigenes Deck", "",
-                           "Eigenes Deck zusammenstellen …", "Eigenes Deck speichern …", "Eigenes Deck öffnen …"}));
+                           "Eigenes Deck zusammenstellen …", "Eigenes Deck speichern …",
+                           "Eigenes Deck öffnen …"}));
     EXPECT_FALSE(Item("Speichern1")->isEnabled()) << "no own deck to save yet";
     EXPECT_TRUE(Item("Oeffnen1")->isEnabled());
     EXPECT_TRUE(Item("EigenesDeck1")->isCheckable());
