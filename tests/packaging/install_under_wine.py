@@ -26,7 +26,7 @@ import zipfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "ui"))
 from play_under_xvfb import (DEADLINE, PHOTOS, Player, Wine, deck_file, fail, on_own_screen,  # noqa: E402
-                             wait_until, write_photos)
+                             wait_until, windows_named, write_photos)
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 ICON = (ROOT / "app/pairfinder.ico").read_bytes()
@@ -236,10 +236,8 @@ def install_upgrade_uninstall(platform, screen, msi, package, version):
     env = platform.environment(screen.display)
     opened = subprocess.Popen(["wine", program_path, "Z:" + str(deck).replace("/", "\\")], env=env,
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    xdotool = lambda *arguments: subprocess.run(  # noqa: E731
-        ["xdotool", *arguments], env=env, capture_output=True, text=True, timeout=DEADLINE).stdout.split()
     try:
-        wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"),
+        wait_until(lambda: windows_named(env, "^Eigenes Deck zusammenstellen$"),
                    "the registered command brought no naming form for the deck file")
         print("the registered command started the program with the deck file, which shows it in its naming form")
     finally:

@@ -970,6 +970,13 @@ def own_face(player, pixels, p):
     return next((i for i, photo in enumerate(PHOTOS) if near(seen[3], photo[4])), None)
 
 
+def windows_named(env, pattern, visible=True):
+    """The windows on the display of `env` whose names match `pattern`; none when there is none (xdotool then ends
+    with 1)."""
+    return subprocess.run(["xdotool", "search", *(["--onlyvisible"] if visible else []), "--name", pattern],
+                          env=env, capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+
+
 def deck_file(path, photos, names):
     """A deck file as any ZIP tool makes one: the names file and the photos, each a square the deck's size."""
     pictures = []
@@ -1008,22 +1015,20 @@ def opened_from_desktop(platform, screen, program, photos):
     deck_file(path, [photos / name for name, *_ in PHOTOS[:4]], names)
     opener = subprocess.Popen(["xdg-open", str(path)], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                               preexec_fn=end_with_this_test)
-    xdotool = lambda *arguments: subprocess.run(  # noqa: E731
-        ["xdotool", *arguments], env=env, capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+    xdotool = lambda *arguments: subprocess.run(["xdotool", *arguments], env=env, timeout=DEADLINE,  # noqa: E731
+                                                capture_output=True, text=True).stdout.split()
     try:
-        form = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"),
+        form = wait_until(lambda: windows_named(env, "^Eigenes Deck zusammenstellen$"),
                           "xdg-open brought no naming form")[0]
         xdotool("windowfocus", form)
         time.sleep(SETTLE)
         xdotool("key", "Return")
-        kept = lambda: [json.loads(f.read_text(encoding="utf-8"))  # noqa: E731
-                        for f in platform.work.rglob("decks/own/names.json")]
-        wait_until(lambda: [p["name"] for p in kept()[0]["pictures"]] == names if len(kept()) == 1 else None,
-                   lambda: f"the deck opened was kept as {kept()}")
+        wait_until(lambda: kept_deck(platform) and [name for name, _ in kept_deck(platform)[1]] == names,
+                   lambda: f"the deck opened was kept as {kept_deck(platform)}")
         print("xdg-open started the program with the deck file, whose names the form showed and took")
     finally:
         # The desktop started the program, not the test: it is found by its windows on the test's own display.
-        for window in xdotool("search", "--name", "^(Pairfinder|Eigenes Deck zusammenstellen)$"):
+        for window in windows_named(env, "^(Pairfinder|Eigenes Deck zusammenstellen)$", visible=False):
             for pid in xdotool("getwindowpid", window):
                 try:
                     os.kill(int(pid), signal.SIGTERM)
@@ -1056,9 +1061,7 @@ def deck_travels(platform, screen, opened, saved):
     carried = deck_carried(opened)
     argument = "Z:" + str(opened).replace("/", "\\") if isinstance(platform, Wine) else str(opened)
     player = Player(platform, screen, [*platform.command(), argument])
-    dialogs = lambda title: subprocess.run(  # noqa: E731
-        ["xdotool", "search", "--onlyvisible", "--name", f"^Eigenes Deck {title}$"],
-        env=player.env, capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+    dialogs = lambda title: windows_named(player.env, f"^Eigenes Deck {title}$")  # noqa: E731
     try:
         form = wait_until(lambda: dialogs("zusammenstellen"), "the program started with a deck file shows no form")[0]
         player.run("xdotool", "windowfocus", form)
@@ -1099,10 +1102,7 @@ def own_deck_game(platform, screen, shots):
     chosen = write_photos(photos)
     eight = BOARDS[1]
     player = Player(platform, screen).open()
-    # xdotool ends with 1 when it finds no window.
-    dialogs = lambda: subprocess.run(  # noqa: E731
-        ["xdotool", "search", "--onlyvisible", "--name", "^Eigenes Deck zusammenstellen$"], env=player.env,
-        capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+    dialogs = lambda: windows_named(player.env, "^Eigenes Deck zusammenstellen$")  # noqa: E731
 
     def compose(item):
         """The photos chosen in the file dialog, opened by the Spieldeck menu's item `item` lines below Deck 1; the
