@@ -18,7 +18,8 @@ struct Json;
 using JsonObject = std::map<std::string, Json>;
 using JsonArray = std::vector<Json>;
 struct Json {
-    std::variant<std::nullptr_t, bool, double, std::string, std::shared_ptr<JsonArray>, std::shared_ptr<JsonObject>>
+    std::variant<std::nullptr_t, bool, std::int64_t, std::string, std::shared_ptr<JsonArray>,
+                 std::shared_ptr<JsonObject>>
         Value;
 };
 
@@ -110,7 +111,9 @@ private:
         while (At < Text.size() && Text[At] >= '0' && Text[At] <= '9') ++At;
         // Whole numbers only: a format version is one, and nothing else in the file is a number.
         if (At == digits || At - digits > 9 || (Text[digits] == '0' && At - digits > 1)) return std::nullopt;
-        return Json{std::stod(std::string(Text.substr(start, At - start)))};
+        std::int64_t value = 0;
+        for (std::size_t i = digits; i < At; ++i) value = value * 10 + (Text[i] - '0');
+        return Json{Text[start] == '-' ? -value : value};
     }
 
     std::optional<unsigned> Hex4() {
@@ -277,11 +280,11 @@ NamesFileRead ReadNamesFile(std::string_view text) {
     if (!root) return Refused(Damaged + " Sie ist kein gültiges JSON.");
     const JsonObject& object = **root;
 
-    const double* format = Get<double>(object, "format");
+    const std::int64_t* format = Get<std::int64_t>(object, "format");
     if (!format || *format < 1) return Refused(Damaged + " Ihr fehlt die Formatangabe.");
     if (*format > NamesFormat) {
         return Refused("Dieses Deck wurde mit einer neueren Version von Pairfinder gespeichert (Format " +
-                       std::to_string(static_cast<long long>(*format)) +
+                       std::to_string(*format) +
                        "). Bitte Pairfinder aktualisieren, um es zu öffnen.");
     }
     const std::string* name = Get<std::string>(object, "name");

@@ -2,6 +2,7 @@
 // page.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace pairfinder::deck {
@@ -18,5 +19,14 @@ inline constexpr std::string_view HeicUnreadable =
 
 // A kept deck that cannot be played: this, then what is wrong with it.
 inline constexpr std::string_view DeckDamaged = "Das eigene Deck ist beschädigt: ";
+inline constexpr std::string_view NamesListMissing = "Das eigene Deck ist beschädigt: Die Namensliste fehlt.";
+
+// A kept deck whose picture `file` is gone, or no longer a JPEG that decodes.
+inline std::string KeptPictureMissing(std::string_view file) {
+    return std::string(DeckDamaged) + "Das Bild „" + std::string(file) + "“ fehlt.";
+}
+inline std::string KeptPictureUnreadable(std::string_view file) {
+    return std::string(DeckDamaged) + "Das Bild „" + std::string(file) + "“ ist kein lesbares JPEG.";
+}
 
 }  // namespace pairfinder::deck

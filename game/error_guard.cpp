@@ -23,8 +23,9 @@ void ShowError(const std::string& message) {
     if (CurrentDisplay()) {
         CurrentDisplay()(message);
     } else {
-        // Without a frame (a window used on its own) the message must still go somewhere.
-        std::fprintf(stderr, "%s\n", message.c_str());
+        // Without a frame (a window used on its own) the message must still go somewhere; not through printf,
+        // which the page would otherwise carry whole.
+        std::fputs((message + "\n").c_str(), stderr);
     }
 }
 

@@ -2,7 +2,6 @@
 #include "reg_file_writer.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -44,8 +43,21 @@ std::optional<std::string> AsQuotedText(const RegistryValue& value) {
     return Quoted(*text);
 }
 
+constexpr char Digits[] = "0123456789abcdef";
+
+// A number in lower-case hex, at least `width` digits: printf's "%08x" and "%x", without printf, which the page would
+// otherwise carry whole.
+std::string HexNumber(std::uint32_t number, int width) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), Digits[number & 0xF]);
+        number >>= 4;
+    } while (number != 0);
+    if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    return digits;
+}
+
 void AppendHex(std::string& out, std::string prefix, const std::vector<std::uint8_t>& bytes) {
-    static constexpr char Digits[] = "0123456789abcdef";
     // Wrapped as regedit wraps, so long values stay readable.
     std::size_t column = prefix.size();
     out += prefix;
@@ -79,15 +91,11 @@ std::string FormatRegFile(const RegFileDocument& document) {
             if (const auto text = AsQuotedText(value)) {
                 out += prefix + *text;
             } else if (const auto number = DwordNumber(value); number && value.Type == RegDword) {
-                char digits[16];
-                std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(*number));
-                out += prefix + "dword:" + digits;
+                out += prefix + "dword:" + HexNumber(static_cast<std::uint32_t>(*number), 8);
             } else if (value.Type == RegBinary) {
                 AppendHex(out, prefix + "hex:", value.Data);
             } else {
-                char type[16];
-                std::snprintf(type, sizeof type, "%x", value.Type);
-                AppendHex(out, prefix + "hex(" + type + "):", value.Data);
+                AppendHex(out, prefix + "hex(" + HexNumber(value.Type, 1) + "):", value.Data);
             }
             out += '\n';
         }

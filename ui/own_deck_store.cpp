@@ -39,10 +39,6 @@ fs::path PathOf(const QString& path) {
     return fs::path(path.toStdU16String());
 }
 
-QString Quoted(const QString& text) {
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
-
 bool SyncFile(int handle) {
 #if defined(_WIN32)
     return ::_commit(handle) == 0;
@@ -106,9 +102,10 @@ QString ParentOf(const QString& folder) {
     return QFileInfo(folder).absolutePath();
 }
 
-OwnDeckLoad Damaged(const QString& what) {
+// A kept deck that cannot be played, and what is wrong with it in the player's words.
+OwnDeckLoad Damaged(const std::string& fault) {
     OwnDeckLoad load;
-    load.Fault = QtText(deck::DeckDamaged) + what;
+    load.Fault = QtText(fault);
     return load;
 }
 
@@ -203,18 +200,18 @@ OwnDeckLoad OwnDeckStore::Load() const {
     }
     const std::optional<QByteArray> names =
         ReadRegularFile(folder + "/" + NamesFileName, deck::LargestNamesFile);
-    if (!names) return Damaged(QStringLiteral("Die Namensliste fehlt."));
+    if (!names) return Damaged(std::string(deck::NamesListMissing));
     deck::NamesFileRead read =
         deck::ReadNamesFile(std::string_view(names->constData(), static_cast<std::size_t>(names->size())));
-    if (!read.Deck) return Damaged(QString::fromStdString(read.Fault));
+    if (!read.Deck) return Damaged(std::string(deck::DeckDamaged) + read.Fault);
 
     OwnDeckLoad load;
     for (const deck::OwnPicture& picture : read.Deck->Pictures) {
-        const QString file = QString::fromStdString(picture.File);
-        std::optional<QByteArray> jpeg = ReadRegularFile(folder + "/" + file, LargestStoredPicture);
-        if (!jpeg) return Damaged("Das Bild " + Quoted(file) + " fehlt.");
+        std::optional<QByteArray> jpeg =
+            ReadRegularFile(folder + "/" + QString::fromStdString(picture.File), LargestStoredPicture);
+        if (!jpeg) return Damaged(deck::KeptPictureMissing(picture.File));
         QImage image = ReadJpeg(*jpeg);
-        if (image.isNull()) return Damaged("Das Bild " + Quoted(file) + " ist kein lesbares JPEG.");
+        if (image.isNull()) return Damaged(deck::KeptPictureUnreadable(picture.File));
         load.Jpegs.push_back(std::move(*jpeg));
         load.Pictures.push_back(std::move(image));
     }

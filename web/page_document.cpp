@@ -374,7 +374,9 @@ std::string Composer() {
            "<p data-message=\"full\" hidden>Der Speicher des Browsers ist voll. Das neue Deck wurde nicht gespeichert, "
            "das bisherige bleibt.</p>\n"
            "<p data-message=\"unsaved\" hidden>Das eigene Deck konnte nicht gespeichert werden.</p>\n"
-           "</form>\n</dialog>\n";
+           "<p data-message=\"unloaded\" hidden>" + Escaped(DeckUnreachable) + "</p>\n"
+           "</form>\n</dialog>\n"
+           "<p id=\"DeckLoading\" class=\"loading\" role=\"status\" hidden>" + Escaped(DeckArriving) + "</p>\n";
 }
 
 // The ended screen's logo is asked for when the screen shows (lazy), not with the first view.

@@ -21,4 +21,10 @@ inline constexpr std::string_view GameStopped =
     "Pairfinder ist stehen geblieben. Bitte die Seite neu laden. "
     "Pairfinder has stopped. Please reload the page.";
 
+// The deck's module, which comes only when a player first reaches for an own deck or a deck file: said while it
+// takes a moment, and when it cannot be fetched (offline before the page was ever kept for offline play).
+inline constexpr std::string_view DeckArriving = "wird geladen";
+inline constexpr std::string_view DeckUnreachable =
+    "Eigene Decks konnten nicht geladen werden. Bitte die Verbindung prüfen und es noch einmal versuchen.";
+
 }  // namespace pairfinder::web

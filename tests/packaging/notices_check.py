@@ -95,8 +95,9 @@ def web_cases(tool, arguments, work):
          r"libc\+\+, version [\d.]+ \(The licence text, Apache-2.0"),
         ("musl's copyright paragraph cut short", edit(r"^  2005-2014  Rich Felker$"),
          r"musl, version [\d.]+ \(Its copyright and licence"),
-        ("a script without the runtime's message", {"pairfinder.js": lambda data: data.replace(
-            b"no native wasm support detected", b"no WebAssembly")}, r"only \d+ of the \d+ components"),
+        ("scripts without the runtime's message", {script: lambda data: data.replace(
+            b"no native wasm support detected", b"no WebAssembly") for script in ("pairfinder.js", "pairfinder-deck.js")},
+         r"only \d+ of the \d+ components"),
     ]
 
 
