@@ -28,3 +28,24 @@ else()
   pkg_check_modules(PAIRFINDER_LIBZIP REQUIRED IMPORTED_TARGET libzip>=1.7.3)
   add_library(libzip::zip ALIAS PkgConfig::PAIRFINDER_LIBZIP)
 endif()
+
+# On Linux the program loads the library the first time a deck file is read or written (deck/zip_on_demand.cpp),
+# by the name the system's loader knows it by, which the installed library says (its SONAME), and the Debian
+# package depends on the package of that name.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT CMAKE_CROSSCOMPILING)
+  find_library(PAIRFINDER_LIBZIP_FILE NAMES zip HINTS ${PAIRFINDER_LIBZIP_LIBRARY_DIRS} REQUIRED)
+  find_program(PAIRFINDER_OBJDUMP NAMES objdump REQUIRED)
+  execute_process(COMMAND ${PAIRFINDER_OBJDUMP} -p ${PAIRFINDER_LIBZIP_FILE} OUTPUT_VARIABLE libzip_headers
+    COMMAND_ERROR_IS_FATAL ANY)
+  if(NOT libzip_headers MATCHES "SONAME +(libzip\\.so\\.([0-9]+))")
+    message(FATAL_ERROR "${PAIRFINDER_LIBZIP_FILE} names no SONAME of libzip")
+  endif()
+  set(PAIRFINDER_LIBZIP_SONAME ${CMAKE_MATCH_1})
+  set(PAIRFINDER_LIBZIP_PACKAGE libzip${CMAKE_MATCH_2})
+  # Its header, without the library.
+  add_library(pairfinder_libzip_header INTERFACE)
+  target_include_directories(pairfinder_libzip_header INTERFACE ${PAIRFINDER_LIBZIP_INCLUDE_DIRS})
+  set(PAIRFINDER_ZIP_ON_DEMAND ON)
+else()
+  set(PAIRFINDER_ZIP_ON_DEMAND OFF)
+endif()

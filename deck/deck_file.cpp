@@ -97,6 +97,7 @@ bool IsWholeJpeg(Bytes picture) {
 }  // namespace
 
 std::vector<unsigned char> WriteDeckFile(const OwnDeck& deck, const std::vector<std::vector<unsigned char>>& jpegs) {
+    if (!ZipLibraryFault().empty()) return {};
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
@@ -151,6 +152,7 @@ std::vector<unsigned char> WriteDeckFile(const OwnDeck& deck, const std::vector<
 
 DeckFileRead ReadDeckFile(Bytes file) {
     if (static_cast<std::int64_t>(file.size()) > LargestDeckFile) return Refused(DeckFileTooLarge);
+    if (const std::string missing = ZipLibraryFault(); !missing.empty()) return Refused(missing);
     const std::optional<std::size_t> claimed = EntriesClaimed(file);
     if (!claimed) return Refused(NotADeckFile);
     if (*claimed > static_cast<std::size_t>(MostPictures) + 1)

@@ -32,9 +32,20 @@ inline constexpr std::string_view DeckFileLeavesItself =
 inline constexpr std::string_view DeckPictureMissing = "Dem Deck fehlt eines der Bilder, die es nennt.";
 inline constexpr std::string_view DeckPictureDamaged = "Ein Bild des Decks ist beschädigt oder kein JPEG.";
 
+inline constexpr std::string_view DeckFileUnwritten = "Die Deck-Datei konnte nicht geschrieben werden.";
+// A program that loads the ZIP library only once a deck file is read or written, and finds it missing.
+inline std::string ZipLibraryMissing(std::string_view library) {
+    return "Deck-Dateien kann Pairfinder hier weder lesen noch schreiben: Die ZIP-Bibliothek " +
+           std::string(library) + " fehlt. Bitte libzip installieren.";
+}
+
+// Why no deck file can be read or written here, in the player's words; empty when one can. Where the ZIP library is
+// loaded on demand (Linux), the first call loads it.
+std::string ZipLibraryFault();
+
 // The deck's file: the names file first, then each picture under its file name in the deck's order, dated
 // 1980-01-01 00:00, so that the same deck gives the same bytes on every machine and in every time zone.
-// jpegs are the pictures' bytes in the deck's order.
+// jpegs are the pictures' bytes in the deck's order. Nothing when it cannot be written, which WriteFault says.
 std::vector<unsigned char> WriteDeckFile(const OwnDeck& deck, const std::vector<std::vector<unsigned char>>& jpegs);
 
 // The deck a file carries with its pictures' bytes in the deck's order, each a JPEG that reaches its end (its
@@ -45,5 +56,11 @@ struct DeckFileRead {
     std::string Fault;
 };
 DeckFileRead ReadDeckFile(std::span<const unsigned char> file);
+
+// Why WriteDeckFile wrote nothing, in the player's words.
+inline std::string WriteFault() {
+    const std::string missing = ZipLibraryFault();
+    return missing.empty() ? std::string(DeckFileUnwritten) : missing;
+}
 
 }  // namespace pairfinder::deck

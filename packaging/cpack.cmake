@@ -42,10 +42,13 @@ an eight by eight grid; turn two at a time, and a matching pair leaves
 the board. The window counts the attempts and keeps the three best
 results. Four face sets and four card backs to choose from. The texts
 of the window are German.")
-# The libraries come from the program itself; Qt's platform plugins and the fonts are loaded at run time,
-# so no library dependency names them.
+# The libraries come from the program itself; Qt's platform plugins, the fonts and the ZIP library (loaded when a
+# deck file is first read or written) are loaded at run time, so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+if(PAIRFINDER_ZIP_ON_DEMAND)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${PAIRFINDER_LIBZIP_PACKAGE}")
+endif()
 # Photos in WebP (and the other formats beyond Qt's own JPEG, PNG, GIF and BMP) for an own deck are read through
 # Debian's image format plugins, which the game does without.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")

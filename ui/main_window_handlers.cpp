@@ -242,6 +242,8 @@ void TForm1::WriteDeckFileTo(const QString& path) const {
     std::vector<std::vector<unsigned char>> jpegs;
     for (const QByteArray& jpeg : load.Jpegs) jpegs.emplace_back(jpeg.begin(), jpeg.end());
     const std::vector<unsigned char> file = deck::WriteDeckFile(*load.Deck, jpegs);
+    // Nothing written is said, and leaves a file there before as it was.
+    if (file.empty()) throw OwnDeckError(deck::WriteFault());
     // Written beside and renamed into place: a file there before stays whole until the new one is.
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) ||

@@ -147,6 +147,8 @@ EMSCRIPTEN_KEEPALIVE int pf_write_deck_file(const char* names, const char* const
             jpegs.emplace_back(pictures[i], pictures[i] + std::max(sizes[i], 0));
         }
         written = deck::WriteDeckFile(*read.Deck, jpegs);
+        // Nothing written is said, never offered as an empty file.
+        if (written.empty()) throw std::runtime_error(deck::WriteFault());
         *bytes = written.data();
         size = static_cast<int>(written.size());
     });
