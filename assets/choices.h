@@ -1,4 +1,5 @@
-// How many items each choice of the menu offers: one per back picture or face set the build found, one per board.
+// How many items each choice of the menu offers: one per back picture or face set the build found, one per board,
+// one per company of players.
 #pragma once
 
 #include <iterator>
@@ -6,6 +7,7 @@
 #include "board_size.h"
 #include "command.h"
 #include "pictures.h"
+#include "players.h"
 
 namespace pairfinder::pictures {
 
@@ -17,6 +19,8 @@ constexpr int ChoiceCount(Command choice) {
             return static_cast<int>(std::size(FaceSets));
         case Command::ChooseBoard:
             return static_cast<int>(pairfinder::BoardSizes.size());
+        case Command::ChoosePlayers:
+            return static_cast<int>(pairfinder::CompanyCaptions.size());
         default:
             return 0;
     }

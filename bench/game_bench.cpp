@@ -40,6 +40,12 @@ public:
     void EnableCommand(Command, bool) override {}
     void SaveDeck() override {}
     void OpenDeck() override {}
+    void AskPlayers(const PlayersChoice&) override {}
+    void ShowPlayers(const std::vector<Seat>&, int) override {}
+    void WaitForComputer(int, int) override {}
+    void ShowWinner(const std::string&) override {}
+    std::optional<PlayersChoice> LoadPlayers() override { return std::nullopt; }
+    void StorePlayers(const PlayersChoice&) override {}
 };
 
 // A second whose deal takes the largest mix: nine rounds of exchanges.

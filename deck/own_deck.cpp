@@ -9,33 +9,6 @@ namespace pairfinder::deck {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-bool IsContinuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// The first `count` characters of UTF-8 text.
-std::string FirstCharacters(std::string_view text, int count) {
-    std::size_t end = 0;
-    for (int seen = 0; end < text.size() && seen < count; ++seen) {
-        ++end;
-        while (end < text.size() && IsContinuation(text[end])) ++end;
-    }
-    return std::string(text.substr(0, end));
-}
-
-// Letter case aside, as two names sound alike to a player: ASCII letters folded, everything else as it is.
-std::string Folded(std::string_view name) {
-    std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return folded;
-}
-
 bool IsSeparatorOrDigit(char c) {
     return (c >= '0' && c <= '9') || c == ' ' || c == '_' || c == '-' || c == '.' || c == '(' || c == ')' ||
            c == '~' || c == '+';
@@ -74,41 +47,8 @@ std::string PictureCountFault(int pictures) {
     return {};
 }
 
-std::string NormalName(std::string_view typed) {
-    std::string normal;
-    bool blank = false;
-    for (const char c : typed) {
-        if (IsBlank(c)) {
-            blank = !normal.empty();
-            continue;
-        }
-        if (blank) normal += ' ';
-        blank = false;
-        normal += c;
-    }
-    return normal;
-}
-
 std::vector<std::string> NameFaults(const std::vector<std::string>& names) {
-    std::vector<std::string> folded;
-    folded.reserve(names.size());
-    for (const std::string& name : names) folded.push_back(Folded(NormalName(name)));
-    std::vector<std::string> faults;
-    faults.reserve(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string normal = NormalName(names[i]);
-        if (normal.empty()) {
-            faults.emplace_back("Bitte einen Namen eingeben.");
-        } else if (CharacterCount(normal) > LongestName) {
-            faults.push_back("Höchstens " + std::to_string(LongestName) + " Zeichen, hier sind es " +
-                             std::to_string(CharacterCount(normal)) + ".");
-        } else if (std::count(folded.begin(), folded.end(), folded[i]) > 1) {
-            faults.emplace_back("Diesen Namen trägt schon ein anderes Bild.");
-        } else {
-            faults.emplace_back();
-        }
-    }
-    return faults;
+    return pairfinder::NameFaults(names, LongestName, "Diesen Namen trägt schon ein anderes Bild.");
 }
 
 std::string OfferedName(std::string_view fileName) {
@@ -124,8 +64,5 @@ std::string OfferedName(std::string_view fileName) {
     return NormalName(FirstCharacters(spoken, LongestName));
 }
 
-int CharacterCount(std::string_view text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
-}
 
 }  // namespace pairfinder::deck

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "board_size.h"
+#include "typed_names.h"
 
 namespace pairfinder::deck {
 
@@ -34,8 +35,9 @@ struct OwnDeck {
 // What is wrong with a deck's number of pictures, in the player's words; empty when nothing is.
 std::string PictureCountFault(int pictures);
 
-// A name as it is kept: blanks at either end dropped, every run of blanks, tabs or line breaks inside one blank.
-std::string NormalName(std::string_view typed);
+// A name as it is kept, and how many characters it has (typed_names.h).
+using pairfinder::CharacterCount;
+using pairfinder::NormalName;
 
 // What is wrong with each name of a deck, in the same order, each in the player's words to stand beside its
 // field; empty where nothing is. The names are judged as NormalName keeps them: required, at most LongestName
@@ -47,8 +49,5 @@ std::vector<std::string> NameFaults(const std::vector<std::string>& names);
 // "DSC01234", "PXL_20260614_101502123", "image"), or digits and separators alone, says nothing of the picture and
 // offers nothing.
 std::string OfferedName(std::string_view fileName);
-
-// The number of characters of UTF-8 text; a byte that starts no character counts as one.
-int CharacterCount(std::string_view text);
 
 }  // namespace pairfinder::deck

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "command.h"
+#include "players.h"
 #include "spoken_text.h"
 
 namespace pairfinder {
@@ -65,6 +66,25 @@ public:
     // Opens the front end's chooser of deck files; a deck file opened is shown in the naming form, and once it is
     // taken and kept whole, the front end chooses it (Command::ChooseOwnDeck).
     virtual void OpenDeck() = 0;
+
+    // --- Playing together (players.h); a player who never chooses it meets none of these ---
+
+    // Opens the players' form for `offered`: its company, the people's names (used last, else "Spieler 1", ...),
+    // and for the computer its level and pace. Enter takes it (Command::ChoosePlayers with the company's number
+    // and PlayersText of the form's answer); Escape leaves everything as it was.
+    virtual void AskPlayers(const PlayersChoice& offered) = 0;
+    // Every seat's name, pairs and attempts, and whose turn it is; no seats for a player alone, which hides them.
+    virtual void ShowPlayers(const std::vector<Seat>& seats, int turn) = 0;
+    // The computer's next card, after `milliseconds`: the front end then presses Command::ComputerMove with
+    // `move`. A move the rules have asked for since, or a new deal, makes an older one void, which the rules ignore.
+    virtual void WaitForComputer(int milliseconds, int move) = 0;
+    // The finish of a game together: the banner and who won, no name entry.
+    virtual void ShowWinner(const std::string& winner) = 0;
+    // Who played last, as the store keeps it; none when nobody ever chose. Raises the store's error for a value it
+    // cannot take.
+    virtual std::optional<PlayersChoice> LoadPlayers() = 0;
+    // Keeps who plays, for the next start.
+    virtual void StorePlayers(const PlayersChoice& choice) = 0;
 };
 
 }  // namespace pairfinder

@@ -28,7 +28,8 @@ void GameRules::Run(Command command, int number, const std::string& text) {
                 Requests.Close();
                 break;
             case Command::Save:
-                SaveResult(text);
+                // A game together ranks nobody in the table of one player's attempts.
+                if (!Together()) SaveResult(text);
                 break;
             case Command::ChooseBack:
                 Requests.ShowChoice(command, number);
@@ -39,7 +40,8 @@ void GameRules::Run(Command command, int number, const std::string& text) {
                 ChooseFaceSet(number - 1);
                 break;
             case Command::TurnCard:
-                CardClicked(number);
+                // A card pressed at this screen during the computer's turn is not the press of the seat to play.
+                if (PersonsTurn()) CardClicked(number);
                 break;
             case Command::ChooseBoard:
                 ChooseBoard(number - 1);
@@ -55,6 +57,20 @@ void GameRules::Run(Command command, int number, const std::string& text) {
                 break;
             case Command::OpenDeck:
                 Requests.OpenDeck();
+                break;
+            case Command::ChoosePlayers:
+                ChoosePlayers(number, text);
+                break;
+            case Command::ComputerMove:
+                ComputerMoves(number);
+                break;
+            case Command::SayScore:
+                if (Together()) {
+                    Say(ScoreSpoken(Seats, Turn));
+                } else {
+                    const auto found = std::count(Board.Matched.begin(), Board.Matched.end(), std::uint8_t{1}) / 2;
+                    Say(AloneScoreSpoken(Board.Attempts, static_cast<int>(found), Board.CardCount / 2));
+                }
                 break;
             case Command::None:
                 break;
@@ -82,14 +98,24 @@ void GameRules::NewGame() {
     if (Board.IsReleased()) return;
 
     RankedPlace.reset();
+    // A move of the computer asked for in the game before is void.
+    ++ComputerMoveAsked;
     Requests.HideOutcome();
     std::fill(Board.Matched.begin(), Board.Matched.end(), std::uint8_t{0});
     std::fill(Board.FaceUp.begin(), Board.FaceUp.end(), std::uint8_t{0});
     ShuffleDeck();
+    // Drawn after the deal, so that a game against the computer deals as any other.
+    if (Players.Who == Company::Computer) Computer.Seed(static_cast<std::uint32_t>(Random.RandomBelow(0x7fffffff)));
+    Record.Deal(Board.Size);
     Board.Attempts = 0;
     Requests.ShowAttempts(0);
     Requests.ShowBacks();
     Board.CardOpen = false;
+    if (Together()) {
+        for (Seat& seat : Seats) seat = {seat.Name, seat.Kind, 0, 0};
+        Turn = 0;
+        Requests.ShowPlayers(Seats, Turn);
+    }
     Requests.LoadHighscores();
     Requests.ShowHighscoreMenu();
 }
@@ -106,6 +132,16 @@ void GameRules::StartFirstGame() {
     } catch (...) {
         keepFirst();
     }
+    // Who played last plays again; a damaged choice leaves the player alone, and writes nothing.
+    try {
+        if (const std::optional<PlayersChoice> players = Requests.LoadPlayers()) {
+            Remembered = *players;
+            TakePlayers(*players);
+        }
+    } catch (...) {
+        keepFirst();
+    }
+    Requests.ShowChoice(Command::ChoosePlayers, static_cast<int>(Players.Who) + 1);
     // The own deck, when the player left it in play, is loaded before the deal, which draws from its pictures and
     // needs a board it fills; a damaged one leaves the first face set, as a player who never chose it has.
     bool ownDeck = false;
@@ -136,6 +172,7 @@ void GameRules::StartFirstGame() {
         keepFirst();
     }
     if (!faceSetLoaded) Requests.LoadFaceSet();
+    NextComputerMove();
     // A deck is saved only once there is one.
     Requests.EnableCommand(Command::SaveDeck, Requests.HasOwnDeck());
     if (failure) std::rethrow_exception(failure);
@@ -211,6 +248,13 @@ void GameRules::CardClicked(std::int32_t p) {
     // A removed card's cell takes no click; a key or a tap that still reaches it (a front end that has not yet
     // drawn the pair gone) must neither open a turn with it nor count it.
     if (Board.FaceUp[at] || Board.Matched[at]) return;
+    // Whatever is turned face up is seen by everyone at the table, the computer too.
+    Record.Shown(p, Board.PairOf[at]);
+    // The computer's cards are said with where they lie, so that a player who hears the game can follow them.
+    const auto cardSaid = [this, p] {
+        const Seat& seat = Seats[static_cast<std::size_t>(Turn)];
+        return SeatCardSpoken(seat, p / Board.Size.Columns + 1, p % Board.Size.Columns + 1, FaceName(p).Singular);
+    };
 
     if (Board.CardOpen) {
         const auto first = static_cast<std::size_t>(Board.FirstCard);
@@ -223,21 +267,64 @@ void GameRules::CardClicked(std::int32_t p) {
         Board.CardOpen = false;
         Board.Attempts = Board.Attempts + 1;
         Requests.ShowAttempts(Board.Attempts);
-        Say(TurnSpoken(FaceName(Board.FirstCard), FaceName(p), paired, Board.Attempts));
+        Record.TurnEnded(Board.FirstCard, p, paired);
+        if (ComputerTurning) Say(cardSaid());
+        if (Together()) {
+            TurnPlayed(Board.FirstCard, p, paired);
+        } else {
+            Say(TurnSpoken(FaceName(Board.FirstCard), FaceName(p), paired, Board.Attempts));
+        }
         Board.FirstCard = -1;
         CheckFinished();
     } else {
         Board.FirstCard = p;
+        Record.Opened(p);
         Requests.ShowBacks();
         Board.CardOpen = true;
         std::fill(Board.FaceUp.begin(), Board.FaceUp.end(), std::uint8_t{0});
     }
 
-    if (Board.Matched[at]) return;
-    Requests.ShowFace(p);
-    Board.FaceUp[at] = 1;
-    // The first card of a turn is said by its face; the second is said with what the turn came to.
-    if (Board.CardOpen) Say(FaceName(p).Singular);
+    if (!Board.Matched[at]) {
+        Requests.ShowFace(p);
+        Board.FaceUp[at] = 1;
+        // The first card of a turn is said by its face; the second is said with what the turn came to.
+        if (Board.CardOpen) Say(ComputerTurning ? cardSaid() : std::string(FaceName(p).Singular));
+    }
+    NextComputerMove();
+}
+
+void GameRules::TurnPlayed(std::int32_t first, std::int32_t second, bool paired) {
+    Seat& player = Seats[static_cast<std::size_t>(Turn)];
+    player.Attempts += 1;
+    if (paired) player.Pairs += 1;
+    // A pair found gives the finder another turn; a miss passes the turn on, its cards open until the next player's
+    // first card.
+    if (!paired) Turn = (Turn + 1) % static_cast<int>(Seats.size());
+    Say(TogetherTurnSpoken(PairSpoken(FaceName(first), FaceName(second), paired), paired, player,
+                           Seats[static_cast<std::size_t>(Turn)]));
+    Requests.ShowPlayers(Seats, Turn);
+}
+
+bool GameRules::PersonsTurn() const {
+    return !Together() || Seats[static_cast<std::size_t>(Turn)].Kind == SeatKind::Person;
+}
+
+void GameRules::NextComputerMove() {
+    if (Board.IsReleased() || PersonsTurn() || IsFinished()) return;
+    Requests.WaitForComputer(PaceMilliseconds(Players.Speed), ++ComputerMoveAsked);
+}
+
+void GameRules::ComputerMoves(int move) {
+    if (move != ComputerMoveAsked || PersonsTurn() || IsFinished()) return;
+    const int p = Computer.ChooseCard(Record);
+    ComputerTurning = true;
+    try {
+        CardClicked(p);
+    } catch (...) {
+        ComputerTurning = false;
+        throw;
+    }
+    ComputerTurning = false;
 }
 
 PictureName GameRules::FaceName(std::int32_t p) const {
@@ -246,6 +333,12 @@ PictureName GameRules::FaceName(std::int32_t p) const {
 
 void GameRules::CheckFinished() {
     if (!IsFinished()) return;
+    if (Together()) {
+        const std::string winner = WinnerSpoken(Seats);
+        Requests.ShowWinner(winner);
+        Say(winner);
+        return;
+    }
     Requests.ShowOutcome(Highscores.Qualifies(Board.Attempts));
 }
 
@@ -348,6 +441,56 @@ void GameRules::SaveResult(const std::string& name) {
     }
     Requests.StoreHighscores();
     NewGame();
+}
+
+void GameRules::ChoosePlayers(int number, const std::string& text) {
+    if (Board.IsReleased() || number < 1 || static_cast<std::size_t>(number) > CompanyCaptions.size()) return;
+    const auto who = static_cast<Company>(number - 1);
+    std::optional<PlayersChoice> choice;
+    if (who == Company::Alone) {
+        choice = Remembered;
+        choice->Who = Company::Alone;
+    } else if (text.empty()) {
+        Requests.AskPlayers(Offered(who));
+        return;
+    } else {
+        // A form judges its names before it hands them on; an answer that is not a form's changes nothing.
+        choice = ReadPlayersText(who, text);
+        if (!choice) return;
+        for (std::size_t i = 0; i < choice->Names.size(); ++i) {
+            if (i < Remembered.Names.size()) Remembered.Names[i] = choice->Names[i];
+            else Remembered.Names.push_back(choice->Names[i]);
+        }
+        Remembered.Strength = choice->Strength;
+        Remembered.Speed = choice->Speed;
+        // The names of every seat used before stay offered, whoever plays now.
+        choice->Names = Remembered.Names;
+    }
+    TakePlayers(*choice);
+    Requests.ShowChoice(Command::ChoosePlayers, number);
+    NewGame();
+    if (Together()) Say(TurnOfSpoken(Seats.front()));
+    Requests.StorePlayers(Together() ? *choice : Remembered);
+    NextComputerMove();
+}
+
+void GameRules::TakePlayers(const PlayersChoice& choice) {
+    const bool wasTogether = Together();
+    Players = choice;
+    Seats = SeatsOf(choice);
+    Turn = 0;
+    Computer.SetLevel(choice.Strength);
+    if (wasTogether && !Together()) Requests.ShowPlayers({}, 0);
+}
+
+PlayersChoice GameRules::Offered(Company who) const {
+    PlayersChoice offered = Remembered;
+    offered.Who = who;
+    offered.Names.resize(static_cast<std::size_t>(PeopleOf(who)));
+    for (std::size_t i = 0; i < offered.Names.size(); ++i) {
+        if (offered.Names[i].empty()) offered.Names[i] = OfferedPlayerName(static_cast<int>(i));
+    }
+    return offered;
 }
 
 }  // namespace pairfinder

@@ -8,9 +8,11 @@
 #include <string_view>
 
 #include "command.h"
+#include "computer_player.h"
 #include "game_board.h"
 #include "game_requests.h"
 #include "highscore_table.h"
+#include "players.h"
 #include "random_source.h"
 
 namespace pairfinder {
@@ -26,6 +28,12 @@ public:
     GameBoard Board;
     HighscoreTable Highscores;
     RandomSource Random;
+    // Who plays: alone (no seats), or the seats in the order they take turns, with Turn the one whose turn it is.
+    PlayersChoice Players;
+    std::vector<Seat> Seats;
+    int Turn = 0;
+    // The computer's seat's player, handed only the table's record.
+    ComputerPlayer Computer;
 
     // What a button, menu item, key or tap of any front end does: the command with its number (the back picture
     // or face set k, the card at position p) and the text of the control it takes (the name a result is saved
@@ -57,6 +65,16 @@ public:
     // Ranks this board's result under `name`, stores the table and deals a new game.
     void SaveResult(const std::string& name);
 
+    // Who plays, item `number` of the menu "Mitspieler": alone at once; the others take the form's answer `text`, or
+    // without one open the form. A new company deals anew and is kept for the next start.
+    void ChoosePlayers(int number, const std::string& text);
+    // Whether two or more seats take turns.
+    bool Together() const { return Seats.size() > 1; }
+    // Whether the seat whose turn it is takes presses from this screen.
+    bool PersonsTurn() const;
+    // The turn the cards of the table have been played for so far: the record the computer is handed.
+    const TableView& Table() const { return Record; }
+
     // Another game saved to the same store meanwhile (another tab of the page): the table is read again as it is
     // stored, an empty one where the store holds none, and shown; this board's result, should a save of it have
     // failed, is ranked anew at its next save.
@@ -81,6 +99,15 @@ private:
     void Announce();
     // The name of the face of the card at p.
     PictureName FaceName(std::int32_t p) const;
+    // A turn's second card has been judged: the seat's count, and the turn passed on after a miss.
+    void TurnPlayed(std::int32_t first, std::int32_t second, bool paired);
+    // The company taken: its seats, its computer, the menu's check mark, and its scores shown.
+    void TakePlayers(const PlayersChoice& choice);
+    // Asks the front end for the computer's next card when the turn is the computer's.
+    void NextComputerMove();
+    void ComputerMoves(int move);
+    // The people's names the form offers for `who`: those used last, else "Spieler 1", ...
+    PlayersChoice Offered(Company who) const;
 
     GameRequests& Requests;
     // The place this board's result took in the table (-1 for none), once it has been ranked. A save
@@ -89,6 +116,13 @@ private:
     // What the press being handled has said so far, and whether one is being handled.
     std::string Spoken;
     bool Pressing = false;
+    TableRecord Record;
+    // The move the rules last asked the front end for; a press of an older one is void.
+    int ComputerMoveAsked = 0;
+    // The computer turns the card being played.
+    bool ComputerTurning = false;
+    // The people's names of the last company together, and the computer's level and pace, offered next time.
+    PlayersChoice Remembered;
 };
 
 }  // namespace pairfinder

@@ -16,14 +16,15 @@ std::string CardLabel(int row, int column, CardView view, std::string_view face)
     return label.append(face);
 }
 
-std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts) {
+std::string PairSpoken(PictureName first, PictureName second, bool paired) {
     // A picture of the player's own deck has a name but no plural: two of it are "Zweimal Oma im Garten".
-    std::string spoken = paired ? (first.Plural.empty() ? "Zweimal " + std::string(first.Singular)
-                                                        : "Zwei " + std::string(first.Plural)) +
-                                      ": ein Paar"
-                                : std::string(first.Singular) + " und " + std::string(second.Singular) +
-                                      ": kein Paar";
-    return spoken + ". Versuche: " + std::to_string(attempts);
+    if (!paired) return std::string(first.Singular) + " und " + std::string(second.Singular) + ": kein Paar";
+    return (first.Plural.empty() ? "Zweimal " + std::string(first.Singular) : "Zwei " + std::string(first.Plural)) +
+           ": ein Paar";
+}
+
+std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts) {
+    return PairSpoken(first, second, paired) + ". Versuche: " + std::to_string(attempts);
 }
 
 void JoinSpoken(std::string& said, std::string_view part) {

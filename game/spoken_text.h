@@ -22,9 +22,12 @@ enum class CardView { Hidden, Face, Removed };
 // "Reihe 3, Spalte 5: verdeckt", "...: Stern" or "...: leer"; row and column count from 1.
 std::string CardLabel(int row, int column, CardView view, std::string_view face = {});
 
-// What the second card of a turn came to, with the count, which every turn's announcement ends with, so that the
-// count itself is not said again: "Stern und Hund: kein Paar. Versuche: 7" or "Zwei Sterne: ein Paar. Versuche:
-// 8"; two of an own picture "Zweimal Oma im Garten: ein Paar. Versuche: 8".
+// What the second card of a turn came to: "Stern und Hund: kein Paar" or "Zwei Sterne: ein Paar"; two of an own
+// picture "Zweimal Oma im Garten: ein Paar".
+std::string PairSpoken(PictureName first, PictureName second, bool paired);
+
+// The same with the count, which every turn's announcement of a player alone ends with, so that the count itself is
+// not said again: "Stern und Hund: kein Paar. Versuche: 7".
 std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts);
 
 // Adds one part of what a press came to to what it has said so far, as one piece read aloud: a part that does

@@ -11,6 +11,7 @@
 #include "card_metrics.h"
 #include "command.h"
 #include "game_board.h"
+#include "players.h"
 #include "spoken_text.h"
 
 namespace pairfinder::layout {
@@ -71,8 +72,8 @@ enum class Kind { Label, Edit, Button, Panel, Logo };
 using pairfinder::Command;
 
 // When one of a finished game's outcome controls shows: at every finish, or only when the result does or does
-// not make the highscore table. The others are never outcome controls.
-enum class Outcome { None, Finished, Qualified, Missed };
+// not make the highscore table, or at the finish of a game together. The others are never outcome controls.
+enum class Outcome { None, Finished, Qualified, Missed, Together };
 
 struct Control {
     std::string_view Name{};
@@ -94,6 +95,10 @@ struct Control {
     std::string_view Takes{};
     // Its caption is the attempt count, which the game sets.
     bool ShowsAttempts = false;
+    // Its text, which the game sets, breaks into lines within its width.
+    bool Wraps = false;
+    // It shows only while two or more play together: the players, their pairs and attempts, and whose turn it is.
+    bool ShowsPlayers = false;
 };
 
 inline constexpr std::string_view Title = "Pairfinder";
@@ -168,7 +173,7 @@ inline constexpr Font Times21{Face::Times, 21};
 
 // In declaration order, which is also the order in which they lie above one another, the last on top; the
 // edit box and the buttons lie above every card and label.
-inline constexpr std::array<Control, 12> Controls{{
+inline constexpr std::array<Control, 14> Controls{{
     {.Name = "lbl_ferdisch",
      .Type = Kind::Label,
      .Geometry = {136, 104, 289, 73},
@@ -196,6 +201,14 @@ inline constexpr std::array<Control, 12> Controls{{
      .TextFont = Font{Face::Times, 24},
      .TextInk = {Ink::Own, Navy},
      .ShownWhen = Outcome::Missed},
+    // Who won a game together, under the banner, in place of the name entry.
+    {.Name = "lbl_Sieger",
+     .Type = Kind::Label,
+     .Geometry = {40, 200, 496, 112},
+     .TextFont = Font{Face::Times, 24},
+     .TextInk = {Ink::Own, Navy},
+     .ShownWhen = Outcome::Together,
+     .Wraps = true},
     {.Name = "Panel1", .Type = Kind::Panel, .Geometry = {592, 328, 129, 241}},
     {.Name = "btn_Mix",
      .Type = Kind::Button,
@@ -232,7 +245,18 @@ inline constexpr std::array<Control, 12> Controls{{
      .TextInk = {Ink::WindowText, {}},
      .LeftToRight = true,
      .ShowsAttempts = true},
+    // The players of a game together, above the count: whose turn it is in words, then a row each (ScoreRow).
+    {.Name = "Panel3", .Type = Kind::Panel, .Geometry = {592, 8, 129, 137}, .ShowsPlayers = true},
 }};
+
+// Within the players' panel: the line that says whose turn it is, and each player's row below it, its name (with
+// the turn's mark beside it, cut with an ellipsis where it is too long) above its pairs and attempts.
+inline constexpr Rect TurnLine{6, 4, 117, 14};
+inline constexpr Rect ScoreRow{6, 21, 117, 28};
+inline constexpr int ScoreRowPitch = 28;
+inline constexpr int MostSeats = 4;
+static_assert(ScoreRow.Top + MostSeats * ScoreRowPitch <= 137, "four players fit the panel");
+
 
 // The first control of the table that `is` picks; the table holds every control the front ends look up.
 template <typename Picks>
@@ -253,6 +277,11 @@ constexpr const Control& AttemptsLabel() {
     return FindWhere([](const Control& control) { return control.ShowsAttempts; });
 }
 
+// The players' panel.
+constexpr const Control& PlayersPanel() {
+    return FindWhere([](const Control& control) { return control.ShowsPlayers; });
+}
+
 // The logo between the buttons.
 constexpr const Control& Logo() {
     return FindWhere([](const Control& control) { return control.Type == Kind::Logo; });
@@ -264,6 +293,11 @@ inline constexpr int IconSize = 64;
 // Whether an outcome control shows at the end of a game whose result does or does not qualify.
 constexpr bool ShownAtFinish(Outcome when, bool qualifies) {
     return when == Outcome::Finished || when == (qualifies ? Outcome::Qualified : Outcome::Missed);
+}
+
+// Whether an outcome control shows at the end of a game together.
+constexpr bool ShownAtFinishTogether(Outcome when) {
+    return when == Outcome::Finished || when == Outcome::Together;
 }
 
 // The order in which Tab moves between the controls that take the keyboard; the cards' grid comes after them.
@@ -290,10 +324,12 @@ struct MenuEntry {
 };
 
 // The menu bar and its menus in order.
-inline constexpr std::array<MenuEntry, 20> Menu{{
+inline constexpr std::array<MenuEntry, 22> Menu{{
     {"Game1", "&Game", "", Role::Menu},
     {"Mixitnew1", "&Mix it", "Game1", Role::Item, Command::NewGame},
     {"Ferdisch1", "&Ferdisch", "Game1", Role::Item, Command::End},
+    {"Mitspieler", "Mitspieler", "Game1", Role::Menu},
+    {"Spieler", "", "Mitspieler", Role::Choice, Command::ChoosePlayers},
     {"Ansicht1", "&Ansicht", "", Role::Menu},
     {"Deckblatt", "Deckblatt", "Ansicht1", Role::Menu},
     {"Blatt", "Deckblatt ", "Deckblatt", Role::Choice, Command::ChooseBack},
@@ -321,11 +357,15 @@ constexpr std::string_view ChoiceStem(Command command) {
     throw "no such choice in the menu";
 }
 
-// The caption of item k (from 1) of a choice: "Deckblatt 2", or a board's own, "8 Paare".
+// The caption of item k (from 1) of a choice: "Deckblatt 2", a board's own, "8 Paare", or a company's, "Zu zweit".
 inline std::string ChoiceCaption(const MenuEntry& choice, int k) {
     if (choice.Does == Command::ChooseBoard) {
         if (k < 1 || static_cast<std::size_t>(k) > BoardSizes.size()) return {};
         return std::string(BoardSizes[static_cast<std::size_t>(k - 1)].Caption);
+    }
+    if (choice.Does == Command::ChoosePlayers) {
+        if (k < 1 || static_cast<std::size_t>(k) > CompanyCaptions.size()) return {};
+        return std::string(CompanyCaptions[static_cast<std::size_t>(k - 1)]);
     }
     return std::string(choice.Caption) + std::to_string(k);
 }

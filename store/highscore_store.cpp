@@ -8,6 +8,7 @@
 #include "registry_access.h"
 #include "registry_backend.h"
 #include "registry_error.h"
+#include "typed_names.h"
 
 namespace pairfinder {
 
@@ -69,17 +70,23 @@ namespace {
 
 // A choice kept as a DWORD beside the full board's table: none when it was never made; a value of another type,
 // or one `takes` refuses, raises RegistryError saying what was found.
-template <typename Takes>
-std::optional<std::int32_t> LoadChoice(RegistryBackend& backend, const char* value, Takes takes) {
-    RegistryAccess registry(backend);
+// Opens the full board's key to read the choice kept in `value`: false when there is no key yet. A store another
+// program holds too long fails the read of that value.
+bool OpenChoices(RegistryAccess& registry, const char* value) {
     bool exists = false;
     try {
         exists = registry.KeyExists(HighscoreKey);
     } catch (const RegistryBusyError&) {
         throw RegistryError::GetDataFailed(value);
     }
-    if (!exists) return std::nullopt;
-    registry.OpenKey(HighscoreKey);
+    if (exists) registry.OpenKey(HighscoreKey);
+    return exists;
+}
+
+template <typename Takes>
+std::optional<std::int32_t> LoadChoice(RegistryBackend& backend, const char* value, Takes takes) {
+    RegistryAccess registry(backend);
+    if (!OpenChoices(registry, value)) return std::nullopt;
     const std::optional<std::uint32_t> type = registry.TypeOf(value);
     if (!type) return std::nullopt;
     // The type is judged first: a text "8" is a damaged choice, not a number that could not be read.
@@ -114,6 +121,54 @@ void StoreOwnDeckChoice(bool inUse, RegistryBackend& backend) {
     StoreChoice(backend, OwnDeckValue, inUse ? 1 : 0);
 }
 
+std::optional<PlayersChoice> LoadPlayersChoice(RegistryBackend& backend) {
+    RegistryAccess registry(backend);
+    if (!OpenChoices(registry, PlayersValue)) return std::nullopt;
+    // A number from 1 up to `count`, judged by its type first; `fallback` when the value was never written.
+    const auto numbered = [&registry](const char* value, std::size_t count, int fallback) {
+        const std::optional<std::uint32_t> type = registry.TypeOf(value);
+        if (!type) return fallback;
+        if (*type != RegDword) throw RegistryError::InvalidDataType(value);
+        const std::int32_t chosen = registry.ReadInteger(value);
+        if (chosen < 1 || static_cast<std::size_t>(chosen) > count) throw RegistryError::InvalidValue(value, chosen);
+        return static_cast<int>(chosen) - 1;
+    };
+    if (!registry.HasValue(PlayersValue)) return std::nullopt;
+    PlayersChoice choice;
+    choice.Who = static_cast<Company>(numbered(PlayersValue, CompanyCaptions.size(), 0));
+    choice.Strength = static_cast<Level>(numbered(LevelValue, LevelCaptions.size(), static_cast<int>(choice.Strength)));
+    choice.Speed = static_cast<Pace>(numbered(PaceValue, PaceCaptions.size(), static_cast<int>(choice.Speed)));
+    const int needed = choice.Who == Company::Alone ? 0 : PeopleOf(choice.Who);
+    for (int seat = 1; seat <= 4; ++seat) {
+        const std::string value = PlayerNameStem + std::to_string(seat);
+        const std::optional<std::uint32_t> type = registry.TypeOf(value);
+        if (!type) {
+            if (seat <= needed) throw RegistryError::GetDataFailed(value);
+            break;
+        }
+        if (*type != RegSz && *type != RegExpandSz) throw RegistryError::InvalidDataType(value);
+        choice.Names.push_back(registry.ReadString(value));
+    }
+    // Every name kept must be a name a player could have typed, the computer's and each other's excepted.
+    const std::vector<std::string> faults = PlayerNameFaults(choice.Names);
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+        if (!faults[i].empty() || NormalName(choice.Names[i]) != choice.Names[i])
+            throw RegistryError::InvalidText(PlayerNameStem + std::to_string(i + 1));
+    }
+    return choice;
+}
+
+void StorePlayersChoice(const PlayersChoice& choice, RegistryBackend& backend) {
+    RegistryAccess registry(backend);
+    if (!registry.OpenKey(HighscoreKey)) throw RegistryError::SetDataFailed(PlayersValue);
+    registry.WriteInteger(PlayersValue, static_cast<std::int32_t>(choice.Who) + 1);
+    for (std::size_t i = 0; i < choice.Names.size() && i < 4; ++i)
+        registry.WriteString(PlayerNameStem + std::to_string(i + 1), choice.Names[i]);
+    registry.WriteInteger(LevelValue, static_cast<std::int32_t>(choice.Strength) + 1);
+    registry.WriteInteger(PaceValue, static_cast<std::int32_t>(choice.Speed) + 1);
+    registry.CloseKey();
+}
+
 void LoadHighscores(HighscoreTable& table, const BoardSize& board) {
     LoadHighscores(table, *MakeDefaultRegistryBackend(), board);
 }
@@ -136,6 +191,14 @@ bool LoadOwnDeckChoice() {
 
 void StoreOwnDeckChoice(bool inUse) {
     StoreOwnDeckChoice(inUse, *MakeDefaultRegistryBackend());
+}
+
+std::optional<PlayersChoice> LoadPlayersChoice() {
+    return LoadPlayersChoice(*MakeDefaultRegistryBackend());
+}
+
+void StorePlayersChoice(const PlayersChoice& choice) {
+    StorePlayersChoice(choice, *MakeDefaultRegistryBackend());
 }
 
 }  // namespace pairfinder

@@ -7,6 +7,7 @@
 
 #include "board_size.h"
 #include "highscore_table.h"
+#include "players.h"
 
 namespace pairfinder {
 
@@ -20,6 +21,13 @@ inline constexpr const char* BoardValue = "iPaare";
 // The DWORD that keeps whether the player's own deck is in play (1) or a built-in face set (0); written only by a
 // player who has chosen the own deck.
 inline constexpr const char* OwnDeckValue = "iEigenesDeck";
+
+// Who played last, written only once a player chose: the DWORD of the menu's item (1 alone, 2 to 4 people, 5
+// against the computer), the names used ("sSpieler1" ...), the computer's level and pace (DWORDs from 1).
+inline constexpr const char* PlayersValue = "iMitspieler";
+inline constexpr const char* PlayerNameStem = "sSpieler";
+inline constexpr const char* LevelValue = "iStufe";
+inline constexpr const char* PaceValue = "iTempo";
 
 // The key of the board's highscore table.
 std::string HighscoreKeyOf(const BoardSize& board);
@@ -48,5 +56,13 @@ bool LoadOwnDeckChoice();
 bool LoadOwnDeckChoice(RegistryBackend& backend);
 void StoreOwnDeckChoice(bool inUse);
 void StoreOwnDeckChoice(bool inUse, RegistryBackend& backend);
+
+// Who played last; none when nobody ever chose. A value of another type, a number no item has, or a name the company
+// needs that is missing or no player's name raises RegistryError naming the value.
+std::optional<PlayersChoice> LoadPlayersChoice();
+std::optional<PlayersChoice> LoadPlayersChoice(RegistryBackend& backend);
+// All of it in one change of the key.
+void StorePlayersChoice(const PlayersChoice& choice);
+void StorePlayersChoice(const PlayersChoice& choice, RegistryBackend& backend);
 
 }  // namespace pairfinder

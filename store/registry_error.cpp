@@ -19,6 +19,10 @@ RegistryError RegistryError::InvalidValue(const std::string& valueName, long lon
     return RegistryError("Invalid value " + std::to_string(number) + " for '" + valueName + "'");
 }
 
+RegistryError RegistryError::InvalidText(const std::string& valueName) {
+    return RegistryError("Invalid value for '" + valueName + "'");
+}
+
 RegistryFileError::RegistryFileError(const std::string& file, int line, const std::string& reason)
     : RegistryError("The registry file '" + file + "' is damaged at line " + std::to_string(line) + ": " +
                     reason),

@@ -18,6 +18,8 @@ public:
     static RegistryError SetDataFailed(const std::string& valueName);
     // "Invalid value 7 for '<name>'": a number the value cannot hold.
     static RegistryError InvalidValue(const std::string& valueName, long long number);
+    // "Invalid value for '<name>'": a text the value cannot hold.
+    static RegistryError InvalidText(const std::string& valueName);
 };
 
 // A registry file that does not parse; the message names the file and the line so it can be mended by hand.

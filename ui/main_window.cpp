@@ -143,7 +143,8 @@ HighscoreStorage HighscoreStorage::Registry() {
     return {[](HighscoreTable& table, const BoardSize& board) { pairfinder::LoadHighscores(table, board); },
             [](const HighscoreTable& table, const BoardSize& board) { pairfinder::StoreHighscores(table, board); },
             [] { return LoadBoardChoice(); }, [](const BoardSize& board) { StoreBoardChoice(board); },
-            [] { return LoadOwnDeckChoice(); }, [](bool inUse) { StoreOwnDeckChoice(inUse); }};
+            [] { return LoadOwnDeckChoice(); }, [](bool inUse) { StoreOwnDeckChoice(inUse); },
+            [] { return LoadPlayersChoice(); }, [](const PlayersChoice& choice) { StorePlayersChoice(choice); }};
 }
 
 TForm1::TForm1(HighscoreStorage storage, SecondsClock clock)
@@ -226,6 +227,8 @@ void TForm1::PlaceControls() {
                 break;
         }
         widget->setObjectName(QtText(control.Name));
+        // The players' list shows only while two or more play together.
+        if (control.ShowsPlayers) widget->hide();
         Placed.insert(widget->objectName(), widget);
     }
 }
@@ -305,6 +308,8 @@ std::vector<QAction*>& TForm1::ChoiceItems(layout::Command choice) {
             return Blatt;
         case layout::Command::ChooseBoard:
             return Feld;
+        case layout::Command::ChoosePlayers:
+            return Spieler;
         default:
             return Deck;
     }

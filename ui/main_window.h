@@ -40,6 +40,9 @@ struct HighscoreStorage {
     // Whether the own deck is in play: none kept (a built-in set) unless these are given.
     std::function<bool()> LoadOwnDeck;
     std::function<void(bool)> StoreOwnDeck;
+    // Who plays: alone (nothing kept) unless these are given.
+    std::function<std::optional<PlayersChoice>()> LoadPlayers;
+    std::function<void(const PlayersChoice&)> StorePlayers;
 
     static HighscoreStorage Registry();
 };
@@ -81,6 +84,12 @@ public:
     void EnableCommand(layout::Command command, bool enabled) override;
     void SaveDeck() override;
     void OpenDeck() override;
+    void AskPlayers(const PlayersChoice& offered) override;
+    void ShowPlayers(const std::vector<Seat>& seats, int turn) override;
+    void WaitForComputer(int milliseconds, int move) override;
+    void ShowWinner(const std::string& winner) override;
+    std::optional<PlayersChoice> LoadPlayers() override;
+    void StorePlayers(const PlayersChoice& choice) override;
 
     // Composes an own deck from these photos in the naming form; once the player takes it and it is stored
     // whole, it is played.
@@ -157,6 +166,7 @@ private:
     std::vector<QAction*> Blatt;
     std::vector<QAction*> Deck;
     std::vector<QAction*> Feld;
+    std::vector<QAction*> Spieler;
     // The own deck's choice, checked while it is in play.
     QAction* EigenesDeck1 = nullptr;
     // The highscore table's places in the menu, place 1 first (Erster, Zweiter, Dritter), and the line above

@@ -51,6 +51,8 @@ void pf_compose_deck(const char* chooser);
 // (pf_read_deck_file); once an opened deck is kept, the item `chooser` is pressed.
 void pf_save_deck();
 void pf_open_deck(const char* chooser);
+// The computer's next card after `milliseconds`: the front end then presses the command with `move`.
+void pf_wait_for_computer(int milliseconds, int command, int move);
 }
 
 namespace pairfinder::web {
@@ -250,6 +252,23 @@ public:
     }
 
     std::optional<int> LoadBoard() override { return LoadBoardChoice(); }
+
+    void AskPlayers(const PlayersChoice& offered) override { static_cast<void>(offered); }
+
+    void ShowPlayers(const std::vector<Seat>& seats, int turn) override {
+        static_cast<void>(seats);
+        static_cast<void>(turn);
+    }
+
+    void WaitForComputer(int milliseconds, int move) override {
+        pf_wait_for_computer(milliseconds, static_cast<int>(Command::ComputerMove), move);
+    }
+
+    void ShowWinner(const std::string& winner) override { static_cast<void>(winner); }
+
+    std::optional<PlayersChoice> LoadPlayers() override { return LoadPlayersChoice(); }
+
+    void StorePlayers(const PlayersChoice& choice) override { StorePlayersChoice(choice); }
 
     void StoreBoard() override { StoreBoardChoice(Game.Board.Size); }
 

@@ -272,10 +272,11 @@ std::string ControlHtml(const Control& control, const FirstView& first) {
     for (const Control& child : layout::Controls) {
         if (child.Parent == control.Name) children += ControlHtml(child, first);
     }
+    // The players' list waits hidden until two or more play together.
     return "<div " + id +
            (IsCounter(control) ? " class=\"panel counter\" role=\"status\" aria-live=\"off\" aria-atomic=\"true\""
                                : " class=\"panel\"") +
-           ">\n" + children + "</div>\n";
+           (control.ShowsPlayers ? " hidden" : "") + ">\n" + children + "</div>\n";
 }
 
 // The client area's controls: the panels, and the outcome controls together in one box above the cards, which a

@@ -50,6 +50,9 @@ mergeInto(LibraryManager.library, {
     pf_open_deck: function (chooser) {
         Module.frontEnd.openDeck(UTF8ToString(chooser));
     },
+    pf_wait_for_computer: function (milliseconds, command, move) {
+        Module.frontEnd.waitForComputer(milliseconds, command, move);
+    },
     pf_set_face_set__deps: ['$pfTexts'],
     pf_set_face_set: function (pictures, count) {
         Module.frontEnd.setFaceSet(pfTexts(pictures, count));

@@ -481,7 +481,7 @@ TEST_F(GameRulesTest, TheFirstGameIsOnTheStoredBoardAndADamagedChoiceLeavesTheFu
         game.StartFirstGame();
         EXPECT_EQ(game.Board.CardCount, 36);
         EXPECT_EQ(window.Take(), Then(Then({"ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard",
-                                            "ShowChoice(board,3)", "ShowBoard(36)"},
+                                            "ShowChoice(players,1)", "ShowChoice(board,3)", "ShowBoard(36)"},
                                            NewGameCalls),
                                       {"LoadFaceSet", "EnableCommand(save,off)"}));
     }
@@ -565,9 +565,9 @@ TEST_F(GameRulesTest, TheOwnDeckIsComposedFirstThenPlaysOnTheBoardsItFillsFromIt
         window.Take();
         game.StartFirstGame();
         const Calls start = window.Take();
-        EXPECT_EQ(Calls(start.begin(), start.begin() + 6),
-                  (Calls{"ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard", "LoadFaceSet",
-                         "ShowChoice(faces,0)", "ShowChoice(own,1)"}));
+        EXPECT_EQ(Calls(start.begin(), start.begin() + 7),
+                  (Calls{"ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard", "ShowChoice(players,1)",
+                         "LoadFaceSet", "ShowChoice(faces,0)", "ShowChoice(own,1)"}));
         EXPECT_EQ(start.end()[-2], "ShowHighscoreMenu") << "no second load of the face set";
         EXPECT_EQ(start.back(), "EnableCommand(save,on)");
         EXPECT_EQ(game.Board.Size.Pairs, 18);

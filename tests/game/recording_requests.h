@@ -75,6 +75,7 @@ public:
         return choice == Command::ChooseBack      ? "back"
                : choice == Command::ChooseFaceSet ? "faces"
                : choice == Command::ChooseOwnDeck ? "own"
+               : choice == Command::ChoosePlayers ? "players"
                                                   : "board";
     }
     void ShowChoice(Command choice, int k) override {
@@ -140,6 +141,39 @@ public:
         return {singular, plural};
     }
     void Announce(const std::string& text) override { Calls.push_back("Announce(" + text + ")"); }
+
+    // Who plays, as the store keeps it; a damaged choice throws. The form's offer and the computer's move asked
+    // for last are kept for the test to answer.
+    std::optional<PlayersChoice> StoredPlayers;
+    bool FailLoadPlayers = false;
+    std::optional<PlayersChoice> Asked;
+    int MoveAsked = 0;
+    void AskPlayers(const PlayersChoice& offered) override {
+        Calls.push_back("AskPlayers");
+        Asked = offered;
+    }
+    void ShowPlayers(const std::vector<Seat>& seats, int turn) override {
+        std::string shown = "ShowPlayers(";
+        for (const Seat& seat : seats)
+            shown += seat.Name + " " + std::to_string(seat.Pairs) + "/" + std::to_string(seat.Attempts) + ",";
+        Calls.push_back(shown + " turn " + std::to_string(turn) + ")");
+    }
+    void WaitForComputer(int milliseconds, int move) override {
+        Calls.push_back("WaitForComputer(" + std::to_string(milliseconds) + ")");
+        MoveAsked = move;
+    }
+    void ShowWinner(const std::string& winner) override {
+        Calls.push_back("ShowWinner(" + winner + ")");
+        if (Rules) Rules->Say("FERTIG!!");
+    }
+    std::optional<PlayersChoice> LoadPlayers() override {
+        if (FailLoadPlayers) throw std::runtime_error("Invalid value 9 for 'iMitspieler'");
+        return StoredPlayers;
+    }
+    void StorePlayers(const PlayersChoice& choice) override {
+        Calls.push_back("StorePlayers");
+        StoredPlayers = choice;
+    }
 
     std::vector<std::string> Take() {
         std::vector<std::string> taken;

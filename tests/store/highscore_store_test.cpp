@@ -391,6 +391,41 @@ TEST_F(HighscoreStore, TheBoardChosenLastAndTheOwnDeckInPlayAreDwordsAndAnything
         Registry.Plant("iEigenesDeck", stored.Value);
         EXPECT_EQ(RegistryErrorOf([&] { LoadOwnDeckChoice(Registry.Backend()); }), stored.Said);
     }
+
+    // Who plays: the item, the names used, the computer's level and pace, written in one change and read back; each
+    // value read as strictly, and the names the company needs as a form would take them.
+    EXPECT_EQ(LoadPlayersChoice(Registry.Backend()), std::nullopt) << "never chosen: alone";
+    const PlayersChoice trio{Company::Three, {"Lena", "Tom", "Ayşe"}, Level::Master, Pace::Slow};
+    StorePlayersChoice(trio, Registry.Backend());
+    EXPECT_EQ(Registry.Stored("iMitspieler"), Dword(3));
+    EXPECT_EQ(Registry.Stored("sSpieler3"), Sz(u"Ayşe"));
+    EXPECT_EQ(Registry.Stored("iStufe"), Dword(3));
+    EXPECT_EQ(Registry.Stored("iTempo"), Dword(1));
+    EXPECT_EQ(LoadPlayersChoice(Registry.Backend()), trio);
+    EXPECT_EQ(Registry.Stored("iErster"), Dword(31)) << "the table stays";
+    struct Planted {
+        std::string Name;
+        RegistryValue Value;
+        std::string Said;
+    };
+    const Planted playersCases[] = {
+        {"iMitspieler", Dword(6), "Invalid value 6 for 'iMitspieler'"},
+        {"iMitspieler", Sz(u"3"), "Invalid data type for 'iMitspieler'"},
+        {"iStufe", Dword(0), "Invalid value 0 for 'iStufe'"},
+        {"iTempo", Raw(RegBinary, {2, 0, 0, 0}), "Invalid data type for 'iTempo'"},
+        {"sSpieler2", Dword(2), "Invalid data type for 'sSpieler2'"},
+        {"sSpieler2", Sz(u""), "Invalid value for 'sSpieler2'"},
+        {"sSpieler1", Sz(u"tom"), "Invalid value for 'sSpieler1'"},
+        {"sSpieler2", Sz(u"Computer"), "Invalid value for 'sSpieler2'"},
+        {"sSpieler3", Sz(u"  Ayşe"), "Invalid value for 'sSpieler3'"},
+        {"sSpieler3", Sz(u"Ein Name von einunddreißig Zeichen"), "Invalid value for 'sSpieler3'"},
+    };
+    for (const Planted& planted : playersCases) {
+        StorePlayersChoice(trio, Registry.Backend());
+        Registry.Plant(planted.Name, planted.Value);
+        EXPECT_EQ(RegistryErrorOf([&] { LoadPlayersChoice(Registry.Backend()); }), planted.Said);
+        EXPECT_EQ(Registry.Stored(planted.Name), planted.Value) << "reading writes nothing";
+    }
 }
 
 // --- The access object on its own ---

@@ -207,9 +207,13 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
     EXPECT_EQ(Form->menuBar()->actions().at(1)->menu(), Menu("Ansicht1"));
     EXPECT_EQ(Form->menuBar()->actions().at(2)->menu(), Menu("Highscore1"));
 
-    EXPECT_EQ(TextsOf(Menu("Game1")->actions()), QStringList({"&Mix it", "&Ferdisch"}));
+    EXPECT_EQ(TextsOf(Menu("Game1")->actions()), QStringList({"&Mix it", "&Ferdisch", "Mitspieler"}));
     EXPECT_EQ(Menu("Game1")->actions().at(0), Item("Mixitnew1"));
     EXPECT_EQ(Menu("Game1")->actions().at(1), Item("Ferdisch1"));
+    EXPECT_EQ(Menu("Game1")->actions().at(2)->menu(), Menu("Mitspieler"));
+    EXPECT_EQ(TextsOf(Menu("Mitspieler")->actions()),
+              QStringList({"Allein", "Zu zweit", "Zu dritt", "Zu viert", "Gegen den Computer"}));
+    EXPECT_TRUE(Item("Spieler1")->isChecked()) << "alone, as a player who never chooses plays";
 
     EXPECT_EQ(TextsOf(Menu("Ansicht1")->actions()), QStringList({"Deckblatt", "Spieldeck", "Spielfeld"}));
     EXPECT_EQ(Menu("Ansicht1")->actions().at(0)->menu(), Menu("Deckblatt"));

@@ -220,6 +220,13 @@ Module.frontEnd = {
         if (enabled) node.removeAttribute('aria-disabled');
         else node.setAttribute('aria-disabled', 'true');
     },
+    // The computer's card comes when its pace says, as a press of its own seat; a move the rules asked for before a
+    // new deal is void by then, and the rules ignore it.
+    waitForComputer(milliseconds, command, move) {
+        window.setTimeout(() => {
+            if (started && !ended && !stopped) run(command, move, '');
+        }, milliseconds);
+    },
     // Composing, saving and opening a deck are the deck's rooms' (deck_arrival.js brings them).
     composeDeck: (chooser) => deckAsked('compose', chooser),
     saveDeck: () => deckAsked('save'),
