@@ -8,28 +8,32 @@ With --wine the Windows program runs under Wine, in a Wine prefix of its own, ag
 the folder of the stand-in for uiautomationcore.dll and the first contact (tests/windows), the stand-in takes
 UI Automation's place in the prefix and writes down what the program tells it.
 
-1. A whole game: it remembers every face it has seen, takes a known pair whenever it has one, saves the result
-   under a name, reads the Highscore menu off the screen and the six values out of the registry, then MIX IT
-   deals again and END IT ends the program with 0.
-2. A broken store (iErster held as text): the error box shows the registry's message under the program's
-   title, and once it is closed the cards still turn over.
-3. Under Wine: started maximised (`wine start /max`), the window is maximised with the layout in its
-   top-left corner, and it carries the icon from the program file's resources.
-4. Under Wine: a whole game by keys alone, watched by the focus outline on the screen: Tab to the cards, the arrow
-   keys to each card, Enter to turn it; the keyboard is in the name entry at the end, Tab and Space save, Alt+E ends.
-   With --uia, a client's first contact starts Qt's bridge before the first Tab, and UI Automation must have been
-   told: each card the keyboard reached, by its name, in the order the outline went, never an emptied one; each
-   first card's face and each turn's outcome with its count as notifications, once each, the last with "FERTIG!!".
-
-With --board (4, 8 or 18, given again for more), instead:
-1. Each board in turn, in one run of the program: chosen with the mouse from Ansicht > Spielfeld, whose four
-   captions are read off the screen; the cards must lie where that board's lie and nowhere else; a whole game, its
-   result saved and found in the board's own key with the six values, every other table untouched, iPaare holding
-   the board, and the Highscore menu reading "Spielfeld: 8 Paare" above the result.
-2. Started again, the program deals the board chosen last.
+1. One run of the program, a round on each board: the full one it starts on, then each smaller board (4, 8 and 18
+   pairs, or those given with --board) chosen with the mouse from Ansicht > Spielfeld, whose four captions are read
+   off the screen. Each board's cards must lie where that board's lie and nowhere else; a whole game, in which the
+   player remembers every face it has seen and takes a known pair whenever it has one; the result saved under a
+   name and found in the board's own key with the six values, every other table untouched, iPaare holding the
+   board, and the Highscore menu read off the screen, "Spielfeld: 8 Paare" above the result on a smaller board.
+   Then a card turned, MIX IT turns it back with a new deal, and END IT ends the program with 0.
+2. Started again with the last board's table broken (iErster held as text): the error box shows the registry's
+   message under the program's title, the board chosen last is dealt, and its cards still turn over.
 3. iPaare stored as text: the error box says so once, the full board is dealt, and nothing is written.
-4. Under Wine: a whole game by keys as above on the first board given, chosen by keys; with --uia its choice must
-   have been told once, as "Neues Spiel: 4 Paare", before the first turn.
+
+With --wine, instead:
+1. A whole game, saved, read back from the Highscore menu and the registry; MIX IT deals again and END IT ends the
+   program with 0; with --board, each board given in turn in one run of the program, as above, then started again
+   on the board chosen last, and iPaare stored as text.
+2. Without --board, a broken store (iErster held as text): the error box shows the registry's message under the
+   program's title, and once it is closed the cards still turn over; started maximised (`wine start /max`), the
+   window is maximised with the layout in its top-left corner, and it carries the icon from the program file's
+   resources.
+3. A whole game by keys alone (with --board, on the first board given, chosen by keys), watched by the focus
+   outline on the screen: Tab to the cards, the arrow keys to each card, Enter to turn it; the keyboard is in the
+   name entry at the end, Tab and Space save, Alt+E ends. With --uia, a client's first contact starts Qt's bridge
+   before the first Tab, and UI Automation must have been told: each card the keyboard reached, by its name, in the
+   order the outline went, never an emptied one; each first card's face and each turn's outcome with its count as
+   notifications, once each, the last with "FERTIG!!"; a board chosen, once, as "Neues Spiel: 4 Paare", before the
+   first turn.
 
 With --own-deck, instead: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which eight photos
 drawn by the test (portrait and landscape, three with EXIF orientations 3, 6 and 8) and four bad files are chosen
@@ -37,9 +41,8 @@ by their names; the naming form keeps the names offered and takes those typed fo
 on the 8-pair board it fills and played to its end, every face its photo's upright centred square. Composing anew,
 the program is killed with the form open; started again, it deals the deck kept before.
 With a folder it also writes screenshot-playing.png (a failed pair open), screenshot-finished.png (the banner
-and the name entry) and highscore-menu.png; with --board, screenshot-boards.png instead, the boards side by side,
-each with a failed pair open where a game leaves one (`play_under_xvfb.py --board 4 --board 8 --board 18
-build/app/pairfinder docs`).
+and the name entry), highscore-menu.png, and screenshot-boards.png, the smaller boards side by side, each with a
+failed pair open where a game leaves one (`play_under_xvfb.py build/app/pairfinder docs`).
 """
 import argparse
 import collections
@@ -209,10 +212,13 @@ class Linux:
         self.file.write_text(re.sub(r'"iPaare"=dword:[0-9a-f]{8}', '"iPaare"="8"', text), encoding="utf-16")
 
     def break_store(self, board=FULL):
-        key = HIGHSCORES if board == FULL else f"{HIGHSCORES}\\{board.caption}"
-        self.file.parent.mkdir(parents=True, exist_ok=True)
-        self.file.write_text(f'Windows Registry Editor Version 5.00\r\n\r\n[{key}]\r\n"iErster"="7"\r\n\r\n',
-                             encoding="utf-16")
+        """The board's iErster held as text, every other value and key left as it is."""
+        section = "[" + (HIGHSCORES if board == FULL else f"{HIGHSCORES}\\{board.caption}") + "]"
+        lines = self.file.read_text(encoding="utf-16").splitlines()
+        start = lines.index(section) + 1
+        end = next((i for i in range(start, len(lines)) if lines[i].startswith("[")), len(lines))
+        lines[start:end] = ['"iErster"="7"'] + [line for line in lines[start:end] if not line.startswith('"iErster"=')]
+        self.file.write_text("\r\n".join(lines) + "\r\n", encoding="utf-16")
 
     def stop(self):
         pass
@@ -800,6 +806,54 @@ def play(player, shots, gone=None, seen=None):
     return attempts
 
 
+def rounds_game(platform, screen, rounds, shots):
+    """One run of the program, a round on each board of `rounds` in turn: the board the program starts on (the full
+    one) as a player who never chose plays it, each other chosen from the menu by mouse, its cards where that board's
+    lie; each played to its end and saved into its own table with iPaare holding it. Then a card turned, MIX IT deals
+    anew, and END IT ends the program with 0."""
+    player = Player(platform, screen).open()
+    kept = []
+    try:
+        if isinstance(platform, Linux) and (player.width, player.height) != (LAYOUT_WIDTH, LAYOUT_HEIGHT):
+            # With no window manager there is no frame: the window is the layout's outer size.
+            fail(f"the window is {player.width} x {player.height}, not {LAYOUT_WIDTH} x {LAYOUT_HEIGHT}")
+        player.shows_board(player.drawn())
+        for board in rounds:
+            if board != player.board:
+                player.choose_board(board)
+                # Dealt, until the game's first failed pair takes its place.
+                player.shows_board(player.drawn())
+            if board == FULL:
+                attempts = play(player, shots / "screenshot-playing.png" if shots else None)
+                player.shot(keep=shots / "screenshot-finished.png" if shots else None)
+            else:
+                shot = shots / f"board-{board.pairs}.png" if shots else None
+                if shot:
+                    player.shot(keep=shot)
+                attempts = play(player, shot, gone=0)
+                kept.append(shot)
+            print(f"{board.caption}" + (" chosen from the menu," if board != FULL else ":")
+                  + f" all found in {attempts} attempts")
+            save_and_read_back(player, platform, attempts, shots if board == FULL else None)
+            if board != FULL and platform.stored_board() != ("REG_DWORD", board.pairs):
+                fail(f"iPaare holds {platform.stored_board()} after {board.caption} were chosen")
+        back = player.picture(player.drawn(), 0)
+        player.click_cell(0)
+        player.turned(0, back)
+        player.click(592 + 16 + 48, 328 + 24 + 16)  # MIX IT
+        player.settled(lambda pixels: player.picture(pixels, 0) == back, "MIX IT did not turn the card back")
+        if player.end() != 0:
+            fail(f"END IT ended the program with {player.game.returncode}")
+        print("MIX IT dealt anew, the card turned shows its back again; END IT ended the program with 0")
+    finally:
+        player.close()
+    if shots and kept:
+        subprocess.run(["convert", *map(str, kept), "+append", str(shots / "screenshot-boards.png")], check=True,
+                       timeout=DEADLINE)
+        for shot in kept:
+            shot.unlink()
+
+
 def whole_game(platform, screen, shots):
     player = Player(platform, screen).open()
     try:
@@ -1236,6 +1290,27 @@ def broken_board(platform, screen):
         player.close()
 
 
+def started_again(platform, screen, board):
+    """Started again with the table of the board chosen last damaged (iErster held as text): reading it fails while
+    the window is made, so the error box shows the registry's message under the program's title first; once it is
+    closed, that board is dealt, and its first card turns over."""
+    platform.break_store(board)
+    player = Player(platform, screen)
+    try:
+        closed_error_box(player, "iErster")
+        player.board = board
+        pixels = player.drawn()
+        player.shows_board(pixels)
+        back = player.picture(pixels, 0)
+        player.click_cell(0)
+        player.turned(0, back)
+        print(f"iPaare holds {board.pairs}: started again, the program deals {board.caption}; once the box is closed, "
+              "the first card turns over")
+        player.end()
+    finally:
+        player.close()
+
+
 def broken_store(platform, screen):
     platform.break_store()
     player = Player(platform, screen)
@@ -1358,8 +1433,9 @@ def main():
     parser = argparse.ArgumentParser(description="Plays the real program on its own Xvfb.")
     parser.add_argument("--wine", action="store_true", help="the program is a Windows program, run under Wine")
     parser.add_argument("--uia", type=pathlib.Path, help="the folder of the stand-in for uiautomationcore.dll")
-    parser.add_argument("--board", type=int, action="append", choices=[b.pairs for b in BOARDS],
-                        help="pairs of a board to choose from the menu and play; may be given again")
+    parser.add_argument("--board", type=int, action="append", choices=[b.pairs for b in BOARDS[:-1]],
+                        help="pairs of a smaller board to choose from the menu and play after the full one; may be "
+                        "given again; 4, 8 and 18 unless given")
     parser.add_argument("--own-deck", action="store_true", help="compose an own deck from photos and play it")
     parser.add_argument("--deck-file", nargs=2, type=pathlib.Path, metavar=("OPENED", "SAVED"),
                         help="start the program with the deck file OPENED, take it, and save it as SAVED")
@@ -1367,7 +1443,7 @@ def main():
     parser.add_argument("shots", nargs="?", type=pathlib.Path, help="the folder to write the screenshots into")
     arguments = parser.parse_intermixed_args()
     program = os.path.abspath(arguments.program)
-    boards = [next(b for b in BOARDS if b.pairs == pairs) for pairs in arguments.board or []]
+    boards = [next(b for b in BOARDS if b.pairs == pairs) for pairs in arguments.board or []] or list(BOARDS[:-1])
 
     def scenarios(platform, screen):
         if arguments.own_deck:
@@ -1376,20 +1452,22 @@ def main():
         if arguments.deck_file:
             deck_travels(platform, screen, *(path.resolve() for path in arguments.deck_file))
             return
-        if boards:
+        if arguments.wine and arguments.board:
             boards_game(platform, screen, boards, arguments.shots)
             broken_board(platform, screen)
-            if arguments.wine:
-                # The keyboard game starts afresh: without the broken choice's error box, on the full board, its
-                # result the first of its board's table.
-                platform.reg("delete", WINE_KEY, "/f")
-                keyboard_game(platform, screen, boards[0])
-            return
-        whole_game(platform, screen, arguments.shots)
-        broken_store(platform, screen)
-        if arguments.wine:
+            # The keyboard game starts afresh: without the broken choice's error box, on the full board, its
+            # result the first of its board's table.
+            platform.reg("delete", WINE_KEY, "/f")
+            keyboard_game(platform, screen, boards[0])
+        elif arguments.wine:
+            whole_game(platform, screen, arguments.shots)
+            broken_store(platform, screen)
             started_maximised(platform, screen)
             keyboard_game(platform, screen)
+        else:
+            rounds_game(platform, screen, [FULL] + boards, arguments.shots)
+            started_again(platform, screen, boards[-1])
+            broken_board(platform, screen)
 
     def platform(work, screen):
         if not arguments.wine:
