@@ -111,6 +111,19 @@ std::string Listed(const std::vector<std::string>& names) {
 
 }  // namespace
 
+std::string PlayerFieldLabel(Company who, int seat) {
+    if (who == Company::Computer) return "Dein Name";
+    return "Name von Spieler " + std::to_string(seat + 1);
+}
+
+std::string SeatScoreLine(const Seat& seat) {
+    return Pairs(seat.Pairs) + ", " + Attempts(seat.Attempts);
+}
+
+std::string SeatRowSpoken(const Seat& seat, bool toPlay) {
+    return seat.Name + ": " + SeatScoreLine(seat) + (toPlay ? ", ist dran" : "");
+}
+
 std::string TurnOfSpoken(const Seat& seat) {
     return seat.Name + " ist dran";
 }
@@ -137,7 +150,7 @@ std::string WinnerSpoken(const std::vector<Seat>& seats) {
 
 std::string ScoreSpoken(const std::vector<Seat>& seats, int turn) {
     std::string out;
-    for (const Seat& seat : seats) out += seat.Name + ": " + Pairs(seat.Pairs) + ", " + Attempts(seat.Attempts) + ". ";
+    for (const Seat& seat : seats) out += seat.Name + ": " + SeatScoreLine(seat) + ". ";
     if (turn < 0 || static_cast<std::size_t>(turn) >= seats.size()) return out;
     return out + TurnOfSpoken(seats[static_cast<std::size_t>(turn)]);
 }

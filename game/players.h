@@ -74,6 +74,21 @@ std::string PlayersText(const PlayersChoice& choice);
 // form's answer or whose names PlayerNameFaults refuses.
 std::optional<PlayersChoice> ReadPlayersText(Company who, std::string_view text);
 
+// --- What the front ends show of it ---
+
+// The players' form: its caption, each person's field, the computer's level and pace.
+inline constexpr std::string_view PlayersFormCaption = "Mitspieler";
+inline constexpr std::string_view LevelLabel = "Stufe";
+inline constexpr std::string_view PaceLabel = "Tempo";
+// "Name von Spieler 2"; against the computer the one person's field is "Dein Name".
+std::string PlayerFieldLabel(Company who, int seat);
+// A seat's line in the players' panel under its name: "3 Paare, 7 Versuche".
+std::string SeatScoreLine(const Seat& seat);
+// A seat's row as a reader hears it, the name whole: "Lena: 3 Paare, 7 Versuche, ist dran".
+std::string SeatRowSpoken(const Seat& seat, bool toPlay);
+// The mark beside the name of the seat whose turn it is, besides the words above the list: never colour alone.
+inline constexpr std::string_view TurnMark = "▶";
+
 // --- What is said of a game together ---
 
 // "Lena ist dran".

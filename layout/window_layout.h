@@ -407,6 +407,12 @@ constexpr bool LetterAlonePresses(Kind kind) {
     return kind == Kind::Button;
 }
 
+// The key that says the score on demand wherever the focus is (Command::SayScore), and the keys the cards' grid
+// tells a reader of, as its description.
+inline constexpr std::string_view ScoreKey = "F2";
+inline constexpr std::string_view KeysHelp =
+    "Pfeiltasten, Pos1 und Ende wählen eine Karte, Eingabe oder Leertaste dreht sie um, F2 sagt den Spielstand.";
+
 // The cards' grid, read as a player moves over it with the arrow keys, Home and End.
 enum class Step { Left, Right, Up, Down, RowStart, RowEnd };
 
