@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "words.h"
+
 namespace pairfinder {
 
 struct BoardSize {
     int Pairs = 32;
     int Rows = 8;
     int Columns = 8;
-    // What the menu calls it, and the name of its highscore table's key: "8 Paare".
+    // The name of its highscore table's key, "8 Paare", the same in every language; the menu shows BoardCaption.
     std::string_view Caption{};
 
     constexpr int Cards() const { return Rows * Columns; }
@@ -45,9 +47,14 @@ constexpr int MenuNumberOf(const BoardSize& board) {
     return 0;
 }
 
+// What the menu calls a board, in the player's language: "8 Paare".
+inline std::string BoardCaption(const BoardSize& board) {
+    return TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "%n Paare"), board.Pairs);
+}
+
 // What a player who hears the game is told when a board is chosen: "Neues Spiel: 8 Paare".
 inline std::string NewBoardSpoken(const BoardSize& board) {
-    return "Neues Spiel: " + std::string(board.Caption);
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Neues Spiel: %1")), {BoardCaption(board)});
 }
 
 // Whether a face set of that many pictures fills the board: one picture for each of its pairs.
@@ -68,16 +75,18 @@ constexpr std::optional<BoardSize> LargestBoardFilled(int pictures) {
 // What a player who hears the game is told when the own deck, too small for the board in play, is played on the
 // largest board it fills: "Eigenes Deck mit 6 Bildern. Neues Spiel: 4 Paare".
 inline std::string OwnDeckBoardSpoken(int pictures, const BoardSize& board) {
-    return "Eigenes Deck mit " + std::to_string(pictures) + " Bildern. " + NewBoardSpoken(board);
+    return TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "Eigenes Deck mit %n Bildern."), pictures) + " " +
+           NewBoardSpoken(board);
 }
 
 // What is said of an own deck kept with fewer pictures than the smallest board needs.
-inline constexpr std::string_view OwnDeckTooSmall = "Das eigene Deck hat zu wenige Bilder";
+inline constexpr const char* OwnDeckTooSmall = QT_TRANSLATE_NOOP("Pairfinder", "Das eigene Deck hat zu wenige Bilder");
 
 // The line above the highscore table in the menu, which says whose table it is: empty for the full board, whose
 // table the menu has always shown alone.
 inline std::string HighscoreHeading(const BoardSize& board) {
-    return board == FullBoard ? std::string() : "Spielfeld: " + std::string(board.Caption);
+    return board == FullBoard ? std::string()
+                              : Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Spielfeld: %1")), {BoardCaption(board)});
 }
 
 }  // namespace pairfinder

@@ -183,7 +183,7 @@ void GameRules::LoadOwnDeck() {
     Requests.LoadFaceSet();
     Board.FacePictures = Requests.FaceCount();
     // A deck is kept only with enough pictures for the smallest board; one that holds fewer is damaged.
-    if (!LargestBoardFilled(Board.FacePictures)) throw std::runtime_error(std::string(OwnDeckTooSmall));
+    if (!LargestBoardFilled(Board.FacePictures)) throw std::runtime_error(Tr(OwnDeckTooSmall));
     Requests.ShowChoice(Command::ChooseFaceSet, 0);
     Requests.ShowChoice(Command::ChooseOwnDeck, 1);
 }

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "words.h"
+
 namespace pairfinder {
 
 bool HighscoreTable::Qualifies(std::int32_t attempts) const {
@@ -31,12 +33,12 @@ int HighscoreTable::InsertHighscore(const std::string& name, std::int32_t attemp
 }
 
 std::array<std::string, HighscoreTable::Places> HighscoreTable::HighscoreCaptions() const {
+    // The count is written as it is stored, -1 included, so the sentence takes no plural form.
     const auto line = [this](std::size_t i) {
-        static constexpr const char* Numbers[] = {"1. ", "2. ", "3. "};
-        return Numbers[i] + HighscoreName[i] + " " + "mit " + std::to_string(HighscoreTries[i]) +
-               " Versuchen";
+        return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "%1. %2 mit %3 Versuchen")),
+                      {std::to_string(i + 1), HighscoreName[i], std::to_string(HighscoreTries[i])});
     };
-    if (HighscoreTries[0] <= 0) return {"", "Noch alles zu schaffen!", ""};
+    if (HighscoreTries[0] <= 0) return {"", Tr(QT_TRANSLATE_NOOP("Pairfinder", "Noch alles zu schaffen!")), ""};
     if (HighscoreTries[1] <= 0) return {"", line(0), ""};
     if (HighscoreTries[2] <= 0) return {line(0), line(1), ""};
     return {line(0), line(1), line(2)};

@@ -1,30 +1,34 @@
 // What the game says to a player who hears it rather than sees it.
 #include "spoken_text.h"
 
+#include "words.h"
+
 namespace pairfinder {
 
 std::string CardLabel(int row, int column, CardView view, std::string_view face) {
-    std::string label = "Reihe " + std::to_string(row) + ", Spalte " + std::to_string(column) + ": ";
+    const std::string r = std::to_string(row);
+    const std::string c = std::to_string(column);
     switch (view) {
         case CardView::Hidden:
-            return label + "verdeckt";
+            return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Reihe %1, Spalte %2: verdeckt")), {r, c});
         case CardView::Removed:
-            return label + "leer";
+            return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Reihe %1, Spalte %2: leer")), {r, c});
         case CardView::Face:
             break;
     }
-    return label.append(face);
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Reihe %1, Spalte %2: %3")), {r, c, face});
 }
 
 std::string PairSpoken(PictureName first, PictureName second, bool paired) {
     // A picture of the player's own deck has a name but no plural: two of it are "Zweimal Oma im Garten".
-    if (!paired) return std::string(first.Singular) + " und " + std::string(second.Singular) + ": kein Paar";
-    return (first.Plural.empty() ? "Zweimal " + std::string(first.Singular) : "Zwei " + std::string(first.Plural)) +
-           ": ein Paar";
+    if (!paired) return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "%1 und %2: kein Paar")), {first.Singular, second.Singular});
+    if (first.Plural.empty()) return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Zweimal %1: ein Paar")), {first.Singular});
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Zwei %1: ein Paar")), {first.Plural});
 }
 
 std::string TurnSpoken(PictureName first, PictureName second, bool paired, int attempts) {
-    return PairSpoken(first, second, paired) + ". Versuche: " + std::to_string(attempts);
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "%1. Versuche: %2")),
+                  {PairSpoken(first, second, paired), std::to_string(attempts)});
 }
 
 void JoinSpoken(std::string& said, std::string_view part) {

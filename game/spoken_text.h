@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "words.h"
+
 namespace pairfinder {
 
 // A picture's name, as the artwork gives it: "Stern", and two of them "Sterne"; a picture of the player's own deck
@@ -14,8 +16,8 @@ struct PictureName {
     std::string_view Plural;
 };
 
-// The cards' grid as a whole.
-inline constexpr std::string_view CardsSpoken = "Spielfeld";
+// The cards' grid as a whole (in the catalogues: words.h).
+inline constexpr const char* CardsSpoken = QT_TRANSLATE_NOOP("Pairfinder", "Spielfeld");
 
 enum class CardView { Hidden, Face, Removed };
 

@@ -177,27 +177,27 @@ inline constexpr std::array<Control, 14> Controls{{
     {.Name = "lbl_ferdisch",
      .Type = Kind::Label,
      .Geometry = {136, 104, 289, 73},
-     .Caption = "FERTIG!!",
+     .Caption = QT_TRANSLATE_NOOP("Pairfinder", "FERTIG!!"),
      .TextFont = Font{Face::Times, 64, true},
      .TextInk = {Ink::Own, Purple},
      .ShownWhen = Outcome::Finished},
     {.Name = "lbl_Name",
      .Type = Kind::Label,
      .Geometry = {184, 216, 230, 13},
-     .Caption = "Namen für die Highsorce noch schnell eingeben:",
+     .Caption = QT_TRANSLATE_NOOP("Pairfinder", "Namen für die Highsorce noch schnell eingeben:"),
      .ShownWhen = Outcome::Qualified},
     {.Name = "edt_Name", .Type = Kind::Edit, .Geometry = {184, 232, 233, 21}, .ShownWhen = Outcome::Qualified},
     {.Name = "btn_Save",
      .Type = Kind::Button,
      .Geometry = {248, 272, 113, 25},
-     .Caption = "&Save",
+     .Caption = QT_TRANSLATE_NOOP("Pairfinder", "&Save"),
      .ShownWhen = Outcome::Qualified,
      .Does = Command::Save,
      .Takes = "edt_Name"},
     {.Name = "lbl_Looser",
      .Type = Kind::Label,
      .Geometry = {120, 248, 382, 27},
-     .Caption = "Leider reicht es für die Highscore nicht.",
+     .Caption = QT_TRANSLATE_NOOP("Pairfinder", "Leider reicht es für die Highscore nicht."),
      .TextFont = Font{Face::Times, 24},
      .TextInk = {Ink::Own, Navy},
      .ShownWhen = Outcome::Missed},
@@ -214,14 +214,14 @@ inline constexpr std::array<Control, 14> Controls{{
      .Type = Kind::Button,
      .Parent = "Panel1",
      .Geometry = {16, 24, 97, 33},
-     .Caption = "&MIX IT",
+     .Caption = QT_TRANSLATE_NOOP("Pairfinder", "&MIX IT"),
      .Does = Command::NewGame},
     {.Name = "Image65", .Type = Kind::Logo, .Parent = "Panel1", .Geometry = {16, 88, 96, 69}},
     {.Name = "btn_End",
      .Type = Kind::Button,
      .Parent = "Panel1",
      .Geometry = {16, 184, 97, 33},
-     .Caption = "&END IT",
+     .Caption = QT_TRANSLATE_NOOP("Pairfinder", "&END IT"),
      .Does = Command::End},
     // The panel writes in navy, but its labels ask for the ordinary text colour.
     {.Name = "Panel2",
@@ -233,7 +233,7 @@ inline constexpr std::array<Control, 14> Controls{{
      .Type = Kind::Label,
      .Parent = "Panel2",
      .Geometry = {16, 8, 84, 23},
-     .Caption = "Versuche:",
+     .Caption = QT_TRANSLATE_NOOP("Pairfinder", "Versuche:"),
      .TextFont = Times21,
      .TextInk = {Ink::WindowText, {}}},
     {.Name = "lbl_Count",
@@ -325,28 +325,30 @@ struct MenuEntry {
 
 // The menu bar and its menus in order.
 inline constexpr std::array<MenuEntry, 22> Menu{{
-    {"Game1", "&Game", "", Role::Menu},
-    {"Mixitnew1", "&Mix it", "Game1", Role::Item, Command::NewGame},
-    {"Ferdisch1", "&Ferdisch", "Game1", Role::Item, Command::End},
-    {"Mitspieler", "Mitspieler", "Game1", Role::Menu},
+    {"Game1", QT_TRANSLATE_NOOP("Pairfinder", "&Game"), "", Role::Menu},
+    {"Mixitnew1", QT_TRANSLATE_NOOP("Pairfinder", "&Mix it"), "Game1", Role::Item, Command::NewGame},
+    {"Ferdisch1", QT_TRANSLATE_NOOP("Pairfinder", "&Ferdisch"), "Game1", Role::Item, Command::End},
+    {"Mitspieler", QT_TRANSLATE_NOOP("Pairfinder", "Mitspieler"), "Game1", Role::Menu},
     {"Spieler", "", "Mitspieler", Role::Choice, Command::ChoosePlayers},
-    {"Ansicht1", "&Ansicht", "", Role::Menu},
-    {"Deckblatt", "Deckblatt", "Ansicht1", Role::Menu},
-    {"Blatt", "Deckblatt ", "Deckblatt", Role::Choice, Command::ChooseBack},
-    {"Spieldeck", "Spieldeck", "Ansicht1", Role::Menu},
-    {"Deck", "Deck ", "Spieldeck", Role::Choice, Command::ChooseFaceSet},
-    {"EigenesDeck1", "Eigenes Deck", "Spieldeck", Role::Check, Command::ChooseOwnDeck},
+    {"Ansicht1", QT_TRANSLATE_NOOP("Pairfinder", "&Ansicht"), "", Role::Menu},
+    {"Deckblatt", QT_TRANSLATE_NOOP("Pairfinder", "Deckblatt"), "Ansicht1", Role::Menu},
+    {"Blatt", QT_TRANSLATE_NOOP("Pairfinder", "Deckblatt %1"), "Deckblatt", Role::Choice, Command::ChooseBack},
+    {"Spieldeck", QT_TRANSLATE_NOOP("Pairfinder", "Spieldeck"), "Ansicht1", Role::Menu},
+    {"Deck", QT_TRANSLATE_NOOP("Pairfinder", "Deck %1"), "Spieldeck", Role::Choice, Command::ChooseFaceSet},
+    {"EigenesDeck1", QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck"), "Spieldeck", Role::Check, Command::ChooseOwnDeck},
     {"N1", "", "Spieldeck", Role::Separator},
-    {"Zusammenstellen1", "Eigenes Deck zusammenstellen …", "Spieldeck", Role::Item, Command::ComposeDeck},
-    {"Speichern1", "Eigenes Deck speichern …", "Spieldeck", Role::Item, Command::SaveDeck},
-    {"Oeffnen1", "Eigenes Deck öffnen …", "Spieldeck", Role::Item, Command::OpenDeck},
-    {"Spielfeld", "Spielfeld", "Ansicht1", Role::Menu},
+    {"Zusammenstellen1", QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck zusammenstellen …"),
+     "Spieldeck", Role::Item, Command::ComposeDeck},
+    {"Speichern1", QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck speichern …"),
+     "Spieldeck", Role::Item, Command::SaveDeck},
+    {"Oeffnen1", QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck öffnen …"), "Spieldeck", Role::Item, Command::OpenDeck},
+    {"Spielfeld", QT_TRANSLATE_NOOP("Pairfinder", "Spielfeld"), "Ansicht1", Role::Menu},
     {"Feld", "", "Spielfeld", Role::Choice, Command::ChooseBoard},
-    {"Highscore1", "&Highscore", "", Role::Menu},
+    {"Highscore1", QT_TRANSLATE_NOOP("Pairfinder", "&Highscore"), "", Role::Menu},
     {"Tabelle1", "", "Highscore1", Role::Heading},
-    {"Erster", "Erster", "Highscore1", Role::Display},
-    {"Zweiter", "Zweiter", "Highscore1", Role::Display},
-    {"Dritter", "Dritter", "Highscore1", Role::Display},
+    {"Erster", QT_TRANSLATE_NOOP("Pairfinder", "Erster"), "Highscore1", Role::Display},
+    {"Zweiter", QT_TRANSLATE_NOOP("Pairfinder", "Zweiter"), "Highscore1", Role::Display},
+    {"Dritter", QT_TRANSLATE_NOOP("Pairfinder", "Dritter"), "Highscore1", Role::Display},
 }};
 
 // The stem of the names of the items of the choice that carries out `command` ("Blatt" for the back pictures).
@@ -357,17 +359,18 @@ constexpr std::string_view ChoiceStem(Command command) {
     throw "no such choice in the menu";
 }
 
-// The caption of item k (from 1) of a choice: "Deckblatt 2", a board's own, "8 Paare", or a company's, "Zu zweit".
+// The caption of item k (from 1) of a choice in the player's language: "Deckblatt 2", a board's own, "8 Paare", or a
+// company's, "Zu zweit".
 inline std::string ChoiceCaption(const MenuEntry& choice, int k) {
     if (choice.Does == Command::ChooseBoard) {
         if (k < 1 || static_cast<std::size_t>(k) > BoardSizes.size()) return {};
-        return std::string(BoardSizes[static_cast<std::size_t>(k - 1)].Caption);
+        return BoardCaption(BoardSizes[static_cast<std::size_t>(k - 1)]);
     }
     if (choice.Does == Command::ChoosePlayers) {
         if (k < 1 || static_cast<std::size_t>(k) > CompanyCaptions.size()) return {};
-        return std::string(CompanyCaptions[static_cast<std::size_t>(k - 1)]);
+        return Tr(CompanyCaptions[static_cast<std::size_t>(k - 1)].data());
     }
-    return std::string(choice.Caption) + std::to_string(k);
+    return Filled(Tr(std::string(choice.Caption).c_str()), {std::to_string(k)});
 }
 
 // --- The keyboard ---
@@ -410,8 +413,9 @@ constexpr bool LetterAlonePresses(Kind kind) {
 // The key that says the score on demand wherever the focus is (Command::SayScore), and the keys the cards' grid
 // tells a reader of, as its description.
 inline constexpr std::string_view ScoreKey = "F2";
-inline constexpr std::string_view KeysHelp =
-    "Pfeiltasten, Pos1 und Ende wählen eine Karte, Eingabe oder Leertaste dreht sie um, F2 sagt den Spielstand.";
+inline constexpr std::string_view KeysHelp = QT_TRANSLATE_NOOP(
+    "Pairfinder", "Pfeiltasten, Pos1 und Ende wählen eine Karte, Eingabe oder Leertaste dreht sie um, F2 sagt den "
+                  "Spielstand.");
 
 // The cards' grid, read as a player moves over it with the arrow keys, Home and End.
 enum class Step { Left, Right, Up, Down, RowStart, RowEnd };
