@@ -26,8 +26,12 @@ struct EntryCloser {
     void operator()(zip_file_t* entry) const { zip_fclose(entry); }
 };
 
-DeckFileRead Refused(std::string_view fault) {
-    return {std::nullopt, {}, std::string(fault)};
+// A file refused for one of deck_file.h's reasons, said in the player's language; or for a reason already said so.
+DeckFileRead Refused(std::string_view reason) {
+    return {std::nullopt, {}, Tr(reason.data())};
+}
+DeckFileRead Refused(const std::string& said) {
+    return {std::nullopt, {}, said};
 }
 
 // libzip reads the whole central directory when it opens an archive, as many entries as the end record claims.

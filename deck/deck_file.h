@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "own_deck.h"
+#include "words.h"
 
 namespace pairfinder::deck {
 
@@ -20,23 +21,31 @@ inline constexpr std::int64_t LargestDeckFile = 110LL * 1000 * 1000;
 // What all the entries of a deck file may unpack to together, judged from what they claim before any inflates.
 inline constexpr std::int64_t LargestUnpacked = 100LL * 1000 * 1000;
 
-// Why a deck file is refused, in the player's words; the names file's own faults come from ReadNamesFile.
-inline constexpr std::string_view NotADeckFile = "Die Datei ist kein Pairfinder-Deck.";
-inline constexpr std::string_view DeckFileTooLarge = "Die Datei ist zu groß für ein Deck (über 110 MB).";
-inline constexpr std::string_view DeckUnpacksTooLarge = "Das Deck wäre entpackt zu groß (über 100 MB).";
-inline constexpr std::string_view DeckFileDamaged = "Die Datei ist beschädigt und lässt sich nicht öffnen.";
+// Why a deck file is refused, the catalogues' keys of the player's words (Tr); the names file's own faults come
+// from ReadNamesFile, said already.
+inline constexpr std::string_view NotADeckFile = QT_TRANSLATE_NOOP("Pairfinder", "Die Datei ist kein Pairfinder-Deck.");
+inline constexpr std::string_view DeckFileTooLarge =
+    QT_TRANSLATE_NOOP("Pairfinder", "Die Datei ist zu groß für ein Deck (über 110 MB).");
+inline constexpr std::string_view DeckUnpacksTooLarge =
+    QT_TRANSLATE_NOOP("Pairfinder", "Das Deck wäre entpackt zu groß (über 100 MB).");
+inline constexpr std::string_view DeckFileDamaged =
+    QT_TRANSLATE_NOOP("Pairfinder", "Die Datei ist beschädigt und lässt sich nicht öffnen.");
 inline constexpr std::string_view DeckFileEncrypted =
-    "Das Deck ist verschlüsselt. Pairfinder öffnet nur Decks ohne Passwort.";
+    QT_TRANSLATE_NOOP("Pairfinder", "Das Deck ist verschlüsselt. Pairfinder öffnet nur Decks ohne Passwort.");
 inline constexpr std::string_view DeckFileLeavesItself =
-    "Das Deck enthält einen Dateinamen, der aus dem Deck hinausführt.";
-inline constexpr std::string_view DeckPictureMissing = "Dem Deck fehlt eines der Bilder, die es nennt.";
-inline constexpr std::string_view DeckPictureDamaged = "Ein Bild des Decks ist beschädigt oder kein JPEG.";
+    QT_TRANSLATE_NOOP("Pairfinder", "Das Deck enthält einen Dateinamen, der aus dem Deck hinausführt.");
+inline constexpr std::string_view DeckPictureMissing =
+    QT_TRANSLATE_NOOP("Pairfinder", "Dem Deck fehlt eines der Bilder, die es nennt.");
+inline constexpr std::string_view DeckPictureDamaged =
+    QT_TRANSLATE_NOOP("Pairfinder", "Ein Bild des Decks ist beschädigt oder kein JPEG.");
 
-inline constexpr std::string_view DeckFileUnwritten = "Die Deck-Datei konnte nicht geschrieben werden.";
+inline constexpr std::string_view DeckFileUnwritten =
+    QT_TRANSLATE_NOOP("Pairfinder", "Die Deck-Datei konnte nicht geschrieben werden.");
 // A program that loads the ZIP library only once a deck file is read or written, and finds it missing.
 inline std::string ZipLibraryMissing(std::string_view library) {
-    return "Deck-Dateien kann Pairfinder hier weder lesen noch schreiben: Die ZIP-Bibliothek " +
-           std::string(library) + " fehlt. Bitte libzip installieren.";
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Deck-Dateien kann Pairfinder hier weder lesen noch schreiben: "
+                                                     "Die ZIP-Bibliothek %1 fehlt. Bitte libzip installieren.")),
+                  {library});
 }
 
 // Why no deck file can be read or written here, in the player's words; empty when one can. Where the ZIP library is
@@ -60,7 +69,7 @@ DeckFileRead ReadDeckFile(std::span<const unsigned char> file);
 // Why WriteDeckFile wrote nothing, in the player's words.
 inline std::string WriteFault() {
     const std::string missing = ZipLibraryFault();
-    return missing.empty() ? std::string(DeckFileUnwritten) : missing;
+    return missing.empty() ? Tr(DeckFileUnwritten.data()) : missing;
 }
 
 }  // namespace pairfinder::deck

@@ -250,7 +250,6 @@ NamesFileRead Refused(std::string fault) {
     return {std::nullopt, std::move(fault)};
 }
 
-const std::string Damaged = "Die Namensliste des Decks ist beschädigt.";
 
 }  // namespace
 
@@ -274,22 +273,34 @@ std::string WriteNamesFile(const OwnDeck& deck) {
 }
 
 NamesFileRead ReadNamesFile(std::string_view text) {
-    if (text.size() > LargestNamesFile) return Refused(Damaged + " Sie ist zu groß.");
+    if (text.size() > LargestNamesFile)
+        return Refused(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Die Namensliste des Decks ist beschädigt. Sie ist zu groß.")));
     const std::optional<Json> document = Parser(text).Document();
     const auto* root = document ? std::get_if<std::shared_ptr<JsonObject>>(&document->Value) : nullptr;
-    if (!root) return Refused(Damaged + " Sie ist kein gültiges JSON.");
+    if (!root) {
+        return Refused(
+            Tr(QT_TRANSLATE_NOOP("Pairfinder", "Die Namensliste des Decks ist beschädigt. Sie ist kein gültiges JSON.")));
+    }
     const JsonObject& object = **root;
 
     const std::int64_t* format = Get<std::int64_t>(object, "format");
-    if (!format || *format < 1) return Refused(Damaged + " Ihr fehlt die Formatangabe.");
+    if (!format || *format < 1) {
+        return Refused(
+            Tr(QT_TRANSLATE_NOOP("Pairfinder", "Die Namensliste des Decks ist beschädigt. Ihr fehlt die Formatangabe.")));
+    }
     if (*format > NamesFormat) {
-        return Refused("Dieses Deck wurde mit einer neueren Version von Pairfinder gespeichert (Format " +
-                       std::to_string(*format) +
-                       "). Bitte Pairfinder aktualisieren, um es zu öffnen.");
+        return Refused(Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder",
+                                                   "Dieses Deck wurde mit einer neueren Version von Pairfinder "
+                                                   "gespeichert (Format %1). Bitte Pairfinder aktualisieren, um es zu "
+                                                   "öffnen.")),
+                              {std::to_string(*format)}));
     }
     const std::string* name = Get<std::string>(object, "name");
     const auto* pictures = Get<std::shared_ptr<JsonArray>>(object, "pictures");
-    if (!name || !pictures) return Refused(Damaged + " Ihr fehlen der Name des Decks oder die Bilder.");
+    if (!name || !pictures) {
+        return Refused(Tr(QT_TRANSLATE_NOOP(
+            "Pairfinder", "Die Namensliste des Decks ist beschädigt. Ihr fehlen der Name des Decks oder die Bilder.")));
+    }
 
     OwnDeck deck;
     deck.Name = NormalName(*name);
@@ -298,9 +309,15 @@ NamesFileRead ReadNamesFile(std::string_view text) {
         const auto* picture = std::get_if<std::shared_ptr<JsonObject>>(&entry.Value);
         const std::string* file = picture ? Get<std::string>(**picture, "file") : nullptr;
         const std::string* pictureName = picture ? Get<std::string>(**picture, "name") : nullptr;
-        if (!file || !pictureName) return Refused(Damaged + " Ein Bild hat keine Datei oder keinen Namen.");
+        if (!file || !pictureName) {
+            return Refused(Tr(QT_TRANSLATE_NOOP(
+                "Pairfinder", "Die Namensliste des Decks ist beschädigt. Ein Bild hat keine Datei oder keinen Namen.")));
+        }
         if (!IsPictureFileName(*file) || !files.insert(*file).second)
-            return Refused(Damaged + " Der Dateiname „" + *file + "“ ist nicht erlaubt.");
+            return Refused(Filled(Tr(QT_TRANSLATE_NOOP(
+                                      "Pairfinder", "Die Namensliste des Decks ist beschädigt. Der Dateiname „%1“ ist "
+                                                    "nicht erlaubt.")),
+                                  {*file}));
         deck.Pictures.push_back({*file, NormalName(*pictureName)});
     }
     if (const std::string fault = PictureCountFault(static_cast<int>(deck.Pictures.size())); !fault.empty())
@@ -309,7 +326,9 @@ NamesFileRead ReadNamesFile(std::string_view text) {
     for (const OwnPicture& picture : deck.Pictures) names.push_back(picture.Name);
     const std::vector<std::string> faults = NameFaults(names);
     for (std::size_t i = 0; i < faults.size(); ++i) {
-        if (!faults[i].empty()) return Refused("Bild " + std::to_string(i + 1) + " des Decks: " + faults[i]);
+        if (!faults[i].empty())
+            return Refused(Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Bild %1 des Decks: %2")),
+                                  {std::to_string(i + 1), faults[i]}));
     }
     return {std::move(deck), {}};
 }

@@ -35,20 +35,21 @@ bool SaysNothing(std::string_view stem) {
 
 std::string PictureCountFault(int pictures) {
     if (pictures < FewestPictures) {
-        return "Ein Deck braucht mindestens " + std::to_string(FewestPictures) + " Bilder, hier " +
-               (pictures == 1 ? std::string("ist nur 1 brauchbares") : "sind nur " + std::to_string(pictures) +
-                                                                            " brauchbare") +
-               ".";
+        return Filled(TrN(QT_TRANSLATE_N_NOOP("Pairfinder",
+                                              "Ein Deck braucht mindestens %1 Bilder, hier sind nur %n brauchbare."),
+                          pictures),
+                      {std::to_string(FewestPictures)});
     }
     if (pictures > MostPictures) {
-        return "Ein Deck fasst höchstens " + std::to_string(MostPictures) + " Bilder, hier sind " +
-               std::to_string(pictures) + ".";
+        return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Ein Deck fasst höchstens %1 Bilder, hier sind %2.")),
+                      {std::to_string(MostPictures), std::to_string(pictures)});
     }
     return {};
 }
 
 std::vector<std::string> NameFaults(const std::vector<std::string>& names) {
-    return pairfinder::NameFaults(names, LongestName, "Diesen Namen trägt schon ein anderes Bild.");
+    return pairfinder::NameFaults(names, LongestName,
+                                  Tr(QT_TRANSLATE_NOOP("Pairfinder", "Diesen Namen trägt schon ein anderes Bild.")));
 }
 
 std::string OfferedName(std::string_view fileName) {

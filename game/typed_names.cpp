@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "words.h"
+
 namespace pairfinder {
 
 namespace {
@@ -64,10 +66,10 @@ std::vector<std::string> NameFaults(const std::vector<std::string>& names, int l
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string normal = NormalName(names[i]);
         if (normal.empty()) {
-            faults.emplace_back("Bitte einen Namen eingeben.");
+            faults.push_back(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Bitte einen Namen eingeben.")));
         } else if (CharacterCount(normal) > longest) {
-            faults.push_back("Höchstens " + std::to_string(longest) + " Zeichen, hier sind es " +
-                             std::to_string(CharacterCount(normal)) + ".");
+            faults.push_back(Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Höchstens %1 Zeichen, hier sind es %2.")),
+                                    {std::to_string(longest), std::to_string(CharacterCount(normal))}));
         } else if (std::count(folded.begin(), folded.end(), folded[i]) > 1) {
             faults.emplace_back(same);
         } else {

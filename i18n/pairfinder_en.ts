@@ -1328,5 +1328,168 @@
         <source>Sterne</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Pairfinder-Deck.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß für ein Deck (über 110 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Deck wäre entpackt zu groß (über 100 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt und lässt sich nicht öffnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Deck ist verschlüsselt. Pairfinder öffnet nur Decks ohne Passwort.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Deck enthält einen Dateinamen, der aus dem Deck hinausführt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dem Deck fehlt eines der Bilder, die es nennt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Bild des Decks ist beschädigt oder kein JPEG.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Deck-Datei konnte nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck-Dateien kann Pairfinder hier weder lesen noch schreiben: Die ZIP-Bibliothek %1 fehlt. Bitte libzip installieren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Namensliste des Decks ist beschädigt. Sie ist zu groß.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Namensliste des Decks ist beschädigt. Sie ist kein gültiges JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Namensliste des Decks ist beschädigt. Ihr fehlt die Formatangabe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieses Deck wurde mit einer neueren Version von Pairfinder gespeichert (Format %1). Bitte Pairfinder aktualisieren, um es zu öffnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Namensliste des Decks ist beschädigt. Ihr fehlen der Name des Decks oder die Bilder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Namensliste des Decks ist beschädigt. Ein Bild hat keine Datei oder keinen Namen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Namensliste des Decks ist beschädigt. Der Dateiname „%1“ ist nicht erlaubt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild %1 des Decks: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Ein Deck braucht mindestens %1 Bilder, hier sind nur %n brauchbare.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ein Deck fasst höchstens %1 Bilder, hier sind %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diesen Namen trägt schon ein anderes Bild.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Bild, das Pairfinder lesen kann.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß (über 50 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild ist zu groß (über 100 Megapixel).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild ist beschädigt oder unvollständig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieses Bild ist schon im Deck.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HEIC-Fotos kann Pairfinder hier nicht lesen. Bitte das Foto als JPEG exportieren oder das Handy auf „Maximale Kompatibilität“ stellen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das eigene Deck ist beschädigt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das eigene Deck ist beschädigt: Die Namensliste fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das eigene Deck ist beschädigt: Das Bild „%1“ fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das eigene Deck ist beschädigt: Das Bild „%1“ ist kein lesbares JPEG.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte einen Namen eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Zeichen, hier sind es %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid value %1 for &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid value for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The registry file &apos;%1&apos; is damaged at line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

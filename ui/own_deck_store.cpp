@@ -200,10 +200,10 @@ OwnDeckLoad OwnDeckStore::Load() const {
     }
     const std::optional<QByteArray> names =
         ReadRegularFile(folder + "/" + NamesFileName, deck::LargestNamesFile);
-    if (!names) return Damaged(std::string(deck::NamesListMissing));
+    if (!names) return Damaged(deck::NamesListMissing());
     deck::NamesFileRead read =
         deck::ReadNamesFile(std::string_view(names->constData(), static_cast<std::size_t>(names->size())));
-    if (!read.Deck) return Damaged(std::string(deck::DeckDamaged) + read.Fault);
+    if (!read.Deck) return Damaged(deck::DeckDamagedBy(read.Fault));
 
     OwnDeckLoad load;
     for (const deck::OwnPicture& picture : read.Deck->Pictures) {

@@ -137,7 +137,7 @@ EMSCRIPTEN_KEEPALIVE int pf_write_deck_file(const char* names, const char* const
         namespace deck = pairfinder::deck;
         written.clear();
         const deck::NamesFileRead read = deck::ReadNamesFile(names ? names : "");
-        if (!read.Deck) throw std::runtime_error(std::string(deck::DeckDamaged) + read.Fault);
+        if (!read.Deck) throw std::runtime_error(deck::DeckDamagedBy(read.Fault));
         std::vector<std::vector<unsigned char>> jpegs;
         const char* const* end = files + std::max(count, 0);
         for (const deck::OwnPicture& picture : read.Deck->Pictures) {

@@ -299,7 +299,7 @@ private:
     }
 
     std::vector<Face> OwnFaces() const {
-        if (!Kept) throw std::runtime_error(std::string(deck::NamesListMissing));
+        if (!Kept) throw std::runtime_error(deck::NamesListMissing());
         if (const std::string damage = Damage(); !damage.empty()) throw std::runtime_error(damage);
         std::vector<Face> faces;
         for (const deck::OwnPicture& picture : Kept->Names.Deck->Pictures)
