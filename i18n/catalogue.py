@@ -48,16 +48,17 @@ def lupdate(folders, catalogues, language_of):
 
 
 def messages(path):
-    """Every message of a catalogue: (source, numerus) to (translation or forms, finished)."""
+    """Every message of a catalogue: (source, what tells it apart, numerus) to (translation or forms, finished)."""
     root = ElementTree.parse(path).getroot()
     found = {}
     for message in root.iter("message"):
         source = message.findtext("source")
+        apart = message.findtext("comment") or ""
         numerus = message.get("numerus") == "yes"
         translation = message.find("translation")
         finished = translation.get("type") not in ("unfinished", "vanished", "obsolete")
         value = [form.text or "" for form in translation.iter("numerusform")] if numerus else translation.text or ""
-        found[(source, numerus)] = (value, finished)
+        found[(source, apart, numerus)] = (value, finished)
     return found
 
 
@@ -110,10 +111,10 @@ def check(build):
         kept = messages(catalogue(language))
         new = fresh[language] - set(kept)
         gone = set(kept) - fresh[language]
-        failures += [f"{language}: no entry for the text {source!r} (run i18n/catalogue.py update)"
-                     for source, _ in sorted(new)]
-        failures += [f"{language}: an entry {source!r} that nothing shows any more" for source, _ in sorted(gone)]
-        for (source, numerus), (value, finished) in kept.items():
+        failures += [f"{language}: no entry for the text {source!r} (run i18n/catalogue.py update BUILD)"
+                     for source, _, _ in sorted(new)]
+        failures += [f"{language}: an entry {source!r} that nothing shows any more" for source, _, _ in sorted(gone)]
+        for (source, _, numerus), (value, finished) in kept.items():
             forms = value if numerus else [value]
             if not finished or not all(forms):
                 failures.append(f"{language}: {source!r} is not translated")
@@ -140,8 +141,8 @@ def check(build):
 
 def page(language, out):
     words = {}
-    for (source, numerus), (value, _) in messages(catalogue(language)).items():
-        words[source] = value
+    for (source, apart, _), (value, _) in messages(catalogue(language)).items():
+        words[source + ("\u0004" + apart if apart else "")] = value
     pathlib.Path(out).write_text(json.dumps({"language": language, "name": LANGUAGES[language],
                                              "forms": NUMBER_FORMS[language], "words": words},
                                             ensure_ascii=False, separators=(",", ":")), encoding="utf-8")

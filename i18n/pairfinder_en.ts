@@ -5,1491 +5,1491 @@
     <name>Pairfinder</name>
     <message numerus="yes">
         <source>%n Paare</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pair</numerusform>
+            <numerusform>%n pairs</numerusform>
         </translation>
     </message>
     <message>
         <source>Neues Spiel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>New game: %1</translation>
     </message>
     <message numerus="yes">
         <source>Eigenes Deck mit %n Bildern.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Own deck of %n picture.</numerusform>
+            <numerusform>Own deck of %n pictures.</numerusform>
         </translation>
     </message>
     <message>
         <source>Das eigene Deck hat zu wenige Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>The own deck has too few pictures</translation>
     </message>
     <message>
         <source>Spielfeld: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Board: %1</translation>
     </message>
     <message>
         <source>%1. %2 mit %3 Versuchen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 with %3 attempts</translation>
     </message>
     <message>
         <source>Noch alles zu schaffen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Still all to play for!</translation>
     </message>
     <message>
         <source>Reihe %1, Spalte %2: verdeckt</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1, column %2: face down</translation>
     </message>
     <message>
         <source>Reihe %1, Spalte %2: leer</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1, column %2: empty</translation>
     </message>
     <message>
         <source>Reihe %1, Spalte %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1, column %2: %3</translation>
     </message>
     <message>
         <source>%1 und %2: kein Paar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2: no pair</translation>
     </message>
     <message>
         <source>Zweimal %1: ein Paar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 twice: a pair</translation>
     </message>
     <message>
         <source>Zwei %1: ein Paar</source>
-        <translation type="unfinished"></translation>
+        <translation>Two %1: a pair</translation>
     </message>
     <message>
         <source>%1. Versuche: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Attempts: %2</translation>
     </message>
     <message>
         <source>Spielfeld</source>
-        <translation type="unfinished"></translation>
+        <translation>Board</translation>
     </message>
     <message>
         <source>FERTIG!!</source>
-        <translation type="unfinished"></translation>
+        <translation>DONE!!</translation>
     </message>
     <message>
         <source>Namen für die Highsorce noch schnell eingeben:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quickly enter your name for the highscore:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Leider reicht es für die Highscore nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, not enough for the highscore.</translation>
     </message>
     <message>
         <source>&amp;MIX IT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MIX IT</translation>
     </message>
     <message>
         <source>&amp;END IT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;END IT</translation>
     </message>
     <message>
         <source>Versuche:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attempts:</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Game</translation>
     </message>
     <message>
         <source>&amp;Mix it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mix it</translation>
     </message>
     <message>
         <source>&amp;Ferdisch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Mitspieler</source>
-        <translation type="unfinished"></translation>
+        <translation>Players</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>Deckblatt</source>
-        <translation type="unfinished"></translation>
+        <translation>Card back</translation>
     </message>
     <message>
         <source>Deckblatt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Card back %1</translation>
     </message>
     <message>
         <source>Spieldeck</source>
-        <translation type="unfinished"></translation>
+        <translation>Deck</translation>
     </message>
     <message>
         <source>Deck %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deck %1</translation>
     </message>
     <message>
         <source>Eigenes Deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Own deck</translation>
     </message>
     <message>
         <source>Eigenes Deck zusammenstellen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Compose own deck …</translation>
     </message>
     <message>
         <source>Eigenes Deck speichern …</source>
-        <translation type="unfinished"></translation>
+        <translation>Save own deck …</translation>
     </message>
     <message>
         <source>Eigenes Deck öffnen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Open own deck …</translation>
     </message>
     <message>
         <source>&amp;Highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Highscore</translation>
     </message>
     <message>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>First</translation>
     </message>
     <message>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Second</translation>
     </message>
     <message>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Third</translation>
     </message>
     <message>
         <source>Pfeiltasten, Pos1 und Ende wählen eine Karte, Eingabe oder Leertaste dreht sie um, F2 sagt den Spielstand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrow keys, Home and End choose a card, Enter or Space turns it over, F2 says the score.</translation>
     </message>
     <message>
         <source>Stern</source>
-        <translation type="unfinished"></translation>
+        <translation>star</translation>
     </message>
     <message>
         <source>Sterne</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>stars</translation>
     </message>
     <message>
         <source>Herz</source>
-        <translation type="unfinished"></translation>
+        <translation>heart</translation>
     </message>
     <message>
         <source>Herzen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>hearts</translation>
     </message>
     <message>
         <source>Mond</source>
-        <translation type="unfinished"></translation>
+        <translation>moon</translation>
     </message>
     <message>
         <source>Monde</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>moons</translation>
     </message>
     <message>
         <source>Spirale</source>
-        <translation type="unfinished"></translation>
+        <translation>spiral</translation>
     </message>
     <message>
         <source>Spiralen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>spirals</translation>
     </message>
     <message>
         <source>Pfeil</source>
-        <translation type="unfinished"></translation>
+        <translation>arrow</translation>
     </message>
     <message>
         <source>Pfeile</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>arrows</translation>
     </message>
     <message>
         <source>Pluszeichen</source>
-        <translation type="unfinished"></translation>
+        <translation>plus sign</translation>
     </message>
     <message>
         <source>Pluszeichen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>plus signs</translation>
     </message>
     <message>
         <source>Doppelring</source>
-        <translation type="unfinished"></translation>
+        <translation>double ring</translation>
     </message>
     <message>
         <source>Doppelringe</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>double rings</translation>
     </message>
     <message>
         <source>Raute</source>
-        <translation type="unfinished"></translation>
+        <translation>diamond</translation>
     </message>
     <message>
         <source>Rauten</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>diamonds</translation>
     </message>
     <message>
         <source>Sechseck</source>
-        <translation type="unfinished"></translation>
+        <translation>hexagon</translation>
     </message>
     <message>
         <source>Sechsecke</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>hexagons</translation>
     </message>
     <message>
         <source>Blitz</source>
-        <translation type="unfinished"></translation>
+        <translation>lightning bolt</translation>
     </message>
     <message>
         <source>Blitze</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>lightning bolts</translation>
     </message>
     <message>
         <source>Tropfen</source>
-        <translation type="unfinished"></translation>
+        <translation>drop</translation>
     </message>
     <message>
         <source>Tropfen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>drops</translation>
     </message>
     <message>
         <source>Schlüsselloch</source>
-        <translation type="unfinished"></translation>
+        <translation>keyhole</translation>
     </message>
     <message>
         <source>Schlüssellöcher</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>keyholes</translation>
     </message>
     <message>
         <source>Anker</source>
-        <translation type="unfinished"></translation>
+        <translation>anchor</translation>
     </message>
     <message>
         <source>Anker</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>anchors</translation>
     </message>
     <message>
         <source>Unendlichzeichen</source>
-        <translation type="unfinished"></translation>
+        <translation>infinity sign</translation>
     </message>
     <message>
         <source>Unendlichzeichen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>infinity signs</translation>
     </message>
     <message>
         <source>Häkchen</source>
-        <translation type="unfinished"></translation>
+        <translation>check mark</translation>
     </message>
     <message>
         <source>Häkchen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>check marks</translation>
     </message>
     <message>
         <source>Pik</source>
-        <translation type="unfinished"></translation>
+        <translation>spade</translation>
     </message>
     <message>
         <source>Pik</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>spades</translation>
     </message>
     <message>
         <source>Schild</source>
-        <translation type="unfinished"></translation>
+        <translation>shield</translation>
     </message>
     <message>
         <source>Schilde</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>shields</translation>
     </message>
     <message>
         <source>Krone</source>
-        <translation type="unfinished"></translation>
+        <translation>crown</translation>
     </message>
     <message>
         <source>Kronen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>crowns</translation>
     </message>
     <message>
         <source>Zahnrad</source>
-        <translation type="unfinished"></translation>
+        <translation>gear</translation>
     </message>
     <message>
         <source>Zahnräder</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>gears</translation>
     </message>
     <message>
         <source>Zielscheibe</source>
-        <translation type="unfinished"></translation>
+        <translation>target</translation>
     </message>
     <message>
         <source>Zielscheiben</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>targets</translation>
     </message>
     <message>
         <source>Dreieck</source>
-        <translation type="unfinished"></translation>
+        <translation>triangle</translation>
     </message>
     <message>
         <source>Dreiecke</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>triangles</translation>
     </message>
     <message>
         <source>Zickzacklinie</source>
-        <translation type="unfinished"></translation>
+        <translation>zigzag</translation>
     </message>
     <message>
         <source>Zickzacklinien</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>zigzags</translation>
     </message>
     <message>
         <source>Kleeblatt</source>
-        <translation type="unfinished"></translation>
+        <translation>clover leaf</translation>
     </message>
     <message>
         <source>Kleeblätter</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>clover leaves</translation>
     </message>
     <message>
         <source>Hashtag</source>
-        <translation type="unfinished"></translation>
+        <translation>hashtag</translation>
     </message>
     <message>
         <source>Hashtags</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>hashtags</translation>
     </message>
     <message>
         <source>Sprechblase</source>
-        <translation type="unfinished"></translation>
+        <translation>speech bubble</translation>
     </message>
     <message>
         <source>Sprechblasen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>speech bubbles</translation>
     </message>
     <message>
         <source>Sanduhr</source>
-        <translation type="unfinished"></translation>
+        <translation>hourglass</translation>
     </message>
     <message>
         <source>Sanduhren</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>hourglasses</translation>
     </message>
     <message>
         <source>Blume</source>
-        <translation type="unfinished"></translation>
+        <translation>flower</translation>
     </message>
     <message>
         <source>Blumen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>flowers</translation>
     </message>
     <message>
         <source>Zylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>top hat</translation>
     </message>
     <message>
         <source>Zylinder</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>top hats</translation>
     </message>
     <message>
         <source>Fragezeichen</source>
-        <translation type="unfinished"></translation>
+        <translation>question mark</translation>
     </message>
     <message>
         <source>Fragezeichen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>question marks</translation>
     </message>
     <message>
         <source>Doppelwinkel</source>
-        <translation type="unfinished"></translation>
+        <translation>double chevron</translation>
     </message>
     <message>
         <source>Doppelwinkel</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>double chevrons</translation>
     </message>
     <message>
         <source>Auge</source>
-        <translation type="unfinished"></translation>
+        <translation>eye</translation>
     </message>
     <message>
         <source>Augen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>eyes</translation>
     </message>
     <message>
         <source>Musiknote</source>
-        <translation type="unfinished"></translation>
+        <translation>musical note</translation>
     </message>
     <message>
         <source>Musiknoten</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>musical notes</translation>
     </message>
     <message>
         <source>Fisch</source>
-        <translation type="unfinished"></translation>
+        <translation>fish</translation>
     </message>
     <message>
         <source>Fische</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>fish</translation>
     </message>
     <message>
         <source>Vogel</source>
-        <translation type="unfinished"></translation>
+        <translation>bird</translation>
     </message>
     <message>
         <source>Vögel</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>birds</translation>
     </message>
     <message>
         <source>Schnecke</source>
-        <translation type="unfinished"></translation>
+        <translation>snail</translation>
     </message>
     <message>
         <source>Schnecken</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>snails</translation>
     </message>
     <message>
         <source>Schmetterling</source>
-        <translation type="unfinished"></translation>
+        <translation>butterfly</translation>
     </message>
     <message>
         <source>Schmetterlinge</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>butterflies</translation>
     </message>
     <message>
         <source>Katze</source>
-        <translation type="unfinished"></translation>
+        <translation>cat</translation>
     </message>
     <message>
         <source>Katzen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>cats</translation>
     </message>
     <message>
         <source>Eule</source>
-        <translation type="unfinished"></translation>
+        <translation>owl</translation>
     </message>
     <message>
         <source>Eulen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>owls</translation>
     </message>
     <message>
         <source>Schildkröte</source>
-        <translation type="unfinished"></translation>
+        <translation>turtle</translation>
     </message>
     <message>
         <source>Schildkröten</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>turtles</translation>
     </message>
     <message>
         <source>Pilz</source>
-        <translation type="unfinished"></translation>
+        <translation>mushroom</translation>
     </message>
     <message>
         <source>Pilze</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>mushrooms</translation>
     </message>
     <message>
         <source>Tulpe</source>
-        <translation type="unfinished"></translation>
+        <translation>tulip</translation>
     </message>
     <message>
         <source>Tulpen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>tulips</translation>
     </message>
     <message>
         <source>Gelbe Blume</source>
-        <translation type="unfinished"></translation>
+        <translation>yellow flower</translation>
     </message>
     <message>
         <source>Gelbe Blumen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>yellow flowers</translation>
     </message>
     <message>
         <source>Baum</source>
-        <translation type="unfinished"></translation>
+        <translation>tree</translation>
     </message>
     <message>
         <source>Bäume</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>trees</translation>
     </message>
     <message>
         <source>Kaktus</source>
-        <translation type="unfinished"></translation>
+        <translation>cactus</translation>
     </message>
     <message>
         <source>Kakteen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>cacti</translation>
     </message>
     <message>
         <source>Blatt</source>
-        <translation type="unfinished"></translation>
+        <translation>leaf</translation>
     </message>
     <message>
         <source>Blätter</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>leaves</translation>
     </message>
     <message>
         <source>Eichel</source>
-        <translation type="unfinished"></translation>
+        <translation>acorn</translation>
     </message>
     <message>
         <source>Eicheln</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>acorns</translation>
     </message>
     <message>
         <source>Kirsche</source>
-        <translation type="unfinished"></translation>
+        <translation>cherry</translation>
     </message>
     <message>
         <source>Kirschen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>cherries</translation>
     </message>
     <message>
         <source>Apfel</source>
-        <translation type="unfinished"></translation>
+        <translation>apple</translation>
     </message>
     <message>
         <source>Äpfel</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>apples</translation>
     </message>
     <message>
         <source>Sonne</source>
-        <translation type="unfinished"></translation>
+        <translation>sun</translation>
     </message>
     <message>
         <source>Sonnen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>suns</translation>
     </message>
     <message>
         <source>Wolke</source>
-        <translation type="unfinished"></translation>
+        <translation>cloud</translation>
     </message>
     <message>
         <source>Wolken</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>clouds</translation>
     </message>
     <message>
         <source>Regenwolke</source>
-        <translation type="unfinished"></translation>
+        <translation>rain cloud</translation>
     </message>
     <message>
         <source>Regenwolken</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>rain clouds</translation>
     </message>
     <message>
         <source>Schneeflocke</source>
-        <translation type="unfinished"></translation>
+        <translation>snowflake</translation>
     </message>
     <message>
         <source>Schneeflocken</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>snowflakes</translation>
     </message>
     <message>
         <source>Regenbogen</source>
-        <translation type="unfinished"></translation>
+        <translation>rainbow</translation>
     </message>
     <message>
         <source>Regenbögen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>rainbows</translation>
     </message>
     <message>
         <source>Berg</source>
-        <translation type="unfinished"></translation>
+        <translation>mountain</translation>
     </message>
     <message>
         <source>Berge</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>mountains</translation>
     </message>
     <message>
         <source>Welle</source>
-        <translation type="unfinished"></translation>
+        <translation>wave</translation>
     </message>
     <message>
         <source>Wellen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>waves</translation>
     </message>
     <message>
         <source>Biene</source>
-        <translation type="unfinished"></translation>
+        <translation>bee</translation>
     </message>
     <message>
         <source>Bienen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>bees</translation>
     </message>
     <message>
         <source>Marienkäfer</source>
-        <translation type="unfinished"></translation>
+        <translation>ladybird</translation>
     </message>
     <message>
         <source>Marienkäfer</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>ladybirds</translation>
     </message>
     <message>
         <source>Frosch</source>
-        <translation type="unfinished"></translation>
+        <translation>frog</translation>
     </message>
     <message>
         <source>Frösche</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>frogs</translation>
     </message>
     <message>
         <source>Maus</source>
-        <translation type="unfinished"></translation>
+        <translation>mouse</translation>
     </message>
     <message>
         <source>Mäuse</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>mice</translation>
     </message>
     <message>
         <source>Wal</source>
-        <translation type="unfinished"></translation>
+        <translation>whale</translation>
     </message>
     <message>
         <source>Wale</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>whales</translation>
     </message>
     <message>
         <source>Muschel</source>
-        <translation type="unfinished"></translation>
+        <translation>shell</translation>
     </message>
     <message>
         <source>Muscheln</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>shells</translation>
     </message>
     <message>
         <source>Tannenzapfen</source>
-        <translation type="unfinished"></translation>
+        <translation>pine cone</translation>
     </message>
     <message>
         <source>Tannenzapfen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>pine cones</translation>
     </message>
     <message>
         <source>Tasse</source>
-        <translation type="unfinished"></translation>
+        <translation>cup</translation>
     </message>
     <message>
         <source>Tassen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>cups</translation>
     </message>
     <message>
         <source>Teekanne</source>
-        <translation type="unfinished"></translation>
+        <translation>teapot</translation>
     </message>
     <message>
         <source>Teekannen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>teapots</translation>
     </message>
     <message>
         <source>Regenschirm</source>
-        <translation type="unfinished"></translation>
+        <translation>umbrella</translation>
     </message>
     <message>
         <source>Regenschirme</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>umbrellas</translation>
     </message>
     <message>
         <source>Lampe</source>
-        <translation type="unfinished"></translation>
+        <translation>lamp</translation>
     </message>
     <message>
         <source>Lampen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>lamps</translation>
     </message>
     <message>
         <source>Stuhl</source>
-        <translation type="unfinished"></translation>
+        <translation>chair</translation>
     </message>
     <message>
         <source>Stühle</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>chairs</translation>
     </message>
     <message>
         <source>Wecker</source>
-        <translation type="unfinished"></translation>
+        <translation>alarm clock</translation>
     </message>
     <message>
         <source>Wecker</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>alarm clocks</translation>
     </message>
     <message>
         <source>Schlüssel</source>
-        <translation type="unfinished"></translation>
+        <translation>key</translation>
     </message>
     <message>
         <source>Schlüssel</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>keys</translation>
     </message>
     <message>
         <source>Schere</source>
-        <translation type="unfinished"></translation>
+        <translation>pair of scissors</translation>
     </message>
     <message>
         <source>Scheren</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>pairs of scissors</translation>
     </message>
     <message>
         <source>Brille</source>
-        <translation type="unfinished"></translation>
+        <translation>pair of glasses</translation>
     </message>
     <message>
         <source>Brillen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>pairs of glasses</translation>
     </message>
     <message>
         <source>Hut</source>
-        <translation type="unfinished"></translation>
+        <translation>hat</translation>
     </message>
     <message>
         <source>Hüte</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>hats</translation>
     </message>
     <message>
         <source>Socke</source>
-        <translation type="unfinished"></translation>
+        <translation>sock</translation>
     </message>
     <message>
         <source>Socken</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>socks</translation>
     </message>
     <message>
         <source>T-Shirt</source>
-        <translation type="unfinished"></translation>
+        <translation>T-shirt</translation>
     </message>
     <message>
         <source>T-Shirts</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>T-shirts</translation>
     </message>
     <message>
         <source>Schuh</source>
-        <translation type="unfinished"></translation>
+        <translation>shoe</translation>
     </message>
     <message>
         <source>Schuhe</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>shoes</translation>
     </message>
     <message>
         <source>Buch</source>
-        <translation type="unfinished"></translation>
+        <translation>book</translation>
     </message>
     <message>
         <source>Bücher</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>books</translation>
     </message>
     <message>
         <source>Bleistift</source>
-        <translation type="unfinished"></translation>
+        <translation>pencil</translation>
     </message>
     <message>
         <source>Bleistifte</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>pencils</translation>
     </message>
     <message>
         <source>Brief</source>
-        <translation type="unfinished"></translation>
+        <translation>letter</translation>
     </message>
     <message>
         <source>Briefe</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>letters</translation>
     </message>
     <message>
         <source>Glühbirne</source>
-        <translation type="unfinished"></translation>
+        <translation>light bulb</translation>
     </message>
     <message>
         <source>Glühbirnen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>light bulbs</translation>
     </message>
     <message>
         <source>Kerze</source>
-        <translation type="unfinished"></translation>
+        <translation>candle</translation>
     </message>
     <message>
         <source>Kerzen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>candles</translation>
     </message>
     <message>
         <source>Glocke</source>
-        <translation type="unfinished"></translation>
+        <translation>bell</translation>
     </message>
     <message>
         <source>Glocken</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>bells</translation>
     </message>
     <message>
         <source>Haus</source>
-        <translation type="unfinished"></translation>
+        <translation>house</translation>
     </message>
     <message>
         <source>Häuser</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>houses</translation>
     </message>
     <message>
         <source>Tortenstück</source>
-        <translation type="unfinished"></translation>
+        <translation>slice of cake</translation>
     </message>
     <message>
         <source>Tortenstücke</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>slices of cake</translation>
     </message>
     <message>
         <source>Eistüte</source>
-        <translation type="unfinished"></translation>
+        <translation>ice cream cone</translation>
     </message>
     <message>
         <source>Eistüten</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>ice cream cones</translation>
     </message>
     <message>
         <source>Birne</source>
-        <translation type="unfinished"></translation>
+        <translation>pear</translation>
     </message>
     <message>
         <source>Birnen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>pears</translation>
     </message>
     <message>
         <source>Karotte</source>
-        <translation type="unfinished"></translation>
+        <translation>carrot</translation>
     </message>
     <message>
         <source>Karotten</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>carrots</translation>
     </message>
     <message>
         <source>Brot</source>
-        <translation type="unfinished"></translation>
+        <translation>loaf of bread</translation>
     </message>
     <message>
         <source>Brote</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>loaves of bread</translation>
     </message>
     <message>
         <source>Besteck</source>
-        <translation type="unfinished"></translation>
+        <translation>knife and fork</translation>
     </message>
     <message>
         <source>Bestecke</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>knives and forks</translation>
     </message>
     <message>
         <source>Spiegelei</source>
-        <translation type="unfinished"></translation>
+        <translation>fried egg</translation>
     </message>
     <message>
         <source>Spiegeleier</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>fried eggs</translation>
     </message>
     <message>
         <source>Donut</source>
-        <translation type="unfinished"></translation>
+        <translation>doughnut</translation>
     </message>
     <message>
         <source>Donuts</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>doughnuts</translation>
     </message>
     <message>
         <source>Luftballon</source>
-        <translation type="unfinished"></translation>
+        <translation>balloon</translation>
     </message>
     <message>
         <source>Luftballons</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>balloons</translation>
     </message>
     <message>
         <source>Geschenk</source>
-        <translation type="unfinished"></translation>
+        <translation>present</translation>
     </message>
     <message>
         <source>Geschenke</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>presents</translation>
     </message>
     <message>
         <source>Kamera</source>
-        <translation type="unfinished"></translation>
+        <translation>camera</translation>
     </message>
     <message>
         <source>Kameras</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>cameras</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>telephone</translation>
     </message>
     <message>
         <source>Telefone</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>telephones</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>car</translation>
     </message>
     <message>
         <source>Autos</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>cars</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>bus</translation>
     </message>
     <message>
         <source>Busse</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>buses</translation>
     </message>
     <message>
         <source>Fahrrad</source>
-        <translation type="unfinished"></translation>
+        <translation>bicycle</translation>
     </message>
     <message>
         <source>Fahrräder</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>bicycles</translation>
     </message>
     <message>
         <source>Motorroller</source>
-        <translation type="unfinished"></translation>
+        <translation>motor scooter</translation>
     </message>
     <message>
         <source>Motorroller</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>motor scooters</translation>
     </message>
     <message>
         <source>Lokomotive</source>
-        <translation type="unfinished"></translation>
+        <translation>locomotive</translation>
     </message>
     <message>
         <source>Lokomotiven</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>locomotives</translation>
     </message>
     <message>
         <source>Straßenbahn</source>
-        <translation type="unfinished"></translation>
+        <translation>tram</translation>
     </message>
     <message>
         <source>Straßenbahnen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>trams</translation>
     </message>
     <message>
         <source>Segelboot</source>
-        <translation type="unfinished"></translation>
+        <translation>sailing boat</translation>
     </message>
     <message>
         <source>Segelboote</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>sailing boats</translation>
     </message>
     <message>
         <source>Schiff</source>
-        <translation type="unfinished"></translation>
+        <translation>ship</translation>
     </message>
     <message>
         <source>Schiffe</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>ships</translation>
     </message>
     <message>
         <source>Ruderboot</source>
-        <translation type="unfinished"></translation>
+        <translation>rowing boat</translation>
     </message>
     <message>
         <source>Ruderboote</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>rowing boats</translation>
     </message>
     <message>
         <source>Flugzeug</source>
-        <translation type="unfinished"></translation>
+        <translation>aeroplane</translation>
     </message>
     <message>
         <source>Flugzeuge</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>aeroplanes</translation>
     </message>
     <message>
         <source>Hubschrauber</source>
-        <translation type="unfinished"></translation>
+        <translation>helicopter</translation>
     </message>
     <message>
         <source>Hubschrauber</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>helicopters</translation>
     </message>
     <message>
         <source>Heißluftballon</source>
-        <translation type="unfinished"></translation>
+        <translation>hot-air balloon</translation>
     </message>
     <message>
         <source>Heißluftballons</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>hot-air balloons</translation>
     </message>
     <message>
         <source>Rakete</source>
-        <translation type="unfinished"></translation>
+        <translation>rocket</translation>
     </message>
     <message>
         <source>Raketen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>rockets</translation>
     </message>
     <message>
         <source>Traktor</source>
-        <translation type="unfinished"></translation>
+        <translation>tractor</translation>
     </message>
     <message>
         <source>Traktoren</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>tractors</translation>
     </message>
     <message>
         <source>Kipplaster</source>
-        <translation type="unfinished"></translation>
+        <translation>dump truck</translation>
     </message>
     <message>
         <source>Kipplaster</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>dump trucks</translation>
     </message>
     <message>
         <source>Feuerwehrauto</source>
-        <translation type="unfinished"></translation>
+        <translation>fire engine</translation>
     </message>
     <message>
         <source>Feuerwehrautos</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>fire engines</translation>
     </message>
     <message>
         <source>U-Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>submarine</translation>
     </message>
     <message>
         <source>U-Boote</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>submarines</translation>
     </message>
     <message>
         <source>Tretroller</source>
-        <translation type="unfinished"></translation>
+        <translation>kick scooter</translation>
     </message>
     <message>
         <source>Tretroller</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>kick scooters</translation>
     </message>
     <message>
         <source>Schubkarre</source>
-        <translation type="unfinished"></translation>
+        <translation>wheelbarrow</translation>
     </message>
     <message>
         <source>Schubkarren</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>wheelbarrows</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>hammer</translation>
     </message>
     <message>
         <source>Hämmer</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>hammers</translation>
     </message>
     <message>
         <source>Schraubenschlüssel</source>
-        <translation type="unfinished"></translation>
+        <translation>spanner</translation>
     </message>
     <message>
         <source>Schraubenschlüssel</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>spanners</translation>
     </message>
     <message>
         <source>Schraubenzieher</source>
-        <translation type="unfinished"></translation>
+        <translation>screwdriver</translation>
     </message>
     <message>
         <source>Schraubenzieher</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>screwdrivers</translation>
     </message>
     <message>
         <source>Säge</source>
-        <translation type="unfinished"></translation>
+        <translation>saw</translation>
     </message>
     <message>
         <source>Sägen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>saws</translation>
     </message>
     <message>
         <source>Zange</source>
-        <translation type="unfinished"></translation>
+        <translation>pair of pliers</translation>
     </message>
     <message>
         <source>Zangen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>pairs of pliers</translation>
     </message>
     <message>
         <source>Pinsel</source>
-        <translation type="unfinished"></translation>
+        <translation>paintbrush</translation>
     </message>
     <message>
         <source>Pinsel</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>paintbrushes</translation>
     </message>
     <message>
         <source>Bohrmaschine</source>
-        <translation type="unfinished"></translation>
+        <translation>drill</translation>
     </message>
     <message>
         <source>Bohrmaschinen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>drills</translation>
     </message>
     <message>
         <source>Schaufel</source>
-        <translation type="unfinished"></translation>
+        <translation>shovel</translation>
     </message>
     <message>
         <source>Schaufeln</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>shovels</translation>
     </message>
     <message>
         <source>Rechen</source>
-        <translation type="unfinished"></translation>
+        <translation>rake</translation>
     </message>
     <message>
         <source>Rechen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>rakes</translation>
     </message>
     <message>
         <source>Leiter</source>
-        <translation type="unfinished"></translation>
+        <translation>ladder</translation>
     </message>
     <message>
         <source>Leitern</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>ladders</translation>
     </message>
     <message>
         <source>Axt</source>
-        <translation type="unfinished"></translation>
+        <translation>axe</translation>
     </message>
     <message>
         <source>Äxte</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>axes</translation>
     </message>
     <message>
         <source>Eimer</source>
-        <translation type="unfinished"></translation>
+        <translation>bucket</translation>
     </message>
     <message>
         <source>Eimer</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>buckets</translation>
     </message>
     <message>
         <source>Maßband</source>
-        <translation type="unfinished"></translation>
+        <translation>tape measure</translation>
     </message>
     <message>
         <source>Maßbänder</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>tape measures</translation>
     </message>
     <message>
         <source>Gießkanne</source>
-        <translation type="unfinished"></translation>
+        <translation>watering can</translation>
     </message>
     <message>
         <source>Gießkannen</source>
         <comment>zwei davon</comment>
-        <translation type="unfinished"></translation>
+        <translation>watering cans</translation>
     </message>
     <message>
         <source>Gitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lattice</translation>
     </message>
     <message>
         <source>Quadrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Squares</translation>
     </message>
     <message>
         <source>Blüten</source>
-        <translation type="unfinished"></translation>
+        <translation>Blossoms</translation>
     </message>
     <message>
         <source>Sterne</source>
-        <translation type="unfinished"></translation>
+        <translation>Stars</translation>
     </message>
     <message>
         <source>Die Datei ist kein Pairfinder-Deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not a Pairfinder deck.</translation>
     </message>
     <message>
         <source>Die Datei ist zu groß für ein Deck (über 110 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large for a deck (over 110 MB).</translation>
     </message>
     <message>
         <source>Das Deck wäre entpackt zu groß (über 100 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unpacked, the deck would be too large (over 100 MB).</translation>
     </message>
     <message>
         <source>Die Datei ist beschädigt und lässt sich nicht öffnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is damaged and cannot be opened.</translation>
     </message>
     <message>
         <source>Das Deck ist verschlüsselt. Pairfinder öffnet nur Decks ohne Passwort.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck is encrypted. Pairfinder opens only decks without a password.</translation>
     </message>
     <message>
         <source>Das Deck enthält einen Dateinamen, der aus dem Deck hinausführt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck holds a file name that leads out of the deck.</translation>
     </message>
     <message>
         <source>Dem Deck fehlt eines der Bilder, die es nennt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck lacks one of the pictures it names.</translation>
     </message>
     <message>
         <source>Ein Bild des Decks ist beschädigt oder kein JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>A picture of the deck is damaged or not a JPEG.</translation>
     </message>
     <message>
         <source>Die Deck-Datei konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck file could not be written.</translation>
     </message>
     <message>
         <source>Deck-Dateien kann Pairfinder hier weder lesen noch schreiben: Die ZIP-Bibliothek %1 fehlt. Bitte libzip installieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairfinder can neither read nor write deck files here: the ZIP library %1 is missing. Please install libzip.</translation>
     </message>
     <message>
         <source>Die Namensliste des Decks ist beschädigt. Sie ist zu groß.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck&apos;s list of names is damaged. It is too large.</translation>
     </message>
     <message>
         <source>Die Namensliste des Decks ist beschädigt. Sie ist kein gültiges JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck&apos;s list of names is damaged. It is not valid JSON.</translation>
     </message>
     <message>
         <source>Die Namensliste des Decks ist beschädigt. Ihr fehlt die Formatangabe.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck&apos;s list of names is damaged. It lacks its format.</translation>
     </message>
     <message>
         <source>Dieses Deck wurde mit einer neueren Version von Pairfinder gespeichert (Format %1). Bitte Pairfinder aktualisieren, um es zu öffnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>This deck was saved by a newer version of Pairfinder (format %1). Please update Pairfinder to open it.</translation>
     </message>
     <message>
         <source>Die Namensliste des Decks ist beschädigt. Ihr fehlen der Name des Decks oder die Bilder.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck&apos;s list of names is damaged. It lacks the deck&apos;s name or its pictures.</translation>
     </message>
     <message>
         <source>Die Namensliste des Decks ist beschädigt. Ein Bild hat keine Datei oder keinen Namen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck&apos;s list of names is damaged. A picture has no file or no name.</translation>
     </message>
     <message>
         <source>Die Namensliste des Decks ist beschädigt. Der Dateiname „%1“ ist nicht erlaubt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The deck&apos;s list of names is damaged. The file name “%1” is not allowed.</translation>
     </message>
     <message>
         <source>Bild %1 des Decks: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture %1 of the deck: %2</translation>
     </message>
     <message numerus="yes">
         <source>Ein Deck braucht mindestens %1 Bilder, hier sind nur %n brauchbare.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A deck needs at least %1 pictures, here only %n is usable.</numerusform>
+            <numerusform>A deck needs at least %1 pictures, here only %n are usable.</numerusform>
         </translation>
     </message>
     <message>
         <source>Ein Deck fasst höchstens %1 Bilder, hier sind %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A deck holds at most %1 pictures, here there are %2.</translation>
     </message>
     <message>
         <source>Diesen Namen trägt schon ein anderes Bild.</source>
-        <translation type="unfinished"></translation>
+        <translation>Another picture has this name already.</translation>
     </message>
     <message>
         <source>Kein Bild, das Pairfinder lesen kann.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a picture Pairfinder can read.</translation>
     </message>
     <message>
         <source>Die Datei ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is empty.</translation>
     </message>
     <message>
         <source>Die Datei ist zu groß (über 50 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large (over 50 MB).</translation>
     </message>
     <message>
         <source>Das Bild ist zu groß (über 100 Megapixel).</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture is too large (over 100 megapixels).</translation>
     </message>
     <message>
         <source>Das Bild ist beschädigt oder unvollständig.</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture is damaged or incomplete.</translation>
     </message>
     <message>
         <source>Dieses Bild ist schon im Deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>This picture is in the deck already.</translation>
     </message>
     <message>
         <source>HEIC-Fotos kann Pairfinder hier nicht lesen. Bitte das Foto als JPEG exportieren oder das Handy auf „Maximale Kompatibilität“ stellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairfinder cannot read HEIC photos here. Please export the photo as JPEG, or set the phone to “Most Compatible”.</translation>
     </message>
     <message>
         <source>Das eigene Deck ist beschädigt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The own deck is damaged: %1</translation>
     </message>
     <message>
         <source>Das eigene Deck ist beschädigt: Die Namensliste fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The own deck is damaged: its list of names is missing.</translation>
     </message>
     <message>
         <source>Das eigene Deck ist beschädigt: Das Bild „%1“ fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The own deck is damaged: the picture “%1” is missing.</translation>
     </message>
     <message>
         <source>Das eigene Deck ist beschädigt: Das Bild „%1“ ist kein lesbares JPEG.</source>
-        <translation type="unfinished"></translation>
+        <translation>The own deck is damaged: the picture “%1” is no readable JPEG.</translation>
     </message>
     <message>
         <source>Bitte einen Namen eingeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a name.</translation>
     </message>
     <message>
         <source>Höchstens %1 Zeichen, hier sind es %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>At most %1 characters, here there are %2.</translation>
     </message>
     <message>
         <source>Failed to get data for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to get data for &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid data type for &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to set data for &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Invalid value %1 for &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value %1 for &apos;%2&apos;</translation>
     </message>
     <message>
         <source>Invalid value for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value for &apos;%1&apos;</translation>
     </message>
     <message>
         <source>The registry file &apos;%1&apos; is damaged at line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>The registry file &apos;%1&apos; is damaged at line %2: %3</translation>
     </message>
 </context>
 </TS>
