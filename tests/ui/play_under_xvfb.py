@@ -8,32 +8,25 @@ With --wine the Windows program runs under Wine, in a Wine prefix of its own, ag
 the folder of the stand-in for uiautomationcore.dll and the first contact (tests/windows), the stand-in takes
 UI Automation's place in the prefix and writes down what the program tells it.
 
-1. One run of the program, a round on each board: the full one it starts on, then each smaller board (4, 8 and 18
-   pairs, or those given with --board) chosen with the mouse from Ansicht > Spielfeld, whose four captions are read
-   off the screen. Each board's cards must lie where that board's lie and nowhere else; a whole game, in which the
-   player remembers every face it has seen and takes a known pair whenever it has one; the result saved under a
-   name and found in the board's own key with the six values, every other table untouched, iPaare holding the
-   board, and the Highscore menu read off the screen, "Spielfeld: 8 Paare" above the result on a smaller board.
-   Then a card turned, MIX IT turns it back with a new deal, and END IT ends the program with 0.
+1. One run of the program, a round on each board: the full one it starts on (under Wine the keyboard's, 5.), then
+   each smaller board (4, 8 and 18 pairs, or those given with --board) chosen with the mouse from Ansicht >
+   Spielfeld, whose four captions are read off the screen. Each board's cards must lie where that board's lie and
+   nowhere else; a whole game, in which the player remembers every face it has seen and takes a known pair whenever
+   it has one; the result saved under a name and found in the board's own key with the six values, every other
+   table untouched, iPaare holding the board, and the Highscore menu read off the screen, "Spielfeld: 8 Paare"
+   above the result on a smaller board. Then a card turned, MIX IT turns it back, and END IT ends the program with 0.
 2. Started again with the last board's table broken (iErster held as text): the error box shows the registry's
    message under the program's title, the board chosen last is dealt, and its cards still turn over.
 3. iPaare stored as text: the error box says so once, the full board is dealt, and nothing is written.
-
-With --wine, instead:
-1. A whole game, saved, read back from the Highscore menu and the registry; MIX IT deals again and END IT ends the
-   program with 0; with --board, each board given in turn in one run of the program, as above, then started again
-   on the board chosen last, and iPaare stored as text.
-2. Without --board, a broken store (iErster held as text): the error box shows the registry's message under the
-   program's title, and once it is closed the cards still turn over; started maximised (`wine start /max`), the
-   window is maximised with the layout in its top-left corner, and it carries the icon from the program file's
-   resources.
-3. A whole game by keys alone (with --board, on the first board given, chosen by keys), watched by the focus
-   outline on the screen: Tab to the cards, the arrow keys to each card, Enter to turn it; the keyboard is in the
-   name entry at the end, Tab and Space save, Alt+E ends. With --uia, a client's first contact starts Qt's bridge
-   before the first Tab, and UI Automation must have been told: each card the keyboard reached, by its name, in the
-   order the outline went, never an emptied one; each first card's face and each turn's outcome with its count as
-   notifications, once each, the last with "FERTIG!!"; a board chosen, once, as "Neues Spiel: 4 Paare", before the
-   first turn.
+4. Under Wine: started maximised (`wine start /max`), the window is maximised with the layout in its top-left
+   corner, and it carries the icon from the program file's resources.
+5. Under Wine, in one run: a whole game on the full board by keys alone, watched by the focus outline on the
+   screen: Tab to the cards, the arrow keys to each card, Enter to turn it; the keyboard is in the name entry at
+   the end, Tab and Space save; then the first smaller board chosen by keys, played and saved so; Alt+E ends.
+   With --uia, a client's first contact starts Qt's bridge before the first Tab, and UI Automation must have been
+   told: each card the keyboard reached, by its name, in the order the outline went, never an emptied one; each
+   first card's face and each turn's outcome with its count as notifications, once each, the last with "FERTIG!!";
+   the board chosen, once, as "Neues Spiel: 4 Paare", before its first turn.
 
 With --own-deck, instead: Ansicht > Spieldeck > Eigenes Deck by keys opens the file dialog, in which eight photos
 drawn by the test (portrait and landscape, three with EXIF orientations 3, 6 and 8) and four bad files are chosen
@@ -108,7 +101,7 @@ BOARDS = (Board(4, 2, 4, 14, 158, 120, 144), Board(8, 4, 4, 14, 14, 120, 144), B
 FULL = BOARDS[-1]
 CARD_AREA = 576
 # The full board, which a player who never chose plays, and which the page shows too.
-CELLS, COLUMNS, CELL, PITCH, MARGIN = FULL.cells, FULL.columns, FULL.side, FULL.pitch, FULL.left
+CELLS, COLUMNS = FULL.cells, FULL.columns
 NAME = "Xdotool"
 VALUES = ("sErster", "sZweiter", "sDritter", "iErster", "iZweiter", "iDritter")
 # Every wait ends, but late enough for a machine whose cores are all busy.
@@ -654,6 +647,14 @@ class Player:
         click(shown[board.number - 1][2])
         self.board = board
 
+    def choose_by_keys(self, board):
+        """Alt+A opens Ansicht on its first item; Spielfeld is the third, and its first item the smallest board."""
+        self.key("alt+a")
+        for key in ["Down", "Down", "Right"] + ["Down"] * (board.number - 1) + ["Return"]:
+            time.sleep(SETTLE)
+            self.run("xdotool", "key", key)
+        self.board = board
+
     def end(self):
         """END IT, and the exit code the program ends with."""
         self.click(592 + 16 + 48, 328 + 184 + 16)
@@ -742,10 +743,6 @@ def walk(here, p, step, columns=COLUMNS):
     return here
 
 
-def cell_origin(p):
-    return FULL.origin(p)
-
-
 def play(player, shots, gone=None, seen=None):
     """Plays a whole game to its end; returns the number of attempts. With a file name in `shots`, a screenshot
     taken as a failed pair lies open once `gone` cards (a quarter of them unless told) have gone is kept in it.
@@ -807,10 +804,9 @@ def play(player, shots, gone=None, seen=None):
 
 
 def rounds_game(platform, screen, rounds, shots):
-    """One run of the program, a round on each board of `rounds` in turn: the board the program starts on (the full
-    one) as a player who never chose plays it, each other chosen from the menu by mouse, its cards where that board's
-    lie; each played to its end and saved into its own table with iPaare holding it. Then a card turned, MIX IT deals
-    anew, and END IT ends the program with 0."""
+    """One run of the program, a round on each board of `rounds`: the full one it starts on as a player who never
+    chose plays it, each other chosen from the menu by mouse, its cards where that board's lie; each played to its end
+    and saved into its own table, iPaare holding it. Then a card turned, MIX IT deals anew; END IT ends with 0."""
     player = Player(platform, screen).open()
     kept = []
     try:
@@ -832,8 +828,7 @@ def rounds_game(platform, screen, rounds, shots):
                     player.shot(keep=shot)
                 attempts = play(player, shot, gone=0)
                 kept.append(shot)
-            print(f"{board.caption}" + (" chosen from the menu," if board != FULL else ":")
-                  + f" all found in {attempts} attempts")
+            print(f"{board.caption}: all found in {attempts} attempts")
             save_and_read_back(player, platform, attempts, shots if board == FULL else None)
             if board != FULL and platform.stored_board() != ("REG_DWORD", board.pairs):
                 fail(f"iPaare holds {platform.stored_board()} after {board.caption} were chosen")
@@ -854,47 +849,36 @@ def rounds_game(platform, screen, rounds, shots):
             shot.unlink()
 
 
-def whole_game(platform, screen, shots):
-    player = Player(platform, screen).open()
-    try:
-        if isinstance(platform, Linux) and (player.width, player.height) != (LAYOUT_WIDTH, LAYOUT_HEIGHT):
-            # With no window manager there is no frame: the window is the layout's outer size.
-            fail(f"the window is {player.width} x {player.height}, not {LAYOUT_WIDTH} x {LAYOUT_HEIGHT}")
-        player.shows_board(player.drawn())
-        attempts = play(player, shots / "screenshot-playing.png" if shots else None)
-        player.shot(keep=shots / "screenshot-finished.png" if shots else None)
-        print(f"all 32 pairs found in {attempts} attempts")
-
-        save_and_read_back(player, platform, attempts, shots)
-        player.click(592 + 16 + 48, 328 + 24 + 16)  # MIX IT
-        player.drawn()
-        player.check_running()
-        if player.end() != 0:
-            fail(f"END IT ended the program with {player.game.returncode}")
-        print("MIX IT dealt anew, END IT ended the program with 0")
-    finally:
-        player.close()
-
-
-def save_and_read_back(player, platform, attempts, shots=None):
+def save_and_read_back(player, platform, attempts, shots=None, by_keys=None):
     """Saves the result of a game just won on the player's board under a name, and finds it in that board's table
-    in the registry and in the Highscore menu; every other table stays as it was."""
+    in the registry and in the Highscore menu; every other table stays as it was. With `by_keys`, the keyboard,
+    in the name entry after the last pair, types the name, goes to Save with Tab and presses it with Space; then
+    by_keys() is called once the result is stored, before the menu opens."""
     board = player.board
-    others = {b: platform.registry(b) for b in BOARDS if b != board}
-    player.click(184 + 100, 232 + 10)  # into the name entry, over what an earlier game left there
-    player.run("xdotool", "key", "ctrl+a")
-    player.run("xdotool", "type", "--delay", "20", NAME)
-    player.click(248 + 56, 272 + 12)   # Save
+    stored = platform.keys()
+    if by_keys:
+        player.run("xdotool", "key", "ctrl+a")  # over what an earlier game left there
+        player.run("xdotool", "type", "--delay", "20", NAME)
+        player.run("xdotool", "key", "Tab", "space")
+    else:
+        player.click(184 + 100, 232 + 10)  # into the name entry, over what an earlier game left there
+        player.run("xdotool", "key", "ctrl+a")
+        player.run("xdotool", "type", "--delay", "20", NAME)
+        player.click(248 + 56, 272 + 12)   # Save
     expected = {"sErster": ("REG_SZ", NAME), "sZweiter": ("REG_SZ", " "), "sDritter": ("REG_SZ", " "),
                 "iErster": ("REG_DWORD", attempts), "iZweiter": ("REG_DWORD", -1),
                 "iDritter": ("REG_DWORD", -1)}
     values = wait_until(lambda: platform.registry(board) == expected and expected, lambda: "the registry did not "
                         f"hold the saved result: {platform.registry(board)} instead of {expected}")
     where = "" if board == FULL else f" under {board.caption}"
-    print(f"registry{where}: " + ", ".join(f"{name} {values[name][0]} {values[name][1]!r}" for name in VALUES))
-    changed = [b.caption for b in others if platform.registry(b) != others[b]]
+    how = f"; the keyboard was in the name entry, Tab and Space saved {NAME}" if by_keys else ""
+    print(f"registry{where}: " + ", ".join(f"{name} {values[name][0]} {values[name][1]!r}" for name in VALUES) + how)
+    after = platform.keys()
+    changed = [b.caption for b in BOARDS if b != board and table_of(after, b) != table_of(stored, b)]
     if changed:
         fail(f"saving on {board.caption} changed the table of {changed}")
+    if by_keys:
+        by_keys()
 
     area = (player.x, player.y, LAYOUT_WIDTH, 200)
     before = (*area, player.grab(*area, "before.png"))
@@ -913,46 +897,6 @@ def save_and_read_back(player, platform, attempts, shots=None):
     print("the Highscore menu reads " + (f"Spielfeld: {board.caption}, " if heading else "")
           + f"1. {NAME} mit {attempts} Versuchen")
     player.key("Escape")
-
-
-def boards_game(platform, screen, boards, shots):
-    """Each of `boards` chosen from the menu by mouse in turn, in one run of the program, played to its end and
-    saved; then the program started again comes up on the board chosen last."""
-    player = Player(platform, screen).open()
-    kept = []
-    try:
-        player.drawn()
-        for board in boards:
-            player.choose_board(board)
-            shot = shots / f"board-{board.pairs}.png" if shots else None
-            # Dealt, until the game's first failed pair takes its place.
-            player.shows_board(player.drawn())
-            if shot:
-                player.shot(keep=shot)
-            attempts = play(player, shot, gone=0)
-            kept.append(shot)
-            print(f"{board.caption} chosen from the menu, all found in {attempts} attempts")
-            save_and_read_back(player, platform, attempts)
-            if platform.stored_board() != ("REG_DWORD", board.pairs):
-                fail(f"iPaare holds {platform.stored_board()} after {board.caption} were chosen")
-        if player.end() != 0:
-            fail(f"END IT ended the program with {player.game.returncode}")
-    finally:
-        player.close()
-    if shots:
-        subprocess.run(["convert", *map(str, kept), "+append", str(shots / "screenshot-boards.png")], check=True,
-                       timeout=DEADLINE)
-        for shot in kept:
-            shot.unlink()
-
-    player = Player(platform, screen).open()
-    try:
-        player.board = boards[-1]
-        player.shows_board(player.drawn())
-        print(f"iPaare holds {boards[-1].pairs}; started again, the program deals {boards[-1].caption}")
-        player.end()
-    finally:
-        player.close()
 
 
 # The photos of an own deck, drawn by ImageMagick: upright, each shows red, green and blue in its top-left, top-right
@@ -1311,23 +1255,7 @@ def started_again(platform, screen, board):
         player.close()
 
 
-def broken_store(platform, screen):
-    platform.break_store()
-    player = Player(platform, screen)
-    try:
-        closed_error_box(player, "iErster")
-        back = player.picture(player.drawn(), 0)
-        player.click_cell(0)
-        player.turned(0, back)
-        print("once it is closed, the first card turns over")
-        player.end()
-    finally:
-        player.close()
-
-
 def started_maximised(platform, screen):
-    # Without the broken store's error box, which would come before the window.
-    platform.reg("delete", WINE_KEY, "/f")
     player = Player(platform, screen, platform.command(maximised=True))
     try:
         player.open()
@@ -1375,42 +1303,41 @@ def icon_matches_resource(player):
     print(f"the window carries the program file's {width} x {height} icon")
 
 
-def keyboard_game(platform, screen, board=FULL):
+def keyboard_game(platform, screen, rounds):
+    """The keyboard plays a round on each board of `rounds`, the first the board the program starts on, each other
+    chosen by keys, and saves each; Alt+E ends the program with 0."""
     player = KeyboardPlayer(platform, screen).open()
     automation = platform.automation
     try:
         if automation:
             automation.first_contact(player)
-        if board != FULL:
-            # Alt+A opens Ansicht on its first item; Spielfeld is the third, and its first item the smallest board.
-            player.key("alt+a")
-            for key in ["Down", "Down", "Right"] + ["Down"] * (board.number - 1) + ["Return"]:
-                time.sleep(SETTLE)
-                player.run("xdotool", "key", key)
-            player.board = board
-        attempts = play(player, None)
-        print(f"all {board.pairs} pairs found in {attempts} attempts by keys alone")
-        # The keyboard went on to the name entry with the last pair.
-        player.run("xdotool", "type", "--delay", "20", NAME)
-        player.run("xdotool", "key", "Tab", "space")
-        wait_until(lambda: platform.registry(board).get("iErster") == ("REG_DWORD", attempts),
-                   f"the registry did not hold the result saved by keys: {platform.registry(board)}")
-        print(f"the keyboard was in the name entry; Tab and Space saved {NAME} with {attempts} attempts")
-        if automation:
-            # The save came after the last turn's keys, so everything the game said is in the record by now.
-            heard = automation.heard_game(attempts, player.visited, board)
-            print(f"UI Automation was told of the cards in the outline's order and of {2 * attempts} notifications;"
-                  " from the first contact to the first turn's outcome:")
-            for call, number, kind, name, text in heard:
-                print(f"  {call} {number}, a {kind} called {name!r}" + (f": {text!r}" if text else ""))
-                if "Versuche" in text:
-                    break
-            print(f"  ... the last notification: {next(r[4] for r in reversed(heard) if r[0] == 'notification')!r}")
+        for board in rounds:
+            if automation and board != rounds[0]:
+                automation.mark = len(automation.records())
+            if board != player.board:
+                player.choose_by_keys(board)
+            player.visited = []
+            attempts = play(player, None)
+            print(f"all {board.pairs} pairs found in {attempts} attempts by keys alone")
+            # The keyboard went on to the name entry with the last pair; the save comes after the last turn's
+            # keys, so everything the game said is in the record once it is stored.
+            save_and_read_back(player, platform, attempts, by_keys=lambda: automation and heard(
+                automation.heard_game(attempts, player.visited, board), attempts))
         if player.end() != 0:
             fail(f"Alt+E ended the program with {player.game.returncode}")
         print("Alt+E ended the program with 0")
     finally:
         player.close()
+
+
+def heard(records, attempts):
+    print(f"UI Automation was told of the cards in the outline's order and of {2 * attempts} notifications; from "
+          "the first contact or the choice to the first turn's outcome:")
+    for call, number, kind, name, text in records:
+        print(f"  {call} {number}, a {kind} called {name!r}" + (f": {text!r}" if text else ""))
+        if "Versuche" in text:
+            break
+    print(f"  ... the last notification: {next(r[4] for r in reversed(records) if r[0] == 'notification')!r}")
 
 
 def on_own_screen(make_platform, scenario):
@@ -1452,22 +1379,16 @@ def main():
         if arguments.deck_file:
             deck_travels(platform, screen, *(path.resolve() for path in arguments.deck_file))
             return
-        if arguments.wine and arguments.board:
-            boards_game(platform, screen, boards, arguments.shots)
-            broken_board(platform, screen)
-            # The keyboard game starts afresh: without the broken choice's error box, on the full board, its
-            # result the first of its board's table.
+        # Under Wine the full board's whole game is the keyboard's, which UI Automation hears.
+        rounds_game(platform, screen, ([] if arguments.wine else [FULL]) + boards, arguments.shots)
+        started_again(platform, screen, boards[-1])
+        broken_board(platform, screen)
+        if arguments.wine:
+            # Afresh: without the broken choice's error box, which would come before the window, and each result of
+            # the keyboard's the first of its board's table.
             platform.reg("delete", WINE_KEY, "/f")
-            keyboard_game(platform, screen, boards[0])
-        elif arguments.wine:
-            whole_game(platform, screen, arguments.shots)
-            broken_store(platform, screen)
             started_maximised(platform, screen)
-            keyboard_game(platform, screen)
-        else:
-            rounds_game(platform, screen, [FULL] + boards, arguments.shots)
-            started_again(platform, screen, boards[-1])
-            broken_board(platform, screen)
+            keyboard_game(platform, screen, [FULL, boards[0]])
 
     def platform(work, screen):
         if not arguments.wine:
