@@ -80,6 +80,9 @@ std::optional<PlayersChoice> ReadPlayersText(Company who, std::string_view text)
 inline constexpr std::string_view PlayersFormCaption = "Mitspieler";
 inline constexpr std::string_view LevelLabel = "Stufe";
 inline constexpr std::string_view PaceLabel = "Tempo";
+// The form's two buttons: take the players (as Enter does), or leave everything as it was (as Escape does).
+inline constexpr std::string_view PlayersFormTake = "Übernehmen";
+inline constexpr std::string_view PlayersFormCancel = "Abbrechen";
 // "Name von Spieler 2"; against the computer the one person's field is "Dein Name".
 std::string PlayerFieldLabel(Company who, int seat);
 // A seat's line in the players' panel under its name: "3 Paare, 7 Versuche".

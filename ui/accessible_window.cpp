@@ -1,5 +1,5 @@
 // What the window tells a screen reader: the cards' grid as a table of cards, each named by what it shows,
-// the attempt counter as a status, and an announcer that says what a turn came to.
+// the attempt counter as a status, the players' rows, and an announcer that says what a turn came to.
 #include "accessible_window.h"
 
 #include <QAccessibleWidget>
@@ -10,6 +10,7 @@
 #include "card_grid.h"
 #include "qt_text.h"
 #include "spoken_text.h"
+#include "window_layout.h"
 
 namespace pairfinder {
 
@@ -31,8 +32,11 @@ public:
         if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
+    // Its description tells a reader which keys play it.
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? QtText(CardsSpoken) : QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name) return QtText(CardsSpoken);
+        if (kind == QAccessible::Description) return QtText(layout::KeysHelp);
+        return QAccessibleWidget::text(kind);
     }
     int childCount() const override { return Grid()->Board().Cards(); }
     QAccessibleInterface* child(int index) const override {
@@ -147,6 +151,15 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
 };
 
+// A player's row of the players' panel, read as one line by the name it was given, its labels not again on their own.
+class SeatRowAccessible : public QAccessibleWidget {
+public:
+    explicit SeatRowAccessible(QWidget* row) : QAccessibleWidget(row, QAccessible::StaticText) {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+};
+
 // A notification named by what was said last, so that a reader that asks hears it again; how a reader is told
 // of something new is Tell's choice.
 class AnnouncerAccessible : public QAccessibleWidget {
@@ -164,6 +177,8 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
         return new GridAccessible(static_cast<CardGrid*>(object));
     if (className == QLatin1String("pairfinder::CardCell"))
         return new CellAccessible(static_cast<CardCell*>(object));
+    if (className == QLatin1String("pairfinder::SeatRow"))
+        return new SeatRowAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("pairfinder::Announcer"))
         return new AnnouncerAccessible(static_cast<Announcer*>(object));
     if (className == QLatin1String("QFrame") && object->property(StatusProperty).toBool())

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTimer>
 #include <chrono>
 #include <optional>
@@ -93,6 +94,11 @@ void Dress(QWidget* widget, const layout::Control& control, const QColor& window
 QLabel* MakeLabel(QWidget* parent, const layout::Control& control, const QColor& windowText) {
     auto* label = new QLabel(QtText(control.Caption), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A text the game sets may hold a player's name, which is shown as typed.
+    if (control.Wraps) {
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+    }
     Dress(label, control, windowText);
     // A shown label hides the cards beneath it and takes their clicks.
     label->setAutoFillBackground(true);
@@ -344,6 +350,10 @@ void TForm1::ConnectHandlers() {
         connect(item.Item, &QAction::triggered, this,
                 [this, item] { Handle([this, item] { Game.Run(item.Does, item.Number); }); });
     }
+    // The score is said wherever the keyboard is in the window.
+    auto* scoreKey = new QShortcut(QKeySequence(QtText(layout::ScoreKey)), this);
+    connect(scoreKey, &QShortcut::activated, this,
+            [this] { Handle([this] { Game.Run(layout::Command::SayScore); }); });
 }
 
 void TForm1::FitCountLabel() {

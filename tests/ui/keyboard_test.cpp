@@ -4,6 +4,7 @@
 #include <QAccessibleInterface>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 #include "deck_file.h"
 #include "highscore_store.h"
 #include "pictures.h"
+#include "players_form.h"
 #include "window_fixture.h"
 
 namespace pairfinder::testing {
@@ -775,6 +777,159 @@ TEST_F(KeyboardTest, AnOwnDeckIsComposedByKeysPlayedHeardByItsNamesAndKeptForThe
     EXPECT_FALSE(Find<QAction>(QStringLiteral("EigenesDeck1"))->isChecked());
     EXPECT_EQ(QDir(own).entryList(QDir::Files).size(), 4) << "nothing of the player's photos is deleted";
     EXPECT_TRUE(LoadOwnDeckChoice()) << "nothing is written until the player chooses";
+}
+
+// Two people name themselves in the form and play a whole game by keys, the panel saying whose turn it is and the
+// finish who won; then one person plays against the computer, which turns its own cards at its pace.
+TEST_F(KeyboardTest, PlayersNamedInTheFormTakeTurnsByKeysAndTheComputerTurnsItsOwnCards) {
+    const QString lena = QStringLiteral("Lena");
+    // As long as a name may be: the panel cuts it, a reader hears it whole.
+    const QString bart = QStringLiteral("Konstantina Alexander Bergmann");
+    ASSERT_EQ(bart.size(), LongestPlayerName);
+    const auto seat = [&](int number, const char* part) {
+        return Find<QLabel>(QStringLiteral("Seat%1%2").arg(QLatin1String(part)).arg(number));
+    };
+    const auto row = [&](int number) { return Spoken(Find<QWidget>(QStringLiteral("Seat%1").arg(number))); };
+    const auto item = [&](int k) { return Find<QAction>(QStringLiteral("Spieler%1").arg(k)); };
+    const auto waitForForm = [&](const bool& done) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done && !QApplication::activeModalWidget(); }, 10000));
+        Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    };
+
+    // Left with Escape, the form changes nothing, its menu's check mark neither.
+    bool left = false;
+    WhenOpen<PlayersForm>([&](PlayersForm* form) { QTest::keyClick(form, Qt::Key_Escape), left = true; });
+    item(3)->trigger();
+    waitForForm(left);
+    EXPECT_TRUE(item(1)->isChecked());
+    EXPECT_FALSE(item(3)->isChecked());
+
+    // "Zu zweit" from the Game menu by keys; a name taken twice is refused beside its field, then Enter takes them.
+    bool taken = false;
+    WhenOpen<PlayersForm>([&](PlayersForm* form) {
+        const std::vector<QLineEdit*>& fields = form->NameFields();
+        ASSERT_EQ(fields.size(), 2u);
+        EXPECT_EQ(Spoken(fields[1]), "Name von Spieler 2");
+        ASSERT_EQ(QApplication::focusWidget(), fields[0]);
+        QTest::keyClicks(fields[0], lena);
+        Key(Qt::Key_Tab);
+        QTest::keyClicks(fields[1], " lena");
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(form->isVisible()) << "nothing is taken while a name is wrong";
+        const QString twice = QStringLiteral("Diesen Namen hat schon ein anderer Mitspieler.");
+        EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("PlayerFault2"))->text(), twice);
+        EXPECT_EQ(Accessible(fields[1])->text(QAccessible::Description), twice);
+        EXPECT_EQ(QApplication::focusWidget(), fields[0]) << "the keyboard goes to the first name refused";
+        fields[1]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(fields[1], bart);
+        Key(Qt::Key_Return);
+        taken = true;
+    });
+    QTest::keyClick(Form.get(), Qt::Key_G, Qt::AltModifier);
+    auto* game = Find<QMenu>(QStringLiteral("Game1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game->isVisible(); }, 2000));
+    game->setActiveAction(Find<QMenu>(QStringLiteral("Mitspieler"))->menuAction());
+    QTest::keyClick(game, Qt::Key_Right);
+    auto* company = Find<QMenu>(QStringLiteral("Mitspieler"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return company->isVisible(); }, 2000));
+    QTest::keyClick(company, Qt::Key_Down);
+    QTest::keyClick(company, Qt::Key_Return);
+    waitForForm(taken);
+    EXPECT_TRUE(item(2)->isChecked());
+    EXPECT_FALSE(item(1)->isChecked());
+    EXPECT_EQ(Announced(), "Lena ist dran");
+
+    // The panel: whose turn it is, marked beside the name and in bold, the long name cut and heard whole.
+    ASSERT_TRUE(Visible("Panel3"));
+    EXPECT_EQ(Label("TurnLine")->text(), "Lena ist dran");
+    EXPECT_EQ(seat(1, "Mark")->text(), "▶");
+    EXPECT_EQ(seat(2, "Mark")->text(), "");
+    EXPECT_FALSE(seat(2, "Name")->font().bold());
+    EXPECT_TRUE(seat(2, "Name")->text().endsWith(QStringLiteral("…"))) << seat(2, "Name")->text().toStdString();
+    EXPECT_EQ(row(1), "Lena: 0 Paare, 0 Versuche, ist dran");
+    EXPECT_EQ(row(2), bart + ": 0 Paare, 0 Versuche");
+
+    // Lena misses, and the turn passes; a press of F2 says the score.
+    FocusGrid();
+    const int first = HiddenCard();
+    Turn(first, Via::Return);
+    Turn(StrangerTo(first), Via::Return);
+    EXPECT_TRUE(Announced().endsWith(": kein Paar. " + bart + " ist dran")) << Announced().toStdString();
+    EXPECT_EQ(seat(1, "Mark")->text(), "");
+    EXPECT_EQ(seat(2, "Mark")->text(), "▶");
+    EXPECT_TRUE(seat(2, "Name")->font().bold());
+    EXPECT_TRUE(Label("TurnLine")->text().endsWith(QStringLiteral("… ist dran")));
+    EXPECT_EQ(Spoken(Label("TurnLine")), bart + " ist dran");
+    EXPECT_EQ(row(1), "Lena: 0 Paare, 1 Versuch");
+    Key(Qt::Key_F2);
+    EXPECT_EQ(Announced(), "Lena: 0 Paare, 1 Versuch. " + bart + ": 0 Paare, 0 Versuche. " + bart + " ist dran");
+    EXPECT_TRUE(Accessible(Grid())->text(QAccessible::Description).endsWith("F2 sagt den Spielstand."));
+
+    // Konstantina finds every pair: the banner and who won, and no name entry.
+    ClearBoardByKeys(0);
+    EXPECT_TRUE(Visible("lbl_ferdisch"));
+    EXPECT_TRUE(Visible("lbl_Sieger"));
+    EXPECT_EQ(Label("lbl_Sieger")->text(), bart + " gewinnt mit 32 Paaren");
+    EXPECT_EQ(Label("lbl_Sieger")->textFormat(), Qt::PlainText);
+    for (const char* entry : {"lbl_Name", "edt_Name", "btn_Save", "lbl_Looser"}) EXPECT_FALSE(Visible(entry)) << entry;
+    EXPECT_TRUE(Announced().endsWith(" hat 32 Paare. FERTIG!! " + bart + " gewinnt mit 32 Paaren"))
+        << Announced().toStdString();
+    EXPECT_EQ(row(2), bart + ": 32 Paare, 32 Versuche, ist dran");
+    // MIX IT by its letter deals anew for the same players, Lena first.
+    Key(Qt::Key_M);
+    EXPECT_FALSE(Visible("lbl_Sieger"));
+    EXPECT_EQ(row(1), "Lena: 0 Paare, 0 Versuche, ist dran");
+    // Alone again, the panel goes.
+    item(1)->trigger();
+    EXPECT_FALSE(Visible("Panel3"));
+
+    // Against the computer at its quickest: its level and pace chosen by keys.
+    taken = false;
+    WhenOpen<PlayersForm>([&](PlayersForm* form) {
+        ASSERT_EQ(form->NameFields().size(), 1u);
+        EXPECT_EQ(form->NameFields()[0]->text(), lena) << "the name used last is offered";
+        auto* speed = form->findChild<QComboBox*>(QStringLiteral("Speed"));
+        // A reader names a choice by the label it is given by, as Qt tells it on every platform.
+        const auto labelOf = [](QWidget* box) {
+            const auto labels = Accessible(box)->relations(QAccessible::Label);
+            return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+        };
+        EXPECT_EQ(labelOf(speed), "Tempo");
+        Key(Qt::Key_Tab);
+        Key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), speed);
+        Key(Qt::Key_Down);
+        EXPECT_EQ(speed->currentText(), "schnell");
+        Key(Qt::Key_Return);
+        taken = true;
+    });
+    item(5)->trigger();
+    waitForForm(taken);
+    FocusGrid();
+    const int mine = HiddenCard();
+    Turn(mine, Via::Return);
+    Turn(StrangerTo(mine), Via::Return);
+    EXPECT_TRUE(Announced().endsWith("Computer ist dran")) << Announced().toStdString();
+    // A card pressed here during the computer's turn is not the person's to turn.
+    const int pressed = HiddenCard();
+    Turn(pressed, Via::Return);
+    EXPECT_FALSE(ShowsFace(pressed));
+    // Its first card comes at its pace, said with where it lies and what it shows.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Announced().startsWith("Computer: "); }, 3000));
+    const int chosen = Form->Board().FirstCard;
+    ASSERT_GE(chosen, 0);
+    EXPECT_TRUE(ShowsFace(chosen));
+    const QString where = QStringLiteral("Computer: Reihe %1, Spalte %2, ").arg(chosen / 8 + 1).arg(chosen % 8 + 1);
+    EXPECT_EQ(Announced(), where + FaceName(chosen));
+    EXPECT_EQ(Attempts(), 1) << "the press during its turn counted nothing";
+    // END IT while its next card is due: the window closes, and the card never comes.
+    const QString said = Announced();
+    Press("btn_End");
+    QTest::qWait(1000);
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_EQ(Announced(), said);
+    EXPECT_TRUE(Errors.empty());
 }
 
 }  // namespace

@@ -325,6 +325,8 @@ TEST_F(DamagedStoreTest, AStoredBoardItCannotTakeStartsTheFullBoardSaysSoOnceAnd
     } const cases[] = {
         {"\"iPaare\"=\"8\"", "Invalid data type for 'iPaare'"},
         {"\"iPaare\"=dword:00000007", "Invalid value 7 for 'iPaare'"},
+        // Who played last, damaged, leaves the player alone.
+        {"\"iMitspieler\"=dword:00000009", "Invalid value 9 for 'iMitspieler'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Stored);
@@ -337,6 +339,8 @@ TEST_F(DamagedStoreTest, AStoredBoardItCannotTakeStartsTheFullBoardSaysSoOnceAnd
         EXPECT_EQ(Errors, std::vector<std::string>{c.Message});
         EXPECT_EQ(Form->Board().Size, FullBoard);
         EXPECT_TRUE(Find<QAction>("Feld4")->isChecked());
+        EXPECT_TRUE(Find<QAction>("Spieler1")->isChecked());
+        EXPECT_FALSE(Visible("Panel3"));
         EXPECT_TRUE(Cell(63)->isVisible());
         ClickCell(63);
         EXPECT_TRUE(ShowsFace(63)) << "the full board is dealt and plays";

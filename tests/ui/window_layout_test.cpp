@@ -60,6 +60,14 @@ TEST_F(WindowLayoutTest, SixtyFourCardCellsLieInAnEightByEightGridWithTwelvePixe
 }
 
 TEST_F(WindowLayoutTest, ButtonsEditBoxAndPanelsSitExactlyWhereTheLayoutPutsThem) {
+    // Four players with names as long as a name may be, the last to play.
+    std::vector<Seat> four;
+    for (const char* name : {"Annemarie Sophie Katharina Ost", "Bernhard Maximilian Friedrichs",
+                             "Christiane Walburga Hohenstein", "Dietrich Wolfram Schimmelpfeng"}) {
+        ASSERT_EQ(std::string_view(name).size(), static_cast<std::size_t>(LongestPlayerName)) << name;
+        four.push_back({name, SeatKind::Person, 16, 99});
+    }
+    Form->ShowPlayers(four, 3);
     const Placement placements[] = {
         {"edt_Name", "Canvas", {184, 232, 233, 21}, ""},
         {"btn_Save", "Canvas", {248, 272, 113, 25}, "&Save"},
@@ -68,6 +76,10 @@ TEST_F(WindowLayoutTest, ButtonsEditBoxAndPanelsSitExactlyWhereTheLayoutPutsThem
         {"Image65", "Panel1", {16, 88, 96, 69}, nullptr},
         {"btn_End", "Panel1", {16, 184, 97, 33}, "&END IT"},
         {"Panel2", "Canvas", {592, 152, 129, 81}, nullptr},
+        {"Panel3", "Canvas", {592, 8, 129, 137}, nullptr},
+        {"TurnLine", "Panel3", {6, 4, 117, 14}, nullptr},
+        {"Seat1", "Panel3", {6, 21, 117, 28}, nullptr},
+        {"Seat4", "Panel3", {6, 105, 117, 28}, nullptr},
     };
     for (const Placement& placement : placements) {
         auto* widget = Find<QWidget>(QLatin1String(placement.Name));
@@ -82,6 +94,16 @@ TEST_F(WindowLayoutTest, ButtonsEditBoxAndPanelsSitExactlyWhereTheLayoutPutsThem
         }
     }
     EXPECT_FALSE(Label("Image65")->pixmap().isNull()) << "the logo";
+    // Every line of the players' panel shows within it, whole or cut by its ellipsis.
+    QWidget* players = Find<QWidget>("Panel3");
+    EXPECT_TRUE(players->isVisible());
+    for (const QLabel* line : players->findChildren<QLabel*>()) {
+        const QRect within(line->mapTo(players, QPoint(0, 0)), line->size());
+        EXPECT_TRUE(players->contentsRect().contains(within)) << line->objectName().toStdString();
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width())
+            << line->objectName().toStdString() << ": " << line->text().toStdString();
+        EXPECT_EQ(line->textFormat(), Qt::PlainText) << "a name is never read as markup";
+    }
     for (const char* panel : {"Panel1", "Panel2"}) {
         EXPECT_EQ(Find<QFrame>(QLatin1String(panel))->frameShadow(), QFrame::Raised) << panel;
     }
@@ -91,10 +113,16 @@ TEST_F(WindowLayoutTest, LabelsStartAtTheirPlaceAndAreAtLeastAsLargeAsTheirTextW
     // The outcome's labels, hidden at start, take their text's size when the outcome is shown.
     Form->ShowOutcome(true);
     Form->ShowOutcome(false);
+    // A shared win of four names as long as a name may be, typed in capitals, takes more lines than the layout's
+    // height.
+    const char* shared = "Unentschieden: ANNEMARIE SOPHIE KATHARINA OST, BERNHARD MAXIMILIAN FRIEDRICHS, CHRISTIANE "
+                         "WALBURGA HOHENSTEIN und DIETRICH WOLFRAM SCHIMMELPFENG mit je 4 Paaren";
+    Form->ShowWinner(shared);
     const Placement placements[] = {
         {"lbl_ferdisch", "Canvas", {136, 104, 289, 73}, "FERTIG!!"},
         {"lbl_Name", "Canvas", {184, 216, 230, 13}, "Namen für die Highsorce noch schnell eingeben:"},
         {"lbl_Looser", "Canvas", {120, 248, 382, 27}, "Leider reicht es für die Highscore nicht."},
+        {"lbl_Sieger", "Canvas", {40, 200, 496, 112}, shared},
         {"Label1", "Panel2", {16, 8, 84, 23}, "Versuche:"},
         {"lbl_Count", "Panel2", {72, 40, 11, 23}, "0"},
     };
@@ -104,12 +132,14 @@ TEST_F(WindowLayoutTest, LabelsStartAtTheirPlaceAndAreAtLeastAsLargeAsTheirTextW
         EXPECT_EQ(label->text(), QString::fromUtf8(placement.Text)) << placement.Name;
         EXPECT_EQ(label->pos(), placement.Geometry.topLeft()) << placement.Name;
         EXPECT_EQ(label->parentWidget()->objectName(), placement.Parent) << placement.Name;
-        // A face that runs wider than the named one makes the label grow, never cuts the text.
-        EXPECT_TRUE(label->width() >= placement.Geometry.width() &&
-                    label->width() >= label->sizeHint().width())
+        // A face that runs wider than the named one makes the label grow, never cuts the text; a text that wraps
+        // keeps the layout's width and grows down.
+        const QSize needed = label->wordWrap() ? QSize(placement.Geometry.width(),
+                                                       label->heightForWidth(placement.Geometry.width()))
+                                               : label->sizeHint();
+        EXPECT_TRUE(label->width() >= placement.Geometry.width() && label->width() >= needed.width())
             << placement.Name << " is " << label->width() << " wide";
-        EXPECT_TRUE(label->height() >= placement.Geometry.height() &&
-                    label->height() >= label->sizeHint().height())
+        EXPECT_TRUE(label->height() >= placement.Geometry.height() && label->height() >= needed.height())
             << placement.Name << " is " << label->height() << " high";
         EXPECT_TRUE(label->autoFillBackground()) << placement.Name << " must hide the cards beneath it";
     }
