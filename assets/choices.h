@@ -7,6 +7,7 @@
 #include "board_size.h"
 #include "command.h"
 #include "pictures.h"
+#include "language.h"
 #include "players.h"
 
 namespace pairfinder::pictures {
@@ -21,6 +22,8 @@ constexpr int ChoiceCount(Command choice) {
             return static_cast<int>(pairfinder::BoardSizes.size());
         case Command::ChoosePlayers:
             return static_cast<int>(pairfinder::CompanyCaptions.size());
+        case Command::ChooseLanguage:
+            return static_cast<int>(std::size(pairfinder::Languages));
         default:
             return 0;
     }

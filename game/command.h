@@ -7,9 +7,10 @@ namespace pairfinder {
 // at position p. The player's own deck is chosen apart from the built-in face sets, and composed by its own item.
 // Its deck file is saved and opened by items of their own. Who plays is a choice of its own (players.h), whose
 // form's answer travels as the press's text; the computer's next card is a press of its own seat, carrying the
-// number of the move the rules asked for; the score is said on demand.
+// number of the move the rules asked for; the score is said on demand; a language is chosen by its place among the
+// catalogues' (language.h).
 enum class Command { None, NewGame, End, Save, ChooseBack, ChooseFaceSet, TurnCard, ChooseBoard, ChooseOwnDeck,
-                     ComposeDeck, SaveDeck, OpenDeck, ChoosePlayers, ComputerMove, SayScore };
+                     ComposeDeck, SaveDeck, OpenDeck, ChoosePlayers, ComputerMove, SayScore, ChooseLanguage };
 
 // Whether carrying the command out writes the highscore table to the store.
 constexpr bool StoresTable(Command command) {
@@ -20,7 +21,7 @@ constexpr bool StoresTable(Command command) {
 // deck is in play, or who plays, which are kept in the full board's key beside its table.
 constexpr bool WritesStore(Command command) {
     return StoresTable(command) || command == Command::ChooseBoard || command == Command::ChooseOwnDeck ||
-           command == Command::ChooseFaceSet || command == Command::ChoosePlayers;
+           command == Command::ChooseFaceSet || command == Command::ChoosePlayers || command == Command::ChooseLanguage;
 }
 
 }  // namespace pairfinder

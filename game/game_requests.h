@@ -3,6 +3,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "command.h"
 #include "players.h"
@@ -85,6 +87,20 @@ public:
     virtual std::optional<PlayersChoice> LoadPlayers() = 0;
     // Keeps who plays, for the next start.
     virtual void StorePlayers(const PlayersChoice& choice) = 0;
+
+    // --- The player's language (words.h, language.h); a German game meets none of these but SystemLanguages and
+    // LoadLanguage ---
+
+    // The languages the player's system asks for, in its order, as BCP 47 tags ("en-GB"); none: German.
+    virtual std::vector<std::string> SystemLanguages() const { return {}; }
+    // Puts the language of `code` in play: its catalogue's lookup installed (SetWordsLookup), and every word the
+    // front end shows of its own said in it; the rules then show theirs anew. Nothing is dealt anew.
+    virtual void ApplyLanguage(std::string_view code) { static_cast<void>(code); }
+    // The language the player chose last, as the store keeps it; none when never chosen. Raises the store's error for
+    // a value it cannot take.
+    virtual std::optional<std::string> LoadLanguage() { return std::nullopt; }
+    // Keeps the language chosen, for the next start.
+    virtual void StoreLanguage(std::string_view code) { static_cast<void>(code); }
 };
 
 }  // namespace pairfinder

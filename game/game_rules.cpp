@@ -64,6 +64,9 @@ void GameRules::Run(Command command, int number, const std::string& text) {
             case Command::ComputerMove:
                 ComputerMoves(number);
                 break;
+            case Command::ChooseLanguage:
+                ChooseLanguage(number);
+                break;
             case Command::SayScore:
                 if (Together()) {
                     Say(ScoreSpoken(Seats, Turn));
@@ -121,12 +124,21 @@ void GameRules::NewGame() {
 }
 
 void GameRules::StartFirstGame() {
-    Requests.ShowChoice(Command::ChooseBack, Board.BackIndex() + 1);
-    Requests.ShowChoice(Command::ChooseFaceSet, Board.FaceSetIndex() + 1);
     std::exception_ptr failure;
     const auto keepFirst = [&failure] {
         if (!failure) failure = std::current_exception();
     };
+    // The language first, so that everything the start shows is in it.
+    try {
+        StartInStoredLanguage();
+    } catch (...) {
+        keepFirst();
+    }
+    for (std::size_t i = 0; i < std::size(Languages); ++i) {
+        if (Languages[i].Code == Speaking.Code) Requests.ShowChoice(Command::ChooseLanguage, static_cast<int>(i) + 1);
+    }
+    Requests.ShowChoice(Command::ChooseBack, Board.BackIndex() + 1);
+    Requests.ShowChoice(Command::ChooseFaceSet, Board.FaceSetIndex() + 1);
     try {
         StartOnStoredBoard();
     } catch (...) {
@@ -491,6 +503,45 @@ PlayersChoice GameRules::Offered(Company who) const {
         if (offered.Names[i].empty()) offered.Names[i] = OfferedPlayerName(static_cast<int>(i));
     }
     return offered;
+}
+
+void GameRules::StartInStoredLanguage() {
+    const Language system = LanguageFor(Requests.SystemLanguages());
+    std::optional<Language> chosen;
+    try {
+        if (const std::optional<std::string> stored = Requests.LoadLanguage()) chosen = LanguageOf(*stored);
+    } catch (...) {
+        // A damaged choice leaves the system's language in play, and is said once the game has started.
+        Speaking = system;
+        if (Speaking.Code != Languages[0].Code) Requests.ApplyLanguage(Speaking.Code);
+        throw;
+    }
+    Speaking = chosen.value_or(system);
+    // German is in play before the first word; another language is put in play before it.
+    if (Speaking.Code != Languages[0].Code) Requests.ApplyLanguage(Speaking.Code);
+}
+
+void GameRules::ChooseLanguage(int number) {
+    if (Board.IsReleased() || number < 1 || static_cast<std::size_t>(number) > std::size(Languages)) return;
+    Speaking = Languages[static_cast<std::size_t>(number) - 1];
+    Requests.ApplyLanguage(Speaking.Code);
+    Requests.ShowChoice(Command::ChooseLanguage, number);
+    ShowTextsAnew();
+    Say(LanguageChosenSpoken(Speaking));
+    Requests.StoreLanguage(Speaking.Code);
+}
+
+void GameRules::ShowTextsAnew() {
+    // The cards keep where they lie and what lies open; only their words change.
+    Requests.ShowBacks();
+    for (std::int32_t p = 0; p < Board.CardCount; ++p) {
+        if (Board.FaceUp[static_cast<std::size_t>(p)] && !Board.Matched[static_cast<std::size_t>(p)])
+            Requests.ShowFace(p);
+    }
+    Requests.ShowHighscoreMenu();
+    if (Together()) Requests.ShowPlayers(Seats, Turn);
+    // The outcome's own labels are the front end's words; who won is the rules'.
+    if (Together() && IsFinished()) Requests.ShowWinner(WinnerSpoken(Seats));
 }
 
 }  // namespace pairfinder

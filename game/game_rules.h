@@ -12,6 +12,7 @@
 #include "game_board.h"
 #include "game_requests.h"
 #include "highscore_table.h"
+#include "language.h"
 #include "players.h"
 #include "random_source.h"
 
@@ -68,6 +69,9 @@ public:
     // Who plays, item `number` of the menu "Mitspieler": alone at once; the others take the form's answer `text`, or
     // without one open the form. A new company deals anew and is kept for the next start.
     void ChoosePlayers(int number, const std::string& text);
+    // The language of menu item `number` (language.h's order): put in play at once, every text shown anew in it,
+    // nothing dealt anew; said, and kept for the next start.
+    void ChooseLanguage(int number);
     // Whether two or more seats take turns.
     bool Together() const { return Seats.size() > 1; }
     // Whether the seat whose turn it is takes presses from this screen.
@@ -108,6 +112,10 @@ private:
     void ComputerMoves(int move);
     // The people's names the form offers for `who`: those used last, else "Spieler 1", ...
     PlayersChoice Offered(Company who) const;
+    // The language the player chose last, else the system's; a damaged choice is passed on.
+    void StartInStoredLanguage();
+    // Every text the rules have shown, shown anew in the language now in play.
+    void ShowTextsAnew();
 
     GameRequests& Requests;
     // The place this board's result took in the table (-1 for none), once it has been ranked. A save
@@ -123,6 +131,8 @@ private:
     bool ComputerTurning = false;
     // The people's names of the last company together, and the computer's level and pace, offered next time.
     PlayersChoice Remembered;
+    // The language in play.
+    Language Speaking = Languages[0];
 };
 
 }  // namespace pairfinder

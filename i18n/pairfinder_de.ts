@@ -1491,5 +1491,18 @@
         <source>The registry file &apos;%1&apos; is damaged at line %2: %3</source>
         <translation>The registry file &apos;%1&apos; is damaged at line %2: %3</translation>
     </message>
+    <message>
+        <source>Deutsch</source>
+        <comment>the language&apos;s own name</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Sprache: %1</source>
+        <translation>Sprache: %1</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 </TS>

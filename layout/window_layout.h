@@ -11,6 +11,7 @@
 #include "card_metrics.h"
 #include "command.h"
 #include "game_board.h"
+#include "language.h"
 #include "players.h"
 #include "spoken_text.h"
 
@@ -324,7 +325,7 @@ struct MenuEntry {
 };
 
 // The menu bar and its menus in order.
-inline constexpr std::array<MenuEntry, 22> Menu{{
+inline constexpr std::array<MenuEntry, 24> Menu{{
     {"Game1", QT_TRANSLATE_NOOP("Pairfinder", "&Game"), "", Role::Menu},
     {"Mixitnew1", QT_TRANSLATE_NOOP("Pairfinder", "&Mix it"), "Game1", Role::Item, Command::NewGame},
     {"Ferdisch1", QT_TRANSLATE_NOOP("Pairfinder", "&Ferdisch"), "Game1", Role::Item, Command::End},
@@ -344,6 +345,8 @@ inline constexpr std::array<MenuEntry, 22> Menu{{
     {"Oeffnen1", QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck öffnen …"), "Spieldeck", Role::Item, Command::OpenDeck},
     {"Spielfeld", QT_TRANSLATE_NOOP("Pairfinder", "Spielfeld"), "Ansicht1", Role::Menu},
     {"Feld", "", "Spielfeld", Role::Choice, Command::ChooseBoard},
+    {"Sprache", QT_TRANSLATE_NOOP("Pairfinder", "Sprache"), "Ansicht1", Role::Menu},
+    {"Sprache", "", "Sprache", Role::Choice, Command::ChooseLanguage},
     {"Highscore1", QT_TRANSLATE_NOOP("Pairfinder", "&Highscore"), "", Role::Menu},
     {"Tabelle1", "", "Highscore1", Role::Heading},
     {"Erster", QT_TRANSLATE_NOOP("Pairfinder", "Erster"), "Highscore1", Role::Display},
@@ -369,6 +372,11 @@ inline std::string ChoiceCaption(const MenuEntry& choice, int k) {
     if (choice.Does == Command::ChoosePlayers) {
         if (k < 1 || static_cast<std::size_t>(k) > CompanyCaptions.size()) return {};
         return Tr(CompanyCaptions[static_cast<std::size_t>(k - 1)].data());
+    }
+    // Each language in its own words, whatever the language in play.
+    if (choice.Does == Command::ChooseLanguage) {
+        if (k < 1 || static_cast<std::size_t>(k) > std::size(Languages)) return {};
+        return std::string(Languages[static_cast<std::size_t>(k - 1)].Name);
     }
     return Filled(Tr(std::string(choice.Caption).c_str()), {std::to_string(k)});
 }

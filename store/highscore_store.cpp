@@ -7,6 +7,7 @@
 
 #include "registry_access.h"
 #include "registry_backend.h"
+#include "language.h"
 #include "registry_error.h"
 #include "typed_names.h"
 
@@ -169,6 +170,24 @@ void StorePlayersChoice(const PlayersChoice& choice, RegistryBackend& backend) {
     registry.CloseKey();
 }
 
+std::optional<std::string> LoadLanguageChoice(RegistryBackend& backend) {
+    RegistryAccess registry(backend);
+    if (!OpenChoices(registry, LanguageValue)) return std::nullopt;
+    const std::optional<std::uint32_t> type = registry.TypeOf(LanguageValue);
+    if (!type) return std::nullopt;
+    if (*type != RegSz && *type != RegExpandSz) throw RegistryError::InvalidDataType(LanguageValue);
+    std::string code = registry.ReadString(LanguageValue);
+    if (!LanguageOf(code)) throw RegistryError::InvalidText(LanguageValue);
+    return code;
+}
+
+void StoreLanguageChoice(std::string_view code, RegistryBackend& backend) {
+    RegistryAccess registry(backend);
+    if (!registry.OpenKey(HighscoreKey)) throw RegistryError::SetDataFailed(LanguageValue);
+    registry.WriteString(LanguageValue, std::string(code));
+    registry.CloseKey();
+}
+
 void LoadHighscores(HighscoreTable& table, const BoardSize& board) {
     LoadHighscores(table, *MakeDefaultRegistryBackend(), board);
 }
@@ -199,6 +218,14 @@ std::optional<PlayersChoice> LoadPlayersChoice() {
 
 void StorePlayersChoice(const PlayersChoice& choice) {
     StorePlayersChoice(choice, *MakeDefaultRegistryBackend());
+}
+
+std::optional<std::string> LoadLanguageChoice() {
+    return LoadLanguageChoice(*MakeDefaultRegistryBackend());
+}
+
+void StoreLanguageChoice(std::string_view code) {
+    StoreLanguageChoice(code, *MakeDefaultRegistryBackend());
 }
 
 }  // namespace pairfinder

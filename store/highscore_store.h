@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "board_size.h"
 #include "highscore_table.h"
@@ -28,6 +29,8 @@ inline constexpr const char* PlayersValue = "iMitspieler";
 inline constexpr const char* PlayerNameStem = "sSpieler";
 inline constexpr const char* LevelValue = "iStufe";
 inline constexpr const char* PaceValue = "iTempo";
+// The language chosen last, by its code ("de", "en"); written only once a player chose.
+inline constexpr const char* LanguageValue = "sSprache";
 
 // The key of the board's highscore table.
 std::string HighscoreKeyOf(const BoardSize& board);
@@ -64,5 +67,12 @@ std::optional<PlayersChoice> LoadPlayersChoice(RegistryBackend& backend);
 // All of it in one change of the key.
 void StorePlayersChoice(const PlayersChoice& choice);
 void StorePlayersChoice(const PlayersChoice& choice, RegistryBackend& backend);
+
+// The code of the language chosen last; none when never chosen. A value of another type than text, or a code the
+// game speaks no language of, raises RegistryError naming it.
+std::optional<std::string> LoadLanguageChoice();
+std::optional<std::string> LoadLanguageChoice(RegistryBackend& backend);
+void StoreLanguageChoice(std::string_view code);
+void StoreLanguageChoice(std::string_view code, RegistryBackend& backend);
 
 }  // namespace pairfinder

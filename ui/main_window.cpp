@@ -316,6 +316,8 @@ std::vector<QAction*>& TForm1::ChoiceItems(layout::Command choice) {
             return Feld;
         case layout::Command::ChoosePlayers:
             return Spieler;
+        case layout::Command::ChooseLanguage:
+            return Sprachen;
         default:
             return Deck;
     }

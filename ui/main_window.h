@@ -167,6 +167,7 @@ private:
     std::vector<QAction*> Deck;
     std::vector<QAction*> Feld;
     std::vector<QAction*> Spieler;
+    std::vector<QAction*> Sprachen;
     // The own deck's choice, checked while it is in play.
     QAction* EigenesDeck1 = nullptr;
     // The highscore table's places in the menu, place 1 first (Erster, Zweiter, Dritter), and the line above

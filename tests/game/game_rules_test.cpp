@@ -480,7 +480,8 @@ TEST_F(GameRulesTest, TheFirstGameIsOnTheStoredBoardAndADamagedChoiceLeavesTheFu
         window.Rules = &game;
         game.StartFirstGame();
         EXPECT_EQ(game.Board.CardCount, 36);
-        EXPECT_EQ(window.Take(), Then(Then({"ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard",
+        EXPECT_EQ(window.Take(), Then(Then({"ShowChoice(language,1)", "ShowChoice(back,1)", "ShowChoice(faces,1)",
+                                            "LoadBoard",
                                             "ShowChoice(players,1)", "ShowChoice(board,3)", "ShowBoard(36)"},
                                            NewGameCalls),
                                       {"LoadFaceSet", "EnableCommand(save,off)"}));
@@ -565,8 +566,9 @@ TEST_F(GameRulesTest, TheOwnDeckIsComposedFirstThenPlaysOnTheBoardsItFillsFromIt
         window.Take();
         game.StartFirstGame();
         const Calls start = window.Take();
-        EXPECT_EQ(Calls(start.begin(), start.begin() + 7),
-                  (Calls{"ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard", "ShowChoice(players,1)",
+        EXPECT_EQ(Calls(start.begin(), start.begin() + 8),
+                  (Calls{"ShowChoice(language,1)", "ShowChoice(back,1)", "ShowChoice(faces,1)", "LoadBoard",
+                         "ShowChoice(players,1)",
                          "LoadFaceSet", "ShowChoice(faces,0)", "ShowChoice(own,1)"}));
         EXPECT_EQ(start.end()[-2], "ShowHighscoreMenu") << "no second load of the face set";
         EXPECT_EQ(start.back(), "EnableCommand(save,on)");
@@ -751,6 +753,66 @@ TEST_F(GameRulesTest, EndingTheGameClosesItAndEveryPressAfterIsIgnored) {
     EXPECT_FALSE(Game.IsFinished());
     EXPECT_EQ(Game.Highscores, HighscoreTable{});
     EXPECT_TRUE(Game.Board.IsReleased());
+}
+
+TEST_F(GameRulesTest, TheSystemsLanguageOrTheOneChosenIsSpokenAndChoosingOneKeepsTheGameAsItLies) {
+    struct Start {
+        std::vector<std::string> System;
+        std::optional<std::string> Stored;
+        bool Damaged;
+        std::string Applied;
+        std::string Checked;
+    };
+    const Start starts[] = {
+        {{}, std::nullopt, false, "", "ShowChoice(language,1)"},
+        {{"C"}, std::nullopt, false, "", "ShowChoice(language,1)"},
+        {{"fr-FR", "en-GB", "de"}, std::nullopt, false, "ApplyLanguage(en)", "ShowChoice(language,2)"},
+        {{"en-US"}, "de", false, "", "ShowChoice(language,1)"},
+        {{"de-AT"}, "en", false, "ApplyLanguage(en)", "ShowChoice(language,2)"},
+        {{"en"}, std::nullopt, true, "ApplyLanguage(en)", "ShowChoice(language,2)"},
+    };
+    for (const Start& start : starts) {
+        RecordingRequests window;
+        window.System = start.System;
+        window.StoredLanguage = start.Stored;
+        window.FailLoadLanguage = start.Damaged;
+        GameRules game(window, [] { return std::int64_t{1765100000}; });
+        window.Rules = &game;
+        std::string said;
+        try {
+            game.StartFirstGame();
+        } catch (const std::exception& error) {
+            said = error.what();
+        }
+        EXPECT_EQ(said, start.Damaged ? "Invalid value for 'sSprache'" : "") << "a damaged choice is said once";
+        const Calls calls = window.Take();
+        const std::string first = start.Applied.empty() ? start.Checked : start.Applied;
+        EXPECT_EQ(calls.front(), first) << "the language before anything is shown";
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), start.Checked), 1);
+        EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                                [](const std::string& call) { return call.rfind("StoreLanguage", 0) == 0; }),
+                  0)
+            << "nothing is written at start";
+        SetWordsLookup({});
+    }
+
+    // Chosen mid-turn: the same board, the same open card and count, every text shown anew, said in the new
+    // language and kept.
+    const std::int32_t p = testing::HiddenCard(Game.Board);
+    Game.Run(Command::TurnCard, p);
+    const std::vector<std::int32_t> deal = Deal();
+    const auto open = Game.Board.FaceUp;
+    Window.Take();
+    Game.Run(Command::ChooseLanguage, 2);
+    EXPECT_EQ(Window.Take(), (Calls{"ApplyLanguage(en)", "ShowChoice(language,2)", "ShowBacks",
+                                    "ShowFace(" + std::to_string(p) + ")", "ShowHighscoreMenu", "StoreLanguage(en)",
+                                    "Announce(Language: English)"}));
+    EXPECT_EQ(Deal(), deal);
+    EXPECT_EQ(Game.Board.FaceUp, open);
+    EXPECT_TRUE(Game.Board.CardOpen);
+    Game.Run(Command::ChooseLanguage, 1);
+    EXPECT_EQ(Window.Take().back(), "Announce(Sprache: Deutsch)");
+    SetWordsLookup({});
 }
 
 }  // namespace

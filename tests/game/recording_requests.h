@@ -11,6 +11,7 @@
 #include "game_requests.h"
 #include "game_rules.h"
 #include "highscore_table.h"
+#include "words.h"
 
 namespace pairfinder::testing {
 
@@ -76,6 +77,7 @@ public:
                : choice == Command::ChooseFaceSet ? "faces"
                : choice == Command::ChooseOwnDeck ? "own"
                : choice == Command::ChoosePlayers ? "players"
+               : choice == Command::ChooseLanguage ? "language"
                                                   : "board";
     }
     void ShowChoice(Command choice, int k) override {
@@ -173,6 +175,32 @@ public:
     void StorePlayers(const PlayersChoice& choice) override {
         Calls.push_back("StorePlayers");
         StoredPlayers = choice;
+    }
+
+    // The languages the system asks for, the one the store keeps (a damaged one throws), and what the front end was
+    // asked to put in play; English puts a lookup of a few of its words in play.
+    std::vector<std::string> System;
+    std::optional<std::string> StoredLanguage;
+    bool FailLoadLanguage = false;
+    std::vector<std::string> SystemLanguages() const override { return System; }
+    void ApplyLanguage(std::string_view code) override {
+        Calls.push_back("ApplyLanguage(" + std::string(code) + ")");
+        if (code != "en") {
+            SetWordsLookup({});
+            return;
+        }
+        SetWordsLookup([](const char* source, const char*, int n) {
+            const std::string german = GermanWords(source, n);
+            return german == "Sprache: %1" ? std::string("Language: %1") : "EN " + german;
+        });
+    }
+    std::optional<std::string> LoadLanguage() override {
+        if (FailLoadLanguage) throw std::runtime_error("Invalid value for 'sSprache'");
+        return StoredLanguage;
+    }
+    void StoreLanguage(std::string_view code) override {
+        Calls.push_back("StoreLanguage(" + std::string(code) + ")");
+        StoredLanguage = std::string(code);
     }
 
     std::vector<std::string> Take() {

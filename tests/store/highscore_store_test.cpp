@@ -426,6 +426,22 @@ TEST_F(HighscoreStore, TheBoardChosenLastAndTheOwnDeckInPlayAreDwordsAndAnything
         EXPECT_EQ(RegistryErrorOf([&] { LoadPlayersChoice(Registry.Backend()); }), planted.Said);
         EXPECT_EQ(Registry.Stored(planted.Name), planted.Value) << "reading writes nothing";
     }
+
+    // The language chosen, by its code, as text.
+    EXPECT_EQ(LoadLanguageChoice(Registry.Backend()), std::nullopt) << "never chosen: the system's";
+    StoreLanguageChoice("en", Registry.Backend());
+    EXPECT_EQ(Registry.Stored("sSprache"), Sz(u"en"));
+    EXPECT_EQ(LoadLanguageChoice(Registry.Backend()), "en");
+    const Planted languageCases[] = {
+        {"sSprache", Sz(u"de"), "no error"},
+        {"sSprache", Sz(u"fr"), "Invalid value for 'sSprache'"},
+        {"sSprache", Sz(u"EN"), "Invalid value for 'sSprache'"},
+        {"sSprache", Dword(2), "Invalid data type for 'sSprache'"},
+    };
+    for (const Planted& planted : languageCases) {
+        Registry.Plant(planted.Name, planted.Value);
+        EXPECT_EQ(RegistryErrorOf([&] { LoadLanguageChoice(Registry.Backend()); }), planted.Said);
+    }
 }
 
 // --- The access object on its own ---

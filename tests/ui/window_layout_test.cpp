@@ -245,7 +245,9 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
               QStringList({"Allein", "Zu zweit", "Zu dritt", "Zu viert", "Gegen den Computer"}));
     EXPECT_TRUE(Item("Spieler1")->isChecked()) << "alone, as a player who never chooses plays";
 
-    EXPECT_EQ(TextsOf(Menu("Ansicht1")->actions()), QStringList({"Deckblatt", "Spieldeck", "Spielfeld"}));
+    EXPECT_EQ(TextsOf(Menu("Ansicht1")->actions()), QStringList({"Deckblatt", "Spieldeck", "Spielfeld", "Sprache"}));
+    EXPECT_EQ(TextsOf(Menu("Sprache")->actions()), QStringList({"Deutsch", "English"})) << "each in its own words";
+    EXPECT_TRUE(Item("Sprache1")->isChecked()) << "German, where the system asks for no language the game speaks";
     EXPECT_EQ(Menu("Ansicht1")->actions().at(0)->menu(), Menu("Deckblatt"));
     EXPECT_EQ(Menu("Ansicht1")->actions().at(1)->menu(), Menu("Spieldeck"));
     EXPECT_EQ(Menu("Ansicht1")->actions().at(2)->menu(), Menu("Spielfeld"));
