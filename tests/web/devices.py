@@ -5,17 +5,16 @@
                 clear of one another, on a phone every text at least 16 px and every button and the name entry a finger's
                 height, every card's clickable area at least as large as that screen asks for, on the screen's
                 pixels, and every card's back alike; a smaller board's cards a finger's size everywhere, and at the
-                window's own size every board's cards where the desktop window has them
-  phone         a whole game by taps on a phone held upright (390 x 844), each card tapped where the page lays it
-                out and read by its name, turned on its side in mid-game and
-                back with a name half typed: the cards, the count and the name stay as they were; then 18, 8 and 4
-                pairs by taps, each result in its own table
+                window's own size every board's cards where the desktop window has them. On a phone held upright
+                (390 x 844), the page opened again deals the board chosen last, and each board is played whole by
+                taps, each card tapped where the page lays it out and read by its name, each result saved by taps
+                into its own table, the full board's left as it was; the full board's game turned on its side in
+                mid-game and back with a name half typed: the cards, the count and the name stay as they were
   offline       served, visited once, the server stopped: the folder's own address (/) plays a whole game from
                 what the service worker kept, and so does its index.html; a new release with one file missing on
                 the server is never taken, and the last good one plays on offline, whole; the release complete
-                is taken whole, never mixed with the old one
-  installable   served: Chromium's installability check reports nothing, and the manifest hands the page .pfdeck
-                files
+                is taken whole, never mixed with the old one; after the first visit, Chromium's installability check
+                reports nothing, and the manifest hands the page .pfdeck files
   failed-loads  without WebAssembly, without the game's script, and with a runtime that aborts: each time the
                 page's own message instead of a blank page, and after the abort a press shows the error box
 """
@@ -112,6 +111,7 @@ def scenario_shapes(browser, work, page_folder):
               "document.getElementById(id).hidden = false;"
               "document.querySelectorAll('.cell img').forEach((i) => { i.hidden = true; });")
     error = "Module.frontEnd.showError(document.title, 'Failed to set data for \\'sErster\\'');"
+    full = None
     for (width, height, gets, least_full), board in itertools.product(SCREENS, desktop.BOARDS):
         insets = SAFE_AREA if height > width else TURNED_SAFE_AREA
         set_screen(browser, width, height, insets if gets != "window" else None)
@@ -167,6 +167,14 @@ def scenario_shapes(browser, work, page_folder):
               "pixels and alike, "
               "nothing scrolls, overlaps or leaves the safe area" +
               ("" if gets == "window" else ", every text and pressed control as large as asked"))
+        if (width, height) == (390, 844):
+            # Opened again, the page deals the board chosen last, which is played by taps.
+            browser.open((page_folder / "index.html").as_uri())
+            if browser.script("return document.documentElement.dataset.board") != str(board.pairs):
+                fail(f"opened again after {board.caption} were chosen, the page deals "
+                     f"{browser.script('return document.documentElement.dataset.board')} pairs")
+            full = page.stored_values(browser, page.ITEM) if full is None else full
+            played_by_taps(browser, board, full)
 
 
 class TouchPlayer(page.QuickPlayer):
@@ -211,54 +219,46 @@ def turn(browser, width, height):
     print(f"turned to {width} x {height}: the cards, the count and the name entry are as they were")
 
 
-def scenario_phone(browser, work, page_folder):
-    set_screen(browser, 390, 844)
-    browser.open((page_folder / "index.html").as_uri())
+def played_by_taps(browser, board, full):
+    """A whole game on the board in play by taps on a phone held upright, each result saved by taps into its own
+    table, the full board's `full` left as it was; on the full board, turned on its side after twenty taps, and
+    back with a name half typed."""
     # Turned on its side after twenty taps, the game goes on by taps in the other arrangement.
-    player = TouchPlayer(browser, turn_at=20, turn=functools.partial(turn, browser, 844, 390))
+    player = TouchPlayer(browser, *((20, functools.partial(turn, browser, 844, 390)) if board == desktop.FULL else ()))
+    player.board = board
     attempts = desktop.play(player, None)
-    wait_until(lambda: browser.visible("lbl_ferdisch"), "FERTIG!! was not shown")
-    if browser.text("lbl_Count") != str(attempts):
-        fail(f"the count shows {browser.text('lbl_Count')} after {attempts} attempts by taps")
-    print(f"all 32 pairs found by taps in {attempts} attempts, the device turned after twenty")
-    if set(player.drawn()) != {"leer"}:
-        fail("a card is still in play at the end of the game")
-    # A name half typed, the device turned back upright, the rest typed: the whole name is saved.
-    entry = browser.node("edt_Name").rect
-    browser.tap(entry["x"] + entry["width"] / 2, entry["y"] + entry["height"] / 2)
-    browser.cdp("Input.insertText", {"text": "Ad"})
-    turn(browser, 390, 844)
-    if browser.script("return document.activeElement.id") != "edt_Name":
-        fail("turning the device took the focus out of the name entry")
-    browser.cdp("Input.insertText", {"text": "a"})
-    save = browser.node("btn_Save").rect
-    browser.tap(save["x"] + save["width"] / 2, save["y"] + save["height"] / 2)
-    wait_until(lambda: not browser.visible("edt_Name"), "a tap on Save did not save")
-    expected = f"1. Ada mit {attempts} Versuchen"
-    if expected not in page.highscore_menu(browser):
-        fail(f"the Highscore menu reads {page.highscore_menu(browser)}, not {expected!r}")
-    print(f"a name half typed before the turn and finished after it is saved: {expected}")
-    # Every smaller board by taps, upright, each result in its own table and the full board's left as it was.
-    full = page.stored_values(browser, page.ITEM)
-    for board in desktop.BOARDS[2::-1]:
-        page.choose_board(browser, board)
-        player = TouchPlayer(browser)
-        player.board = board
-        attempts = desktop.play(player, None)
-        wait_until(lambda: browser.visible("lbl_ferdisch"), f"FERTIG!! was not shown on {board.caption}")
-        for control in ("edt_Name", "btn_Save"):
-            box = browser.node(control).rect
-            browser.tap(box["x"] + box["width"] / 2, box["y"] + box["height"] / 2)
-            if control == "edt_Name":
-                browser.script("arguments[0].select()", browser.node(control))
-                browser.cdp("Input.insertText", {"text": board.caption})
-        wait_until(lambda: not browser.visible("edt_Name"), f"a tap on Save did not save on {board.caption}")
-        own = page.stored_values(browser, f"{page.ITEM}\\{board.caption}")
-        if own[0] != f'"sErster"="{board.caption}"' or own[3] != f'"iErster"=dword:{attempts:08x}':
-            fail(f"the result on {board.caption} was stored as {own}")
-        print(f"{board.caption} played whole by taps in {attempts} attempts and stored in its own table")
-    if page.stored_values(browser, page.ITEM) != full:
-        fail(f"the full board's table became {page.stored_values(browser, page.ITEM)} from {full}")
+    wait_until(lambda: browser.visible("lbl_ferdisch"), f"FERTIG!! was not shown on {board.caption}")
+    if browser.text("lbl_Count") != str(attempts) or set(player.drawn()[:board.cells]) != {"leer"}:
+        fail(f"the count shows {browser.text('lbl_Count')} after {attempts} attempts by taps, or a card is still in "
+             "play at the end of the game")
+    name = "Ada" if board == desktop.FULL else board.caption
+    for control in ("edt_Name", "btn_Save"):
+        box = browser.node(control).rect
+        browser.tap(box["x"] + box["width"] / 2, box["y"] + box["height"] / 2)
+        if control == "edt_Name" and board != desktop.FULL:
+            browser.script("arguments[0].select()", browser.node(control))
+            browser.cdp("Input.insertText", {"text": name})
+        elif control == "edt_Name":
+            # A name half typed, the device turned back upright, the rest typed: the whole name is saved.
+            browser.cdp("Input.insertText", {"text": "Ad"})
+            turn(browser, 390, 844)
+            if browser.script("return document.activeElement.id") != "edt_Name":
+                fail("turning the device took the focus out of the name entry")
+            browser.cdp("Input.insertText", {"text": "a"})
+    wait_until(lambda: not browser.visible("edt_Name"), f"a tap on Save did not save on {board.caption}")
+    if board == desktop.FULL:
+        expected = f"1. Ada mit {attempts} Versuchen"
+        if expected not in page.highscore_menu(browser):
+            fail(f"the Highscore menu reads {page.highscore_menu(browser)}, not {expected!r}")
+        print(f"all 32 pairs found by taps in {attempts} attempts, the device turned after twenty; a name half typed "
+              f"before the turn back and finished after it is saved: {expected}")
+        return
+    own = page.stored_values(browser, f"{page.ITEM}\\{board.caption}")
+    if own[:1] + own[3:4] != [f'"sErster"="{board.caption}"', f'"iErster"=dword:{attempts:08x}'] or \
+            page.stored_values(browser, page.ITEM) != full:
+        fail(f"the result on {board.caption} was stored as {own}, the full board's table became "
+             f"{page.stored_values(browser, page.ITEM)} from {full}")
+    print(f"{board.caption} played whole by taps in {attempts} attempts and stored in its own table")
 
 
 # --- Served ---------------------------------------------------------------------------------------------------------
@@ -344,6 +344,7 @@ def scenario_offline(browser, work, page_folder):
     found = wait_until(lambda: (lambda k: k if k["active"] and k["kept"] == files else None)(kept(browser)),
                        f"the service worker did not keep the folder's {files} files")
     print(f"the first visit kept {found['kept']} files under {found['names'][0]}")
+    installable(browser)
     server.stop()
     # A host hands the page out at the folder's own address as well as at its index.html.
     browser.open(server.address(""))
@@ -391,10 +392,8 @@ def scenario_offline(browser, work, page_folder):
     print(f"a new release took over whole once no page of the old one was open: {found['names'][0]}")
 
 
-def scenario_installable(browser, work, page_folder):
-    server = Server(page_folder)
-    browser.open(server.address())
-    wait_until(lambda: kept(browser)["active"], "the service worker did not start")
+def installable(browser):
+    """Chromium's installability check reports nothing, and the installed page opens deck files."""
     errors = wait_until(lambda: (lambda e: ["none"] if not e else None)(
         browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"]) or None,
         f"Chromium finds the page not installable: {browser.cdp('Page.getInstallabilityErrors')}")
@@ -454,5 +453,4 @@ def scenario_failed_loads(browser, work, page_folder):
     return missing
 
 
-SCENARIOS = {"shapes": scenario_shapes, "phone": scenario_phone, "offline": scenario_offline,
-             "installable": scenario_installable, "failed-loads": scenario_failed_loads}
+SCENARIOS = {"shapes": scenario_shapes, "offline": scenario_offline, "failed-loads": scenario_failed_loads}

@@ -18,8 +18,9 @@ Every scenario but the first opens the page from disk (file://).
               time both results are stored, ranked into the table the other tab stored, and both tabs' Highscore
               menus show both
   desktop     the page beside the desktop window (DESKTOP_PROGRAM under Xvfb), on the full board and on 4 and
-              18 pairs: every control and the board's cards where the desktop has them, within two pixels; every text in a face the page carries, none made bold or slanted by
-              the browser
+              18 pairs, chosen in the page and by keys in one run of the program: every control and the board's
+              cards where the desktop has them, within two pixels; every text in a face the page carries, none made
+              bold or slanted by the browser
   keyboard    a whole game with keys alone, each face read from the page's accessibility tree as a screen reader
               reads it, never from pixels: Tab to the cards, arrows over them (never onto an empty cell), Enter
               and Space to turn, every card's and turn's announcement with the count, the finish heard after the
@@ -27,14 +28,15 @@ Every scenario but the first opens the page from disk (file://).
               keys; a full storage's error box and the focus back on Save after it; END IT's ended screen;
               axe-core finds nothing at each of those states at a desktop's and at a phone's size; Alt+G as a
               Mac's Option key types it (key "©", code KeyG) opens the Game menu; forced colours keep the
-              cards' outlines and the focus ring; Escape from every menu and submenu gives the focus back; every
-              board chosen by keys, heard each time (the same board twice too), in its rows and columns, and 4 and
-              18 pairs played whole by keys, the 18's result in its own table under the menu's heading. Through
-              every game by keys the cards stay one tab stop, and a found pair's cells stay empty as drawn
-  choices     a back and a face set chosen: each menu checks its chosen item alone; and of two pictures asked
-              for in a row the later stays, however late the earlier one's decoding ends (decodes held by the
-              test and released by hand); 4 and 8 pairs played whole by clicks where the window has their cards,
-              each result in its board's table, the full board's untouched
+              cards' outlines and the focus ring; Escape from every menu and submenu gives the focus back; a back
+              and a face set chosen by mouse: each menu checks its chosen item alone; and of two pictures asked for
+              in a row the later stays, however late the earlier one's decoding ends (decodes held by the test and
+              released by hand); every board chosen by keys, heard each time (the same board twice too), checked
+              alone in its menu, in its rows and columns; 4 and 18 pairs played whole by keys, saved by keys and
+              read by keys under the menu's heading; 8 pairs chosen by mouse, played whole by clicks where the
+              window has its cards, saved by mouse, its result read on the menu's middle line; each result the six
+              values of its own table, the full board's untouched. Through every game the cards stay one tab stop,
+              and a found pair's cells stay empty as drawn
   own-deck    photos chosen through the file input: a cut-off JPEG, a file that is no picture and a copy refused
               with their reasons, the rest named by keys in the form (a duplicate name refused beside its field
               first; a camera's file name offers none), one turned by its EXIF orientation kept upright; the deck
@@ -47,8 +49,7 @@ Every scenario but the first opens the page from disk (file://).
               of two pictures is too small; a picture deleted from the kept deck: said once, Deck 1 played, nothing
               deleted
 
-The page on phones, offline, installed and when it cannot start: shapes, phone, offline, installable and
-failed-loads, in devices.py.
+The page on phones, offline, installed and when it cannot start: shapes, offline and failed-loads, in devices.py.
 
 Every scenario ends with no error on the console and no violation of the page's Content-Security-Policy.
 """
@@ -848,6 +849,7 @@ def audit(browser, state, sizes=((WIDTH, HEIGHT, 1, False), (390, 844, 2, True))
 
 def scenario_keyboard(browser, work, page):
     browser.cdp("Accessibility.enable")
+    browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": HOLD})
     browser.open((page / "index.html").as_uri())
     audit(browser, "at the start")
     # Tab goes MIX IT, END IT, then the cards, the name entry and Save being hidden.
@@ -922,7 +924,9 @@ def scenario_keyboard(browser, work, page):
     browser.cdp("Emulation.setEmulatedMedia", {"features": []})
     print("forced colours keep the cards' outlines and a focus ring of at least 2 px")
     menus_give_focus_back(browser)
-    boards_by_keys(browser, prompt)
+    choices_by_mouse(browser, work)
+    tab_to_cards(browser)
+    boards_by_keys(browser, work, prompt)
     press_key(browser, "e")
     wait_until(lambda: browser.visible("Ended"), "E did not end the game")
     if Spoken.name(Spoken(browser).focused()) != "MIX IT":
@@ -1027,50 +1031,79 @@ def stored_values(browser, key):
     return [line for line in text.splitlines() if line.startswith('"') and not line.startswith('"iPaare"')]
 
 
-def boards_by_keys(browser, prompt):
-    """Every board chosen by keys, each laid out for a screen reader and its choice heard, also when the same
-    board is chosen twice in a row; the two of 4 and 18 pairs played whole by keys, the result of the second
-    saved in its own table, the full board's untouched, and read in the Highscore menu under its heading."""
+def boards_by_keys(browser, work, prompt):
+    """Every board chosen by keys, each laid out for a screen reader, its choice heard, also when the same board is
+    chosen twice in a row, and checked alone in the Spielfeld menu; 4 and 18 pairs (the second time) played whole by
+    keys, saved by keys and read in the Highscore menu by keys under its heading; 8 pairs, before its choice by keys,
+    chosen by mouse and played whole by clicks where the window has its cards, saved by mouse and read in the menu by
+    mouse, its one result on the middle line. Each result in its board's own table, the full board's untouched."""
     full = stored_values(browser, ITEM)
     for board in desktop.BOARDS[:3] + (desktop.BOARDS[2], desktop.FULL):
+        if board.pairs == 8:
+            choose_board(browser, board)
+            if checked(browser, "Feld") != [k == board.number for k in range(1, 5)]:
+                fail(f"after {board.caption} were chosen by mouse the Spielfeld menu's marks are "
+                     f"{checked(browser, 'Feld')}")
+            player = PageOnScreen(browser, work)
+            player.board = board
+            _, attempts = play_and_finish(browser, work, player)
+            name = f"Ada {board.pairs}"
+            browser.node("edt_Name").clear()
+            save(browser, player, name)
+            wait_until(lambda: not browser.visible("edt_Name"), f"Save on {board.caption} did not save")
+            # A table of one result shows it on the middle line, the others empty.
+            lines = highscore_menu(browser, ("Tabelle1", "Erster", "Zweiter", "Dritter"))
+            saved_into_own_table(browser, board, name, attempts, full, lines, ["", "1.", ""], "by clicks")
+            tab_to_cards(browser)
         before = Spoken(browser).live(whole=True)
         choose_board_by_keys(browser, board)
         # The accessibility tree follows the page a moment later on a loaded machine.
         deadline = time.monotonic() + DEADLINE
         while (said := Spoken(browser).live(whole=True)) == before and time.monotonic() < deadline:
             time.sleep(SETTLE)
-        if said.strip() != f"Neues Spiel: {board.caption}" or said == before or browser.text("lbl_Count") != "0":
+        if said.strip() != f"Neues Spiel: {board.caption}" or said == before or browser.text("lbl_Count") != "0" or \
+                checked(browser, "Feld") != [k == board.number for k in range(1, 5)]:
             fail(f"choosing {board.caption} after {before!r} was heard as {said!r}, with "
-                 f"{browser.text('lbl_Count')} attempts")
+                 f"{browser.text('lbl_Count')} attempts, the Spielfeld menu's marks {checked(browser, 'Feld')}")
         check_board_by_ear(browser, board)
         # The small board, and the one chosen twice once it is heard the second time, are played.
         if board.pairs != 4 and not (board.pairs == 18 and said.strip() == before.strip()):
             continue
         attempts = desktop.play(KeyboardPlayer(browser, prompt, board=board), None)
-        if board.pairs == 4:
-            tab_to_cards(browser)
-            continue
         # The name entry keeps the last name typed, which the new one replaces.
-        name = "Eve"
+        name = f"Eve {board.pairs}"
         press_key(browser, "a", modifiers=CTRL)
         type_text(browser, name)
         press_key(browser, "s", modifiers=ALT)
         wait_until(lambda: not browser.visible("edt_Name"), "Alt+S did not save")
-        own = stored_values(browser, f"{ITEM}\\{board.caption}")
-        if own[:2] != [f'"sErster"="{name}"', '"sZweiter"=" "'] or \
-                f'"iErster"=dword:{attempts:08x}' not in own or stored_values(browser, ITEM) != full:
-            fail(f"the result on {board.caption} was stored as {own}, the full board's table became "
-                 f"{stored_values(browser, ITEM)} from {full}")
         press_key(browser, "h", modifiers=ALT)
         lines = [focused_name(browser), press_key(browser, "ArrowDown") or focused_name(browser)]
         press_key(browser, "Escape")
-        if lines != [f"Spielfeld: {board.caption}", f"1. {name} mit {attempts} Versuchen"]:
-            fail(f"the Highscore menu on {board.caption} reads {lines} by keys")
-        print(f"{board.caption} played whole by keys in {attempts} attempts, the result stored in its own table "
-              f"and read under the menu's heading: {lines}; the full board's table untouched")
+        saved_into_own_table(browser, board, name, attempts, full, lines, ["1."], "by keys")
         tab_to_cards(browser)
-    print("every board chosen by keys is heard, the same one twice heard twice, laid out in its rows and columns "
-          "for a screen reader, one tab stop")
+    print("every board chosen by keys is heard, the same one twice heard twice, checked alone in the Spielfeld menu, "
+          "laid out in its rows and columns for a screen reader, one tab stop")
+
+
+def saved_into_own_table(browser, board, name, attempts, full, lines, places, how):
+    """The result saved on the board in play is the first of its own table, the full board's table is as it was,
+    and the Highscore menu's `lines` read the board's heading above `places`, the first place's the result."""
+    own = stored_values(browser, f"{ITEM}\\{board.caption}")
+    if own[:3] != [f'"sErster"="{name}"', '"sZweiter"=" "', '"sDritter"=" "'] or \
+            own[3:] != [f'"iErster"=dword:{attempts:08x}', '"iZweiter"=dword:ffffffff', '"iDritter"=dword:ffffffff'] \
+            or stored_values(browser, ITEM) != full:
+        fail(f"the result on {board.caption} was stored as {own}, the full board's table became "
+             f"{stored_values(browser, ITEM)} from {full}")
+    expected = [f"Spielfeld: {board.caption}"] + [f"1. {name} mit {attempts} Versuchen" if p else "" for p in places]
+    if lines != expected:
+        fail(f"the Highscore menu on {board.caption} reads {lines}, not {expected}")
+    print(f"{board.caption} played whole {how} in {attempts} attempts, the result stored in its own table and read "
+          f"under the menu's heading: {lines}; the full board's table untouched")
+
+
+def checked(browser, stem):
+    """Which of the four items of a menu whose items' ids are stem1 to stem4 are checked."""
+    return [browser.node(f"{stem}{k}").get_attribute("aria-checked") == "true" for k in range(1, 5)]
 
 
 # Decodes of the pictures whose addresses hold one of window.holdPictures wait until the test releases them.
@@ -1085,13 +1118,9 @@ HTMLImageElement.prototype.decode = function () {
 """
 
 
-def scenario_choices(browser, work, page):
-    browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": HOLD})
-    browser.open((page / "index.html").as_uri())
-
-    def checked(stem):
-        return [browser.node(f"{stem}{k}").get_attribute("aria-checked") == "true" for k in range(1, 5)]
-
+def choices_by_mouse(browser, work):
+    """A back and a face set chosen by mouse: each menu checks its chosen item alone; and of two pictures asked for
+    in a row the later stays, however late the earlier one's decoding ends."""
     def choose(menu, submenu, item):
         browser.node(f"{menu}-title").click()
         browser.node(f"{submenu}-title").click()
@@ -1104,8 +1133,9 @@ def scenario_choices(browser, work, page):
                                                  ("Blatt1", "Blatt", "Deck", [False, True, False, False])):
         choose("Ansicht1", "Deckblatt" if stem == "Blatt" else "Spieldeck", chosen)
         number = int(chosen[len(stem):])
-        if checked(stem) != [k == number for k in range(1, 5)] or checked(other) != expected_other:
-            fail(f"after choosing {chosen} the check marks are {checked('Blatt')} and {checked('Deck')}")
+        if checked(browser, stem) != [k == number for k in range(1, 5)] or checked(browser, other) != expected_other:
+            fail(f"after choosing {chosen} the check marks are {checked(browser, 'Blatt')} and "
+                 f"{checked(browser, 'Deck')}")
     print("a chosen back or face set is checked alone in its menu; the other menu keeps its mark")
 
     # The faces of set 3, decoded only when the test says so: a face asked for, then turned back before its
@@ -1140,31 +1170,6 @@ def scenario_choices(browser, work, page):
     if "/faces3/" not in browser.script(f"return document.querySelector('#Image{third + 1} img').src"):
         fail("the third card does not show its face once the decodes ended")
     print("a face whose decoding ended after the card was turned back stays hidden; the later picture wins")
-    # The small boards played whole by clicks where the window has their cards, each result in its board's own
-    # table, which the Highscore menu shows under its heading; the full board's table untouched.
-    full = stored_values(browser, ITEM)
-    for board in desktop.BOARDS[:2]:
-        choose_board(browser, board)
-        if checked("Feld") != [k == board.number for k in range(1, 5)]:
-            fail(f"after choosing {board.caption} the Spielfeld menu's marks are {checked('Feld')}")
-        player = PageOnScreen(browser, work)
-        player.board = board
-        _, attempts = play_and_finish(browser, work, player)
-        name = f"Ada {board.pairs}"
-        # The name entry keeps the last name typed.
-        browser.node("edt_Name").clear()
-        save(browser, player, name)
-        wait_until(lambda: not browser.visible("edt_Name"), f"Save on {board.caption} did not save")
-        own = stored_values(browser, f"{ITEM}\\{board.caption}")
-        if own[0] != f'"sErster"="{name}"' or own[3] != f'"iErster"=dword:{attempts:08x}':
-            fail(f"the result on {board.caption} was stored as {own}")
-        # A table of one result shows it on the middle line, the others empty.
-        lines = highscore_menu(browser, ("Tabelle1", "Erster", "Zweiter", "Dritter"))
-        if lines != [f"Spielfeld: {board.caption}", "", f"1. {name} mit {attempts} Versuchen", ""]:
-            fail(f"the Highscore menu on {board.caption} reads {lines}")
-        print(f"{board.caption} played whole by clicks in {attempts} attempts: {lines}")
-    if stored_values(browser, ITEM) != full:
-        fail(f"the full board's table became {stored_values(browser, ITEM)} from {full}")
 
 
 def fonts_come(browser):
@@ -1181,29 +1186,24 @@ def scenario_desktop(browser, work, page, program):
     if faked:
         fail("these texts are drawn in a face the page does not carry: " + "; ".join(faked))
     print("every text is drawn in a face the page carries")
-    # The full board as a player who never chose sees it, then two smaller boards, which the program starts on
-    # from its stored choice.
-    for board in (desktop.FULL, desktop.BOARDS[0], desktop.BOARDS[2]):
-        if board != desktop.FULL:
-            choose_board(browser, board)
-        shown = browser.screenshot().crop((0, 0, WIDTH, HEIGHT))
-        with tempfile.TemporaryDirectory(dir=work) as folder:
-            screen = desktop.Screen()
-            platform = desktop.Linux(program, pathlib.Path(folder))
+    # The full board as a player who never chose sees it, then two smaller boards, chosen in the page and, by keys,
+    # in the one run of the program.
+    (work / "window").mkdir()
+    screen, player = desktop.Screen(), None
+    try:
+        player = desktop.Player(desktop.Linux(program, work / "window"), screen).open()
+        for board in (desktop.FULL, desktop.BOARDS[0], desktop.BOARDS[2]):
             if board != desktop.FULL:
-                platform.file.parent.mkdir(parents=True)
-                platform.file.write_text(f"Windows Registry Editor Version 5.00\r\n\r\n[{ITEM}]\r\n"
-                                         f'"iPaare"=dword:{board.pairs:08x}\r\n\r\n', encoding="utf-16")
-            player = desktop.Player(platform, screen)
-            player.board = board
-            try:
-                player.open().drawn()
-                player.shot(keep=work / "desktop.png")
-            finally:
-                player.close()
-                platform.stop()
-                screen.close()
-        compare(shown, Image.open(work / "desktop.png").convert("RGB"), work, board)
+                choose_board(browser, board)
+                player.choose_by_keys(board)
+            shown = browser.screenshot().crop((0, 0, WIDTH, HEIGHT))
+            player.shows_board(player.drawn())
+            player.shot(keep=work / "desktop.png")
+            compare(shown, Image.open(work / "desktop.png").convert("RGB"), work, board)
+    finally:
+        if player:
+            player.close()
+        screen.close()
 
 
 def compare(shown, window, work, board):
@@ -1611,8 +1611,7 @@ def own_deck_on_phone_and_damaged(browser, photos):
     print(f"a picture deleted from the kept deck: {said!r} once, Deck 1 played, the rest of the deck kept")
 
 
-SCENARIOS = {"served": scenario_served, "choices": scenario_choices,
-             "keyboard": scenario_keyboard, "own-deck": scenario_own_deck,
+SCENARIOS = {"served": scenario_served, "keyboard": scenario_keyboard, "own-deck": scenario_own_deck,
              "wrong-kind": scenario_wrong_kind, "two-tabs": scenario_two_tabs, "desktop": scenario_desktop}
 
 
