@@ -91,6 +91,10 @@ std::string SeatScoreLine(const Seat& seat);
 std::string SeatRowSpoken(const Seat& seat, bool toPlay);
 // The mark beside the name of the seat whose turn it is, besides the words above the list: never colour alone.
 inline constexpr std::string_view TurnMark = "▶";
+// Said where the players' form arrives apart from the game (the page's, fetched the first time it is asked for) and
+// cannot be fetched: offline before the page was ever kept for offline play.
+inline constexpr std::string_view PlayersFormUnreachable =
+    "Die Mitspieler konnten nicht geladen werden. Bitte die Verbindung prüfen und es noch einmal versuchen.";
 
 // --- What is said of a game together ---
 

@@ -22,6 +22,7 @@
 #include "names_file.h"
 #include "photo_faults.h"
 #include "page_pictures.h"
+#include "page_players.h"
 #include "pictures.h"
 #include "spoken_text.h"
 #include "window_layout.h"
@@ -53,6 +54,11 @@ void pf_save_deck();
 void pf_open_deck(const char* chooser);
 // The computer's next card after `milliseconds`: the front end then presses the command with `move`.
 void pf_wait_for_computer(int milliseconds, int command, int move);
+// The players' form for the company of the menu item `chooser`, with its OfferedTexts, and for the computer its
+// level and pace by their number from 1; once taken, `chooser` is pressed with the answer (pf_players_answer).
+void pf_ask_players(const char* chooser, const char* texts, int computer, int level, int pace);
+// The players' panel with its SeatsTexts, `turn` the seat to play; no seats hide it.
+void pf_show_players(const char* texts, int turn);
 }
 
 namespace pairfinder::web {
@@ -157,16 +163,7 @@ public:
         pf_set_card(p, face ? face->Address.c_str() : "", label.c_str(), 1);
     }
 
-    void ShowOutcome(bool qualifies) override {
-        std::string entry;
-        for (const layout::Control& control : layout::Controls) {
-            if (!layout::ShownAtFinish(control.ShownWhen, qualifies)) continue;
-            pf_set_visible(std::string(control.Name).c_str(), 1);
-            if (control.Type == layout::Kind::Label) Game.Say(control.Caption);
-            if (control.Type == layout::Kind::Edit) entry = control.Name;
-        }
-        if (!entry.empty()) pf_focus_from_cards(entry.c_str());
-    }
+    void ShowOutcome(bool qualifies) override { ShowFinish(false, qualifies, {}); }
 
     void LoadHighscores() override { pairfinder::LoadHighscores(Game.Highscores, Game.Board.Size); }
 
@@ -253,18 +250,21 @@ public:
 
     std::optional<int> LoadBoard() override { return LoadBoardChoice(); }
 
-    void AskPlayers(const PlayersChoice& offered) override { static_cast<void>(offered); }
+    void AskPlayers(const PlayersChoice& offered) override {
+        pf_ask_players(ItemName(Command::ChoosePlayers, static_cast<int>(offered.Who) + 1).c_str(),
+                       OfferedTexts(offered).c_str(), offered.Who == Company::Computer,
+                       static_cast<int>(offered.Strength) + 1, static_cast<int>(offered.Speed) + 1);
+    }
 
     void ShowPlayers(const std::vector<Seat>& seats, int turn) override {
-        static_cast<void>(seats);
-        static_cast<void>(turn);
+        pf_show_players(SeatsTexts(seats, turn).c_str(), turn);
     }
 
     void WaitForComputer(int milliseconds, int move) override {
         pf_wait_for_computer(milliseconds, static_cast<int>(Command::ComputerMove), move);
     }
 
-    void ShowWinner(const std::string& winner) override { static_cast<void>(winner); }
+    void ShowWinner(const std::string& winner) override { ShowFinish(true, false, winner); }
 
     std::optional<PlayersChoice> LoadPlayers() override { return LoadPlayersChoice(); }
 
@@ -273,6 +273,24 @@ public:
     void StoreBoard() override { StoreBoardChoice(Game.Board.Size); }
 
 private:
+    // The outcome controls of a finish: alone, as the result does or does not qualify, with the name entry focused
+    // if the keyboard was on the cards; together, who won written into the label that takes it. Each label's caption,
+    // the banner's, is said with the rest of the press; who won the rules say.
+    void ShowFinish(bool together, bool qualifies, const std::string& winner) {
+        std::string entry;
+        for (const layout::Control& control : layout::Controls) {
+            if (!(together ? layout::ShownAtFinishTogether(control.ShownWhen)
+                           : layout::ShownAtFinish(control.ShownWhen, qualifies)))
+                continue;
+            const std::string name(control.Name);
+            pf_set_visible(name.c_str(), 1);
+            if (control.Wraps) pf_set_text(name.c_str(), winner.c_str());
+            else if (control.Type == layout::Kind::Label) Game.Say(control.Caption);
+            if (control.Type == layout::Kind::Edit) entry = control.Name;
+        }
+        if (!entry.empty()) pf_focus_from_cards(entry.c_str());
+    }
+
     // The face the card at p shows, from the face set in use; none before a set is loaded.
     const Face* FaceOf(int p) const {
         const auto pair = static_cast<std::size_t>(Game.Board.PairOf[static_cast<std::size_t>(p)]);

@@ -231,6 +231,21 @@ std::string InlineLogo(const Control& control, std::string_view drawing) {
            "\" class=\"logo\" aria-hidden=\"true\" " + std::string(drawing.substr(at + 5));
 }
 
+// The players of a game together: the line that says whose turn it is, its name apart from its words so that only
+// the name is cut where the line is too narrow, and a row for each seat there may be, which the game fills or hides.
+// A row is read whole by its name, which the game sets (the name uncut, the pairs and attempts, whether it is that
+// player's turn); what it shows, the turn's mark, the name and the score's line, is for the eye.
+std::string PlayersList() {
+    std::string rows;
+    for (int seat = 1; seat <= layout::MostSeats; ++seat) {
+        rows += "<li id=\"Seat" + Number(seat) + "\" class=\"seat\" hidden><span class=\"who\" aria-hidden=\"true\">"
+                "<span class=\"mark\">" + Escaped(TurnMark) + "</span><span class=\"name\"></span></span>"
+                "<span class=\"line\" aria-hidden=\"true\"></span></li>\n";
+    }
+    return "<p id=\"TurnLine\" class=\"turn\"><span></span><span class=\"name\"></span><span></span></p>\n"
+           "<ul id=\"Seats\" class=\"seats\" aria-label=\"" + Escaped(PlayersFormCaption) + "\">\n" + rows + "</ul>\n";
+}
+
 std::string ControlHtml(const Control& control, const FirstView& first) {
     const std::string id = "id=\"" + Escaped(control.Name) + "\"";
     const std::string hidden = control.ShownWhen != layout::Outcome::None ? " hidden" : "";
@@ -241,6 +256,8 @@ std::string ControlHtml(const Control& control, const FirstView& first) {
             std::string classes = "label";
             if (control.TextFont && control.TextFont->Pixels > layout::WindowFont.Pixels) classes += " large";
             if (control.ShownWhen == layout::Outcome::Finished) classes += " banner";
+            // Who won a game together: names of any length, broken into lines within the label's width.
+            if (control.Wraps) classes += " wraps";
             std::string attributes;
             if (control.LeftToRight) attributes += " dir=\"ltr\"";
             return "<div " + id + " class=\"" + classes + "\"" + attributes + hidden + ">" +
@@ -273,10 +290,11 @@ std::string ControlHtml(const Control& control, const FirstView& first) {
         if (child.Parent == control.Name) children += ControlHtml(child, first);
     }
     // The players' list waits hidden until two or more play together.
+    if (control.ShowsPlayers) return "<div " + id + " class=\"panel players\" hidden>\n" + PlayersList() + "</div>\n";
     return "<div " + id +
            (IsCounter(control) ? " class=\"panel counter\" role=\"status\" aria-live=\"off\" aria-atomic=\"true\""
                                : " class=\"panel\"") +
-           (control.ShowsPlayers ? " hidden" : "") + ">\n" + children + "</div>\n";
+           ">\n" + children + "</div>\n";
 }
 
 // The client area's controls: the panels, and the outcome controls together in one box above the cards, which a
@@ -300,6 +318,13 @@ std::string Controls(const FirstView& first) {
     return out;
 }
 
+// The keys the cards' grid tells a reader of, as its description; among them the key that says the score wherever
+// the focus is, which the front end presses as this element's command.
+std::string KeysHelp() {
+    return "<p id=\"KeysHelp\" hidden" + CommandAttributes(layout::Command::SayScore) + " data-key=\"" +
+           Escaped(layout::ScoreKey) + "\">" + Escaped(layout::KeysHelp) + "</p>\n";
+}
+
 // The cards as a grid of rows, each card a button named by where it lies and what it shows: the first deal's
 // backs on the full board, with one tab stop, the first card. There is a cell for every card of the largest board;
 // the front end regroups them into the rows of the board in play and hides those it does not use.
@@ -307,8 +332,9 @@ std::string Cards() {
     const std::string back = PictureAddress(pictures::Backs.front());
     // Every card turns its card: the grid says so once, and each card's number is its position.
     std::string out = "<div id=\"Cards\" class=\"cards\" role=\"grid\" aria-label=\"" + Escaped(CardsSpoken) +
-                      "\" aria-rowcount=\"" + Number(FullBoard.Rows) + "\" aria-colcount=\"" +
-                      Number(FullBoard.Columns) + "\"" + CommandAttributes(layout::Command::TurnCard) + ">\n";
+                      "\" aria-describedby=\"KeysHelp\" aria-rowcount=\"" + Number(FullBoard.Rows) +
+                      "\" aria-colcount=\"" + Number(FullBoard.Columns) + "\"" +
+                      CommandAttributes(layout::Command::TurnCard) + ">\n";
     for (int p = 0; p < layout::CellCount; ++p) {
         const int column = layout::CellAt(FullBoard, p).Column;
         if (column == 0) out += "<div class=\"row\" role=\"row\">\n";
@@ -319,7 +345,7 @@ std::string Cards() {
                "\" alt=\"\" draggable=\"false\"></button></div>\n";
         if (column == FullBoard.Columns - 1) out += "</div>\n";
     }
-    return out + "</div>\n";
+    return out + "</div>\n" + KeysHelp();
 }
 
 // The error box, modal for the whole page and titled as the program's is; the ended screen, from which a
@@ -380,6 +406,40 @@ std::string Composer() {
            "<p id=\"DeckLoading\" class=\"loading\" role=\"status\" hidden>" + Escaped(DeckArriving) + "</p>\n";
 }
 
+// One of the computer's choices in the players' form: a group of radio buttons, labelled, each carrying its number
+// from 1, which the form's answer passes on.
+template <typename Captions>
+std::string ChoiceGroup(std::string_view name, std::string_view label, const Captions& captions) {
+    std::string out = "<fieldset class=\"choices\"><legend>" + Escaped(label) + "</legend>";
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        out += "<label><input type=\"radio\" name=\"" + std::string(name) + "\" value=\"" +
+               Number(static_cast<int>(i) + 1) + "\">" + Escaped(captions[i]) + "</label>";
+    }
+    return out + "</fieldset>\n";
+}
+
+// The players' form: a field for each person there may be, which the game labels and fills or hides, its fault beside
+// it; the computer's level and pace, which show only against it. Its script arrives when the game first asks.
+std::string PlayersForm() {
+    std::string fields;
+    for (int seat = 1; seat <= layout::MostSeats; ++seat) {
+        const std::string n = Number(seat);
+        fields += "<p class=\"field\" hidden><label for=\"PlayerName" + n + "\"></label><input id=\"PlayerName" + n +
+                  "\" class=\"edit\" type=\"text\" autocomplete=\"off\" spellcheck=\"false\">"
+                  "<span id=\"PlayerFault" + n + "\" class=\"fault\" hidden></span></p>\n";
+    }
+    return "<dialog id=\"PlayersForm\" class=\"message-box players-form\" aria-labelledby=\"PlayersCaption\">\n"
+           "<form method=\"dialog\" novalidate>\n"
+           "<div class=\"caption\" id=\"PlayersCaption\">" + Escaped(PlayersFormCaption) + "</div>\n"
+           "<div class=\"sheet\">\n" + fields +
+           "<div id=\"Computer\" class=\"computer\" hidden>\n" + ChoiceGroup("level", LevelLabel, LevelCaptions) +
+           ChoiceGroup("pace", PaceLabel, PaceCaptions) + "</div>\n</div>\n"
+           "<div class=\"buttons\"><button type=\"submit\" class=\"button\">" + Escaped(PlayersFormTake) +
+           "</button><button id=\"PlayersCancel\" type=\"button\" class=\"button\">" + Escaped(PlayersFormCancel) +
+           "</button></div>\n<p data-message=\"unloaded\" hidden>" + Escaped(PlayersFormUnreachable) +
+           "</p>\n</form>\n</dialog>\n";
+}
+
 // The ended screen's logo is asked for when the screen shows (lazy), not with the first view.
 std::string Boxes() {
     const std::string restart = layout::Unmark(NewGameButton().Caption).Plain;
@@ -394,7 +454,7 @@ std::string Boxes() {
                  PictureAddress(pictures::Logo) +
                  "\" alt=\"\" draggable=\"false\" loading=\"lazy\"><button id=\"Restart\" type=\"button\" "
                  "class=\"button\" aria-label=\"" +
-                 Escaped(restart) + "\">&#x21bb;</button></div>\n" + Composer());
+                 Escaped(restart) + "\">&#x21bb;</button></div>\n" + Composer() + PlayersForm());
 }
 
 // --- The layout's numbers, for the style sheet ---
@@ -460,6 +520,13 @@ std::string LayoutCss() {
     for (const BoardSize& board : BoardSizes)
         css += ":root[data-board=\"" + Number(board.Pairs) + "\"] {" + BoardProperties(board) + " }\n";
     for (const Control& control : layout::Controls) css += ControlProperties(control);
+    // Within the players' panel: the turn's line, and the seats' rows from the first one's place, a pitch apart.
+    const layout::Rect turn = layout::TurnLine;
+    const layout::Rect row = layout::ScoreRow;
+    css += "#TurnLine {" + Property("left", Number(turn.Left)) + Property("top", Number(turn.Top)) +
+           SizeProperties(turn.Width, turn.Height) + " }\n#Seats {" + Property("left", Number(row.Left)) +
+           Property("top", Number(row.Top)) + SizeProperties(row.Width, row.Height) +
+           Property("pitch", Number(layout::ScoreRowPitch)) + " }\n";
     // The ended screen's button is as large as MIX IT, and its logo is the window's.
     const layout::Rect button = NewGameButton().Geometry;
     const layout::Rect logo = layout::Logo().Geometry;

@@ -53,6 +53,13 @@ mergeInto(LibraryManager.library, {
     pf_wait_for_computer: function (milliseconds, command, move) {
         Module.frontEnd.waitForComputer(milliseconds, command, move);
     },
+    pf_ask_players: function (chooser, texts, computer, level, pace) {
+        Module.frontEnd.askPlayers(UTF8ToString(chooser), UTF8ToString(texts).split('\x1f'), computer !== 0, level,
+            pace);
+    },
+    pf_show_players: function (texts, turn) {
+        Module.frontEnd.showPlayers(UTF8ToString(texts).split('\x1f'), turn);
+    },
     pf_set_face_set__deps: ['$pfTexts'],
     pf_set_face_set: function (pictures, count) {
         Module.frontEnd.setFaceSet(pfTexts(pictures, count));

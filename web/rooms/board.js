@@ -5,7 +5,7 @@
 // own deck the database kept, and says when the game stopped. It holds no rule, value name or message of its own,
 // and every text reaches the document as text, never as markup. It touches the cards, the controls, the announcer,
 // the error box and the ended screen; the menus are menus.js's, the table's lock shared_table.js's, the deck's parts
-// deck_arrival.js's.
+// deck_arrival.js's, the players' panel and form players.js's.
 const byId = (id) => document.getElementById(id);
 const form = byId('Form1');
 const cardGrid = byId('Cards');
@@ -31,6 +31,8 @@ let focusBeforeError = null;
 let faceSet = [];
 // The addresses of the own deck's pictures the game has now.
 let keptAddresses = [];
+// The computer's next card, waited for.
+let computerMove = 0;
 
 function isTyping() {
     const active = document.activeElement;
@@ -41,27 +43,28 @@ function shown(node) {
     return !node.closest('[hidden]') && node.getAttribute('aria-disabled') !== 'true';
 }
 
-// Whether the game takes presses now: started, not ended or stopped, no box or form in front of it.
-function playing() {
-    return started && !ended && !stopped && !errorBox.open && !composing();
+// A box or form is in front of the game: the error box, the own deck's form, the players' form.
+function boxOpen() {
+    return !!document.querySelector('dialog[open]');
 }
 
-// The player pressed a card, a button or a menu item: the game's side does what its data says.
-function press(node) {
+// The player pressed a card, a button or a menu item: the game's side does what its data says. A form's answer is
+// `typed`, the text the press carries in place of its control's.
+function press(node, typed) {
     closeMenus(false);
     if (stopped) {
         Module.frontEnd.showError(document.title, document.querySelector('[data-failure="stopped"]').textContent);
         return;
     }
     if (!started || tableLocked()) {
-        waiting.push(node);
+        waiting.push(typed === undefined ? node : [node, typed]);
         return;
     }
     if (ended || errorBox.open) return;
     // A card's command is its grid's, and its number its position.
     const command = Number(node.closest('[data-command]').dataset.command);
     const number = Number(node.dataset.position || node.dataset.number || 0);
-    const takes = node.dataset.takes ? byId(node.dataset.takes).value : '';
+    const takes = typed !== undefined ? typed : node.dataset.takes ? byId(node.dataset.takes).value : '';
     // A command that stores the table waits for every other tab of the page to be done with it.
     if (_pf_stores_table(command) && inTurnWithOtherTabs(() => run(command, number, takes))) return;
     run(command, number, takes);
@@ -80,7 +83,7 @@ function run(command, number, takes) {
 function playWaiting() {
     const early = waiting;
     waiting = [];
-    early.forEach(press);
+    early.forEach((node) => (Array.isArray(node) ? press(...node) : press(node)));
 }
 
 // The game's side knows which keys move over the cards, and where to.
@@ -220,13 +223,24 @@ Module.frontEnd = {
         if (enabled) node.removeAttribute('aria-disabled');
         else node.setAttribute('aria-disabled', 'true');
     },
-    // The computer's card comes when its pace says, as a press of its own seat; a move the rules asked for before a
-    // new deal is void by then, and the rules ignore it.
+    // The computer's card comes when its pace says, as a press of its own seat. Only the move asked for last is
+    // waited for: one the rules asked for before a new deal is void, and they would ignore it. A box or form in front
+    // of the game holds the computer back until it has gone, as it holds the player's presses; the game ended or
+    // stopped, it plays no more.
     waitForComputer(milliseconds, command, move) {
-        window.setTimeout(() => {
-            if (started && !ended && !stopped) run(command, move, '');
-        }, milliseconds);
+        window.clearTimeout(computerMove);
+        const wait = () => {
+            computerMove = window.setTimeout(() => {
+                if (ended || stopped) return;
+                if (boxOpen()) wait();
+                else run(command, move, '');
+            }, milliseconds);
+        };
+        wait();
     },
+    // Who plays together, and the form that asks it, are the players' room's (players.js brings it).
+    askPlayers: (...asked) => withPlayersRoom((room) => room.ask(...asked)),
+    showPlayers: (...shown) => withPlayersRoom((room) => room.show(...shown)),
     // Composing, saving and opening a deck are the deck's rooms' (deck_arrival.js brings them).
     composeDeck: (chooser) => deckAsked('compose', chooser),
     saveDeck: () => deckAsked('save'),

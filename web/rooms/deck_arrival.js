@@ -3,9 +3,10 @@
 // players never need, so the game's module carries none of it. This room fetches it the first time a player reaches
 // for it (the game asks to compose, open or save a deck; photos or a deck file are chosen, dropped or handed to the
 // installed page), says "wird geladen" while that takes a moment, and hands it what it needs of the page (deckPage).
-// The service worker keeps the module with the rest of the folder, so that it arrives offline too. This room touches
-// the two file inputs, the drop on the page and the loading notice; the form and the files are the module's rooms'
-// (deck_form.js, deck_file.js).
+// The service worker keeps the module with the rest of the folder, so that it arrives offline too. Any other script
+// that arrives on demand (the players' form) is fetched and waited for the same way. This room touches the two file
+// inputs, the drop on the page and the loading notice; the form and the files are the module's rooms' (deck_form.js,
+// deck_file.js).
 const composer = byId('Composer');
 const photoFiles = byId('DeckFiles');
 const deckFileInput = byId('DeckFile');
@@ -14,7 +15,6 @@ const loadingNotice = byId('DeckLoading');
 let ownDeckChooser = null;
 // A deck file the installed page was launched with before the game started: opened once it has.
 let launched = null;
-let deckModule = null;
 
 function composing() {
     return composer.open;
@@ -40,37 +40,48 @@ const deckPage = {
     },
 };
 
-// The module, fetched once; a fetch that failed is tried again the next time a player reaches for it.
-function deckRooms() {
-    if (!deckModule) {
-        const script = document.createElement('script');
-        deckModule = new Promise((resolve, reject) => {
-            script.src = window.location.protocol === 'file:' ? 'pairfinder-deck.js' : 'pairfinder-deck-served.js';
-            // Not the game's own script: boot.js says nothing of it when it fails.
-            script.dataset.onDemand = 'true';
-            script.onload = resolve;
-            script.onerror = reject;
-            document.head.appendChild(script);
-        }).then(() => PairfinderDeck({ page: deckPage, printErr: (said) => console.warn(said) }))
-            .then((module) => module.deck);
-        deckModule.catch(() => {
-            deckModule = null;
-            script.remove();
-        });
-    }
-    return deckModule;
+// A script that arrives on demand: a function that fetches it the first time it is called and returns the promise
+// of what `made` makes of it once it has come, kept; a fetch that failed is tried again at the next call.
+function arrival(address, made) {
+    let arriving = null;
+    return () => {
+        if (!arriving) {
+            const script = document.createElement('script');
+            arriving = new Promise((resolve, reject) => {
+                script.src = address;
+                // Not the game's own script: boot.js says nothing of it when it fails.
+                script.dataset.onDemand = 'true';
+                script.onload = resolve;
+                script.onerror = reject;
+                document.head.appendChild(script);
+            }).then(made);
+            arriving.catch(() => {
+                arriving = null;
+                script.remove();
+            });
+        }
+        return arriving;
+    };
 }
 
-// Runs `use` with the deck's rooms once they are here, saying "wird geladen" if they take a moment, and that they
-// could not be fetched if so.
-function withDeckRooms(use) {
+// The deck's module, which carries its WebAssembly inside when the page is opened from disk.
+const deckRooms = arrival(window.location.protocol === 'file:' ? 'pairfinder-deck.js' : 'pairfinder-deck-served.js',
+    () => PairfinderDeck({ page: deckPage, printErr: (said) => console.warn(said) }).then((module) => module.deck));
+
+// Runs `use` with what `arrived` brings once it is here, saying "wird geladen" if it takes a moment, and the message
+// of `box` that says it could not be fetched if so, in the error box (deckPage's is the page's own).
+function whenArrived(arrived, box, use) {
     const slow = window.setTimeout(() => { loadingNotice.hidden = false; }, 300);
-    return deckRooms().then(use, () => {
-        if (!stopped) deckPage.showError(composer.querySelector('[data-message="unloaded"]').textContent);
+    return arrived().then(use, () => {
+        if (!stopped) deckPage.showError(box.querySelector('[data-message="unloaded"]').textContent);
     }).finally(() => {
         window.clearTimeout(slow);
         loadingNotice.hidden = true;
     });
+}
+
+function withDeckRooms(use) {
+    return whenArrived(deckRooms, composer, use);
 }
 
 // The game asks for a deck: a file chooser opens at once, while the press still lets it, and the module is fetched

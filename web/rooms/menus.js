@@ -1,7 +1,10 @@
 // Menus and focus: the menu bar and its popups opened, moved over and closed by mouse, touch and keys; the keys that
-// reach a button or a menu by its letter; and where the keyboard focus goes back to. It touches the menu bar, the
-// popups and the focus; what a chosen item does is the game's, through board.js's press.
+// reach a button or a menu by its letter, and the one that says the score; and where the keyboard focus goes back
+// to. It touches the menu bar, the popups and the focus; what a chosen item or key does is the game's, through
+// board.js's press.
 const menuBar = byId('MainMenu1');
+// The cards' keys for a reader, with the one that says the score, which it carries as its command.
+const keysHelp = byId('KeysHelp');
 let openMenus = [];
 // Where the keyboard focus was before a menu took it.
 let focusBeforeMenu = null;
@@ -157,7 +160,14 @@ function reached(event) {
 }
 
 function onKey(event) {
-    if (errorBox.open || ended || composing()) return;
+    if (ended || boxOpen()) return;
+    // The score is said wherever the focus is, a menu open or not.
+    if (event.key === keysHelp.dataset.key) {
+        event.preventDefault();
+        closeMenus(true);
+        press(keysHelp);
+        return;
+    }
     if (openMenus.length) {
         const node = event.altKey && reached(event);
         if (node && node.closest('.menubar')) {
