@@ -970,10 +970,13 @@ def menus_give_focus_back(browser):
 
 
 def choose_board_by_keys(browser, board):
-    """Ansicht, Spielfeld (its last item) and the board's item, by keys alone."""
+    """Ansicht, Spielfeld (from its last item up) and the board's item, by keys alone."""
     press_key(browser, "a", modifiers=ALT)
     wait_until(lambda: browser.visible("Ansicht1"), "Alt+A did not open the Ansicht menu")
     press_key(browser, "End")
+    for _ in range(3):
+        if focused_name(browser) != "Spielfeld":
+            press_key(browser, "ArrowUp")
     press_key(browser, "ArrowRight")
     for _ in range(board.number - 1):
         press_key(browser, "ArrowDown")
