@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "typed_names.h"
+
 namespace pairfinder {
 
 GameRules::GameRules(GameRequests& requests, SecondsClock clock)
@@ -469,10 +471,15 @@ void GameRules::ChoosePlayers(int number, const std::string& text) {
         // A form judges its names before it hands them on; an answer that is not a form's changes nothing.
         choice = ReadPlayersText(who, text);
         if (!choice) return;
-        for (std::size_t i = 0; i < choice->Names.size(); ++i) {
-            if (i < Remembered.Names.size()) Remembered.Names[i] = choice->Names[i];
-            else Remembered.Names.push_back(choice->Names[i]);
+        // The names just taken come first, then those used before that are none of them, so that no name is kept
+        // twice (a name kept twice would refuse the stored choice at the next start).
+        std::vector<std::string> names = choice->Names;
+        for (const std::string& before : Remembered.Names) {
+            const bool taken = std::any_of(names.begin(), names.end(),
+                                           [&before](const std::string& name) { return Folded(name) == Folded(before); });
+            if (!taken && names.size() < static_cast<std::size_t>(PeopleOf(Company::Four))) names.push_back(before);
         }
+        Remembered.Names = names;
         Remembered.Strength = choice->Strength;
         Remembered.Speed = choice->Speed;
         // The names of every seat used before stay offered, whoever plays now.

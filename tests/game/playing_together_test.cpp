@@ -169,6 +169,12 @@ TEST_F(PlayingTogether, TheFormRefusesNamesAPlayerCouldMishearAndAloneIsTheGameO
     EXPECT_NE(std::find(calls.begin(), calls.end(), "ShowPlayers( turn 0)"), calls.end()) << "the list hides";
     Game.Run(Command::ChoosePlayers, 2);
     EXPECT_EQ(Window.Asked->Names, (std::vector<std::string>{"Lena", "Tom"})) << "the names used last are offered";
+    // A name taken again for another seat is kept once: the store refuses a choice that names anyone twice.
+    Choose(5, {"Kim"});
+    Game.Run(Command::ChoosePlayers, 1);
+    ASSERT_TRUE(Window.StoredPlayers);
+    EXPECT_EQ(Window.StoredPlayers->Names, (std::vector<std::string>{"Kim", "Lena", "Tom", "Ayşe"}));
+    for (const std::string& fault : PlayerNameFaults(Window.StoredPlayers->Names)) EXPECT_EQ(fault, "");
     // Alone again is the game of one: the count, the table and the name entry.
     const std::int32_t p = Hidden();
     Turn(p);
