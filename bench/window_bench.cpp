@@ -18,7 +18,8 @@ namespace {
 // No highscore store: the drawing is what is measured.
 HighscoreStorage NoStorage() {
     return {[](HighscoreTable&, const BoardSize&) {}, [](const HighscoreTable&, const BoardSize&) {},
-            [] { return std::optional<int>(); }, [](const BoardSize&) {}, [] { return false; }, [](bool) {}, {}, {}};
+            [] { return std::optional<int>(); }, [](const BoardSize&) {}, [] { return false; }, [](bool) {}, {}, {},
+            {}, {}};
 }
 
 std::unique_ptr<TForm1> OpenWindow() {

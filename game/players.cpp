@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "typed_names.h"
+#include "words.h"
 
 namespace pairfinder {
 
@@ -42,16 +43,20 @@ std::vector<Seat> SeatsOf(const PlayersChoice& choice) {
     if (choice.Who == Company::Alone) return seats;
     const auto people = std::min(choice.Names.size(), static_cast<std::size_t>(PeopleOf(choice.Who)));
     for (std::size_t i = 0; i < people; ++i) seats.push_back({choice.Names[i], SeatKind::Person, 0, 0});
-    if (choice.Who == Company::Computer) seats.push_back({std::string(ComputerName), SeatKind::Computer, 0, 0});
+    if (choice.Who == Company::Computer) seats.push_back({Tr(ComputerName.data()), SeatKind::Computer, 0, 0});
     return seats;
 }
 
 std::string OfferedPlayerName(int seat) {
-    return "Spieler " + std::to_string(seat + 1);
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Spieler %1")), {std::to_string(seat + 1)});
 }
 
 std::vector<std::string> PlayerNameFaults(const std::vector<std::string>& names) {
-    return NameFaults(names, LongestPlayerName, "Diesen Namen hat schon ein anderer Mitspieler.", {ComputerName});
+    // The computer is called so in German and in the language in play; a person may take neither.
+    const std::string computer = Tr(ComputerName.data());
+    return NameFaults(names, LongestPlayerName,
+                      Tr(QT_TRANSLATE_NOOP("Pairfinder", "Diesen Namen hat schon ein anderer Mitspieler.")),
+                      {ComputerName, computer});
 }
 
 std::string PlayersText(const PlayersChoice& choice) {
@@ -90,21 +95,29 @@ std::optional<PlayersChoice> ReadPlayersText(Company who, std::string_view text)
 
 namespace {
 
-// "1 Paar" or "3 Paare"; with `dative`, after "mit": "3 Paaren".
-std::string Pairs(int n, bool dative = false) {
-    return std::to_string(n) + (n == 1 ? " Paar" : dative ? " Paaren" : " Paare");
-}
+// What tells apart the pieces below from others written the same, as the catalogues' entries say.
+constexpr const char* PairsThenAttempts = "a player's pairs, then attempts";
+constexpr const char* NameThenScore = "a player's name, then pairs and attempts";
+constexpr const char* ListedNames = "names in a list";
+constexpr const char* LastTwoNames = "the last two names of a list";
 
-std::string Attempts(int n) {
-    return std::to_string(n) + (n == 1 ? " Versuch" : " Versuche");
+// "Lena: 3 Paare, 7 Versuche".
+std::string NameAndScore(const Seat& seat) {
+    return Filled(Tr(QT_TRANSLATE_NOOP3("Pairfinder", "%1: %2", "a player's name, then pairs and attempts"),
+                     NameThenScore),
+                  {seat.Name, SeatScoreLine(seat)});
 }
 
 // "A", "A und B", "A, B und C".
 std::string Listed(const std::vector<std::string>& names) {
-    std::string out;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) out += i + 1 == names.size() ? " und " : ", ";
-        out += names[i];
+    if (names.empty()) return {};
+    std::string out = names.front();
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        const std::string joined =
+            i + 1 == names.size()
+                ? Tr(QT_TRANSLATE_NOOP3("Pairfinder", "%1 und %2", "the last two names of a list"), LastTwoNames)
+                : Tr(QT_TRANSLATE_NOOP3("Pairfinder", "%1, %2", "names in a list"), ListedNames);
+        out = Filled(joined, {out, names[i]});
     }
     return out;
 }
@@ -112,29 +125,33 @@ std::string Listed(const std::vector<std::string>& names) {
 }  // namespace
 
 std::string PlayerFieldLabel(Company who, int seat) {
-    if (who == Company::Computer) return "Dein Name";
-    return "Name von Spieler " + std::to_string(seat + 1);
+    if (who == Company::Computer) return Tr(QT_TRANSLATE_NOOP("Pairfinder", "Dein Name"));
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Name von Spieler %1")), {std::to_string(seat + 1)});
 }
 
 std::string SeatScoreLine(const Seat& seat) {
-    return Pairs(seat.Pairs) + ", " + Attempts(seat.Attempts);
+    return Filled(Tr(QT_TRANSLATE_NOOP3("Pairfinder", "%1, %2", "a player's pairs, then attempts"), PairsThenAttempts),
+                  {TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "%n Paare"), seat.Pairs),
+                   TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "%n Versuche"), seat.Attempts)});
 }
 
 std::string SeatRowSpoken(const Seat& seat, bool toPlay) {
-    return seat.Name + ": " + SeatScoreLine(seat) + (toPlay ? ", ist dran" : "");
+    if (!toPlay) return NameAndScore(seat);
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "%1: %2, ist dran")), {seat.Name, SeatScoreLine(seat)});
 }
 
 std::string TurnOfSpoken(const Seat& seat) {
-    return seat.Name + " ist dran";
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "%1 ist dran")), {seat.Name});
 }
 
 std::string TogetherTurnSpoken(const std::string& pair, bool paired, const Seat& player, const Seat& next) {
-    return pair + ". " + (paired ? player.Name + " hat " + Pairs(player.Pairs) : TurnOfSpoken(next));
+    if (!paired) return pair + ". " + TurnOfSpoken(next);
+    return pair + ". " + Filled(TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "%1 hat %n Paare"), player.Pairs), {player.Name});
 }
 
 std::string SeatCardSpoken(const Seat& seat, int row, int column, std::string_view face) {
-    return seat.Name + ": Reihe " + std::to_string(row) + ", Spalte " + std::to_string(column) + ", " +
-           std::string(face);
+    return Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "%1: Reihe %2, Spalte %3, %4")),
+                  {seat.Name, std::to_string(row), std::to_string(column), face});
 }
 
 std::string WinnerSpoken(const std::vector<Seat>& seats) {
@@ -144,20 +161,21 @@ std::string WinnerSpoken(const std::vector<Seat>& seats) {
     for (const Seat& seat : seats) {
         if (seat.Pairs == most) best.push_back(seat.Name);
     }
-    if (best.size() == 1) return best.front() + " gewinnt mit " + Pairs(most, true);
-    return "Unentschieden: " + Listed(best) + " mit je " + Pairs(most, true);
+    if (best.size() == 1)
+        return Filled(TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "%1 gewinnt mit %n Paaren"), most), {best.front()});
+    return Filled(TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "Unentschieden: %1 mit je %n Paaren"), most), {Listed(best)});
 }
 
 std::string ScoreSpoken(const std::vector<Seat>& seats, int turn) {
     std::string out;
-    for (const Seat& seat : seats) out += seat.Name + ": " + SeatScoreLine(seat) + ". ";
+    for (const Seat& seat : seats) out += NameAndScore(seat) + ". ";
     if (turn < 0 || static_cast<std::size_t>(turn) >= seats.size()) return out;
     return out + TurnOfSpoken(seats[static_cast<std::size_t>(turn)]);
 }
 
 std::string AloneScoreSpoken(int attempts, int found, int pairs) {
-    return "Versuche: " + std::to_string(attempts) + ". " + std::to_string(found) + " von " +
-           Pairs(pairs, true) + " gefunden";
+    return Filled(TrN(QT_TRANSLATE_N_NOOP("Pairfinder", "Versuche: %1. %2 von %n Paaren gefunden"), pairs),
+                  {std::to_string(attempts), std::to_string(found)});
 }
 
 }  // namespace pairfinder

@@ -9,20 +9,28 @@
 #include <string_view>
 #include <vector>
 
+#include "words.h"
+
 namespace pairfinder {
 
 // The players' choice, in the order of the menu "Mitspieler".
 enum class Company { Alone, Two, Three, Four, Computer };
-inline constexpr std::array<std::string_view, 5> CompanyCaptions{"Allein", "Zu zweit", "Zu dritt", "Zu viert",
-                                                                 "Gegen den Computer"};
+inline constexpr std::array<std::string_view, 5> CompanyCaptions{
+    QT_TRANSLATE_NOOP("Pairfinder", "Allein"), QT_TRANSLATE_NOOP("Pairfinder", "Zu zweit"),
+    QT_TRANSLATE_NOOP("Pairfinder", "Zu dritt"), QT_TRANSLATE_NOOP("Pairfinder", "Zu viert"),
+    QT_TRANSLATE_NOOP("Pairfinder", "Gegen den Computer")};
 
 // How well the computer remembers what it saw (computer_player.h).
 enum class Level { Beginner, Advanced, Master };
-inline constexpr std::array<std::string_view, 3> LevelCaptions{"Anfänger", "Fortgeschritten", "Meister"};
+inline constexpr std::array<std::string_view, 3> LevelCaptions{QT_TRANSLATE_NOOP("Pairfinder", "Anfänger"),
+                                                               QT_TRANSLATE_NOOP("Pairfinder", "Fortgeschritten"),
+                                                               QT_TRANSLATE_NOOP("Pairfinder", "Meister")};
 
 // How long each of the computer's cards stays face up before its next move, so that a player sees and hears it.
 enum class Pace { Slow, Normal, Fast };
-inline constexpr std::array<std::string_view, 3> PaceCaptions{"langsam", "normal", "schnell"};
+inline constexpr std::array<std::string_view, 3> PaceCaptions{QT_TRANSLATE_NOOP("Pairfinder", "langsam"),
+                                                              QT_TRANSLATE_NOOP("Pairfinder", "normal"),
+                                                              QT_TRANSLATE_NOOP("Pairfinder", "schnell")};
 constexpr int PaceMilliseconds(Pace pace) {
     return pace == Pace::Slow ? 2500 : pace == Pace::Normal ? 1500 : 800;
 }
@@ -39,7 +47,7 @@ struct Seat {
 };
 
 // The computer's seat is called so, and is never among the people's names.
-inline constexpr std::string_view ComputerName = "Computer";
+inline constexpr std::string_view ComputerName = QT_TRANSLATE_NOOP("Pairfinder", "Computer");
 inline constexpr int LongestPlayerName = 30;
 
 // What the players' form hands over, and what the store keeps of the last choice.
@@ -77,12 +85,12 @@ std::optional<PlayersChoice> ReadPlayersText(Company who, std::string_view text)
 // --- What the front ends show of it ---
 
 // The players' form: its caption, each person's field, the computer's level and pace.
-inline constexpr std::string_view PlayersFormCaption = "Mitspieler";
-inline constexpr std::string_view LevelLabel = "Stufe";
-inline constexpr std::string_view PaceLabel = "Tempo";
+inline constexpr std::string_view PlayersFormCaption = QT_TRANSLATE_NOOP("Pairfinder", "Mitspieler");
+inline constexpr std::string_view LevelLabel = QT_TRANSLATE_NOOP("Pairfinder", "Stufe");
+inline constexpr std::string_view PaceLabel = QT_TRANSLATE_NOOP("Pairfinder", "Tempo");
 // The form's two buttons: take the players (as Enter does), or leave everything as it was (as Escape does).
-inline constexpr std::string_view PlayersFormTake = "Übernehmen";
-inline constexpr std::string_view PlayersFormCancel = "Abbrechen";
+inline constexpr std::string_view PlayersFormTake = QT_TRANSLATE_NOOP("Pairfinder", "Übernehmen");
+inline constexpr std::string_view PlayersFormCancel = QT_TRANSLATE_NOOP("Pairfinder", "Abbrechen");
 // "Name von Spieler 2"; against the computer the one person's field is "Dein Name".
 std::string PlayerFieldLabel(Company who, int seat);
 // A seat's line in the players' panel under its name: "3 Paare, 7 Versuche".
@@ -94,7 +102,8 @@ inline constexpr std::string_view TurnMark = "▶";
 // Said where the players' form arrives apart from the game (the page's, fetched the first time it is asked for) and
 // cannot be fetched: offline before the page was ever kept for offline play.
 inline constexpr std::string_view PlayersFormUnreachable =
-    "Die Mitspieler konnten nicht geladen werden. Bitte die Verbindung prüfen und es noch einmal versuchen.";
+    QT_TRANSLATE_NOOP("Pairfinder", "Die Mitspieler konnten nicht geladen werden. Bitte die Verbindung prüfen und es "
+                                    "noch einmal versuchen.");
 
 // --- What is said of a game together ---
 

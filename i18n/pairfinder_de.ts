@@ -1504,5 +1504,228 @@
         <source>Sprache</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>Spieler %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Diesen Namen hat schon ein anderer Mitspieler.</source>
+        <translation>Diesen Namen hat schon ein anderer Mitspieler.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a player&apos;s name, then pairs and attempts</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <comment>the last two names of a list</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>names in a list</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Dein Name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Name von Spieler %1</source>
+        <translation>Name von Spieler %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a player&apos;s pairs, then attempts</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Versuche</source>
+        <translation>
+            <numerusform>%n Versuch</numerusform>
+            <numerusform>%n Versuche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2, ist dran</source>
+        <translation>%1: %2, ist dran</translation>
+    </message>
+    <message>
+        <source>%1 ist dran</source>
+        <translation>%1 ist dran</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hat %n Paare</source>
+        <translation>
+            <numerusform>%1 hat %n Paar</numerusform>
+            <numerusform>%1 hat %n Paare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: Reihe %2, Spalte %3, %4</source>
+        <translation>%1: Reihe %2, Spalte %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gewinnt mit %n Paaren</source>
+        <translation>
+            <numerusform>%1 gewinnt mit %n Paar</numerusform>
+            <numerusform>%1 gewinnt mit %n Paaren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unentschieden: %1 mit je %n Paaren</source>
+        <translation>
+            <numerusform>Unentschieden: %1 mit je %n Paar</numerusform>
+            <numerusform>Unentschieden: %1 mit je %n Paaren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Versuche: %1. %2 von %n Paaren gefunden</source>
+        <translation>
+            <numerusform>Versuche: %1. %2 von %n Paar gefunden</numerusform>
+            <numerusform>Versuche: %1. %2 von %n Paaren gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Allein</source>
+        <translation>Allein</translation>
+    </message>
+    <message>
+        <source>Zu zweit</source>
+        <translation>Zu zweit</translation>
+    </message>
+    <message>
+        <source>Zu dritt</source>
+        <translation>Zu dritt</translation>
+    </message>
+    <message>
+        <source>Zu viert</source>
+        <translation>Zu viert</translation>
+    </message>
+    <message>
+        <source>Gegen den Computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message>
+        <source>Anfänger</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Fortgeschritten</source>
+        <translation>Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>Meister</source>
+        <translation>Meister</translation>
+    </message>
+    <message>
+        <source>langsam</source>
+        <translation>langsam</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>schnell</source>
+        <translation>schnell</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Stufe</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>„%1“: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>Fotos gelesen</source>
+        <translation>Fotos gelesen</translation>
+    </message>
+    <message>
+        <source>Foto %1 von %2: %3</source>
+        <translation>Foto %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Bild %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Bild &amp;%1</source>
+        <translation>Bild &amp;%1</translation>
+    </message>
+    <message>
+        <source>Name für Bild %1</source>
+        <translation>Name für Bild %1</translation>
+    </message>
+    <message>
+        <source>Eigenes Deck zusammenstellen</source>
+        <translation>Eigenes Deck zusammenstellen</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Pairfinder-Deck (%1)</source>
+        <translation>Pairfinder-Deck (%1)</translation>
+    </message>
+    <message>
+        <source>Es gibt kein eigenes Deck.</source>
+        <translation>Es gibt kein eigenes Deck.</translation>
+    </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Eigenes Deck speichern</source>
+        <translation>Eigenes Deck speichern</translation>
+    </message>
+    <message>
+        <source>Das Deck konnte nicht gespeichert werden: %1</source>
+        <translation>Das Deck konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Eigenes Deck öffnen</source>
+        <translation>Eigenes Deck öffnen</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Datenträger: %1</source>
+        <translation>Kein Platz mehr auf dem Datenträger: %1</translation>
+    </message>
+    <message>
+        <source>Das eigene Deck konnte nicht gespeichert werden: %1</source>
+        <translation>Das eigene Deck konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Das eigene Deck konnte nicht gespeichert werden: Bilder und Namen passen nicht zusammen.</source>
+        <translation>Das eigene Deck konnte nicht gespeichert werden: Bilder und Namen passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname „%1“ ist nicht erlaubt.</source>
+        <translation>Der Dateiname „%1“ ist nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Die Mitspieler konnten nicht geladen werden. Bitte die Verbindung prüfen und es noch einmal versuchen.</source>
+        <translation>Die Mitspieler konnten nicht geladen werden. Bitte die Verbindung prüfen und es noch einmal versuchen.</translation>
+    </message>
 </context>
 </TS>

@@ -1504,5 +1504,228 @@
         <source>Sprache</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>Spieler %1</source>
+        <translation>Player %1</translation>
+    </message>
+    <message>
+        <source>Diesen Namen hat schon ein anderer Mitspieler.</source>
+        <translation>Another player has this name already.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a player&apos;s name, then pairs and attempts</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <comment>the last two names of a list</comment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>names in a list</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Dein Name</source>
+        <translation>Your name</translation>
+    </message>
+    <message>
+        <source>Name von Spieler %1</source>
+        <translation>Player %1&apos;s name</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a player&apos;s pairs, then attempts</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Versuche</source>
+        <translation>
+            <numerusform>%n attempt</numerusform>
+            <numerusform>%n attempts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2, ist dran</source>
+        <translation>%1: %2, their turn</translation>
+    </message>
+    <message>
+        <source>%1 ist dran</source>
+        <translation>%1&apos;s turn</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hat %n Paare</source>
+        <translation>
+            <numerusform>%1 has %n pair</numerusform>
+            <numerusform>%1 has %n pairs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: Reihe %2, Spalte %3, %4</source>
+        <translation>%1: row %2, column %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gewinnt mit %n Paaren</source>
+        <translation>
+            <numerusform>%1 wins with %n pair</numerusform>
+            <numerusform>%1 wins with %n pairs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unentschieden: %1 mit je %n Paaren</source>
+        <translation>
+            <numerusform>A draw: %1 with %n pair each</numerusform>
+            <numerusform>A draw: %1 with %n pairs each</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Versuche: %1. %2 von %n Paaren gefunden</source>
+        <translation>
+            <numerusform>Attempts: %1. %2 of %n pair found</numerusform>
+            <numerusform>Attempts: %1. %2 of %n pairs found</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Allein</source>
+        <translation>Alone</translation>
+    </message>
+    <message>
+        <source>Zu zweit</source>
+        <translation>Two players</translation>
+    </message>
+    <message>
+        <source>Zu dritt</source>
+        <translation>Three players</translation>
+    </message>
+    <message>
+        <source>Zu viert</source>
+        <translation>Four players</translation>
+    </message>
+    <message>
+        <source>Gegen den Computer</source>
+        <translation>Against the computer</translation>
+    </message>
+    <message>
+        <source>Anfänger</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>Fortgeschritten</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Meister</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>langsam</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>schnell</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Stufe</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Pace</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>„%1“: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>Fotos gelesen</source>
+        <translation>Photos read</translation>
+    </message>
+    <message>
+        <source>Foto %1 von %2: %3</source>
+        <translation>Photo %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Bild %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>Bild &amp;%1</source>
+        <translation>Picture &amp;%1</translation>
+    </message>
+    <message>
+        <source>Name für Bild %1</source>
+        <translation>Name for picture %1</translation>
+    </message>
+    <message>
+        <source>Eigenes Deck zusammenstellen</source>
+        <translation>Compose own deck</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Pairfinder-Deck (%1)</source>
+        <translation>Pairfinder deck (%1)</translation>
+    </message>
+    <message>
+        <source>Es gibt kein eigenes Deck.</source>
+        <translation>There is no own deck.</translation>
+    </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+    <message>
+        <source>Eigenes Deck speichern</source>
+        <translation>Save own deck</translation>
+    </message>
+    <message>
+        <source>Das Deck konnte nicht gespeichert werden: %1</source>
+        <translation>The deck could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Eigenes Deck öffnen</source>
+        <translation>Open own deck</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Datenträger: %1</source>
+        <translation>No space left on the disk: %1</translation>
+    </message>
+    <message>
+        <source>Das eigene Deck konnte nicht gespeichert werden: %1</source>
+        <translation>The own deck could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Das eigene Deck konnte nicht gespeichert werden: Bilder und Namen passen nicht zusammen.</source>
+        <translation>The own deck could not be saved: its pictures and names do not match.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname „%1“ ist nicht erlaubt.</source>
+        <translation>The file name “%1” is not allowed.</translation>
+    </message>
+    <message>
+        <source>Die Mitspieler konnten nicht geladen werden. Bitte die Verbindung prüfen und es noch einmal versuchen.</source>
+        <translation>The players could not be loaded. Please check the connection and try again.</translation>
+    </message>
 </context>
 </TS>

@@ -34,8 +34,8 @@ public:
     }
     // Its description tells a reader which keys play it.
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name) return QtText(CardsSpoken);
-        if (kind == QAccessible::Description) return QtText(layout::KeysHelp);
+        if (kind == QAccessible::Name) return Words(CardsSpoken);
+        if (kind == QAccessible::Description) return Words(layout::KeysHelp);
         return QAccessibleWidget::text(kind);
     }
     int childCount() const override { return Grid()->Board().Cards(); }

@@ -29,8 +29,9 @@ namespace {
 // shows several at once.
 constexpr int ShownSide = layout::CardSideOf(BoardSizes[2]);
 
-QString Quoted(const QString& text) {
-    return QStringLiteral("„%1“").arg(text);
+// A photo refused, named by its file: "„urlaub.jpg“: Die Datei ist leer."
+QString Refused(const QString& file, const QString& why) {
+    return Words(QT_TRANSLATE_NOOP("Pairfinder", "„%1“: %2")).arg(file, why);
 }
 
 }  // namespace
@@ -55,7 +56,7 @@ DeckComposer::DeckComposer(const deck::OwnDeck& opened, std::vector<QByteArray> 
 
 void DeckComposer::Build() {
     setObjectName(QStringLiteral("DeckComposer"));
-    setWindowTitle(QString::fromUtf8(Title));
+    setWindowTitle(Words(Title));
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -70,7 +71,7 @@ void DeckComposer::Build() {
     Progress->setObjectName(QStringLiteral("Progress"));
     Progress->setRange(0, static_cast<int>(Files.size()));
     Progress->setValue(0);
-    Progress->setAccessibleName(QStringLiteral("Fotos gelesen"));
+    Progress->setAccessibleName(Words(QT_TRANSLATE_NOOP("Pairfinder", "Fotos gelesen")));
     importingLayout->addWidget(ProgressText);
     importingLayout->addWidget(Progress);
     importingLayout->addStretch();
@@ -86,10 +87,10 @@ void DeckComposer::Build() {
     Pages->addWidget(naming);
 
     Buttons = new QDialogButtonBox(this);
-    TakeButton = Buttons->addButton(QString::fromUtf8(Take), QDialogButtonBox::AcceptRole);
+    TakeButton = Buttons->addButton(Words(Take), QDialogButtonBox::AcceptRole);
     TakeButton->setObjectName(QStringLiteral("Take"));
     TakeButton->setEnabled(false);
-    QPushButton* cancel = Buttons->addButton(QString::fromUtf8(Cancel), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = Buttons->addButton(Words(Cancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     // Enter takes the deck only once there is one to take; until then it presses nothing.
     cancel->setAutoDefault(false);
@@ -112,7 +113,7 @@ void DeckComposer::ImportNext() {
         return;
     }
     const QString& file = Files[Next];
-    ProgressText->setText(QStringLiteral("Foto %1 von %2: %3")
+    ProgressText->setText(Words(QT_TRANSLATE_NOOP("Pairfinder", "Foto %1 von %2: %3"))
                               .arg(Next + 1)
                               .arg(Files.size())
                               .arg(QFileInfo(file).fileName()));
@@ -120,7 +121,7 @@ void DeckComposer::ImportNext() {
     if (result.Photo) {
         Photos.push_back({file, std::move(*result.Photo)});
     } else {
-        Refusals.push_back(Quoted(QFileInfo(file).fileName()) + QStringLiteral(": ") + result.Refusal);
+        Refusals.push_back(Refused(QFileInfo(file).fileName(), result.Refusal));
     }
     Progress->setValue(++Next);
     Step->start();
@@ -145,11 +146,12 @@ void DeckComposer::ShowNames() {
         picture->setPixmap(
             OwnCardPicture(QImage::fromData(Photos[i].Photo.Jpeg, "JPEG"), ShownSide, devicePixelRatioF()));
         // The picture is what the field's label names; a reader needs no second word for it.
-        picture->setAccessibleName(QStringLiteral("Bild ") + number);
-        auto* label = new QLabel(QStringLiteral("Bild &") + number, rows);
+        picture->setAccessibleName(Words(QT_TRANSLATE_NOOP("Pairfinder", "Bild %1")).arg(number));
+        // The mark before the number: Alt with it reaches the field.
+        auto* label = new QLabel(Words(QT_TRANSLATE_NOOP("Pairfinder", "Bild &%1")).arg(number), rows);
         auto* field = new QLineEdit(rows);
         field->setObjectName(QStringLiteral("Name") + number);
-        field->setAccessibleName(QStringLiteral("Name für Bild ") + number);
+        field->setAccessibleName(Words(QT_TRANSLATE_NOOP("Pairfinder", "Name für Bild %1")).arg(number));
         field->setText(QtText(i < OpenedNames.size()
                                   ? OpenedNames[i]
                                   : deck::OfferedName(QFileInfo(Photos[i].File).fileName().toStdString())));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "own_deck.h"
+#include "words.h"
 
 #include "own_deck_store.h"
 #include "photo_import.h"
@@ -34,10 +35,10 @@ public:
     DeckComposer(const deck::OwnDeck& opened, std::vector<QByteArray> jpegs, OwnDeckStore store,
                  QWidget* parent = nullptr);
 
-    // The form's own texts.
-    static constexpr const char* Title = "Eigenes Deck zusammenstellen";
-    static constexpr const char* Take = "Übernehmen";
-    static constexpr const char* Cancel = "Abbrechen";
+    // The form's own texts, as the catalogues write them in German.
+    static constexpr const char* Title = QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck zusammenstellen");
+    static constexpr const char* Take = QT_TRANSLATE_NOOP("Pairfinder", "Übernehmen");
+    static constexpr const char* Cancel = QT_TRANSLATE_NOOP("Pairfinder", "Abbrechen");
 
     // The fields of the pictures taken, in the deck's order.
     const std::vector<QLineEdit*>& NameFields() const { return Fields; }
@@ -53,7 +54,8 @@ private:
     QStringList Files;
     // The names filled in for a deck file's pictures; empty when photos are composed.
     std::vector<std::string> OpenedNames;
-    std::string DeckName = "Eigenes Deck";
+    // The name a deck composed from photos is kept and saved by, in the language it was composed in.
+    std::string DeckName = Tr(QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck"));
     OwnDeckStore Store;
     PhotoImporter Importer;
     int Next = 0;

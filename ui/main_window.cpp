@@ -92,7 +92,8 @@ void Dress(QWidget* widget, const layout::Control& control, const QColor& window
 // A label hidden at start-up (an outcome label) is fitted to its text when it is shown (`FitOutcomeLabels`):
 // measuring the text loads its font, which start-up need not wait for.
 QLabel* MakeLabel(QWidget* parent, const layout::Control& control, const QColor& windowText) {
-    auto* label = new QLabel(QtText(control.Caption), parent);
+    // The count's "0" is a number, no word.
+    auto* label = new QLabel(control.ShowsAttempts ? QtText(control.Caption) : Words(control.Caption), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A text the game sets may hold a player's name, which is shown as typed.
     if (control.Wraps) {
@@ -113,7 +114,7 @@ QLabel* MakeLabel(QWidget* parent, const layout::Control& control, const QColor&
 }
 
 QPushButton* MakeButton(QWidget* parent, const layout::Control& control) {
-    auto* button = new QPushButton(QtText(control.Caption), parent);
+    auto* button = new QPushButton(Words(control.Caption), parent);
     button->setGeometry(Geometry(control.Geometry));
     button->setAutoDefault(false);
     return button;
@@ -150,11 +151,12 @@ HighscoreStorage HighscoreStorage::Registry() {
             [](const HighscoreTable& table, const BoardSize& board) { pairfinder::StoreHighscores(table, board); },
             [] { return LoadBoardChoice(); }, [](const BoardSize& board) { StoreBoardChoice(board); },
             [] { return LoadOwnDeckChoice(); }, [](bool inUse) { StoreOwnDeckChoice(inUse); },
-            [] { return LoadPlayersChoice(); }, [](const PlayersChoice& choice) { StorePlayersChoice(choice); }};
+            [] { return LoadPlayersChoice(); }, [](const PlayersChoice& choice) { StorePlayersChoice(choice); },
+            [] { return LoadLanguageChoice(); }, [](std::string_view code) { StoreLanguageChoice(code); }};
 }
 
-TForm1::TForm1(HighscoreStorage storage, SecondsClock clock)
-    : Game(*this, std::move(clock)), Storage(std::move(storage)) {
+TForm1::TForm1(HighscoreStorage storage, SecondsClock clock, LanguagesAsked languages)
+    : Game(*this, std::move(clock)), Storage(std::move(storage)), Asked(std::move(languages)) {
     setObjectName(QStringLiteral("Form1"));
     InstallAccessibleInterfaces();
     setWindowTitle(QtText(layout::Title));
@@ -170,10 +172,19 @@ TForm1::TForm1(HighscoreStorage storage, SecondsClock clock)
     move(layout::WindowPosition.X, layout::WindowPosition.Y);
     resize(layout::WindowOuterSize.Width, layout::WindowOuterSize.Height);
     setAcceptDrops(true);
+    // German is in play before the rules put another language in play.
+    SpeakIn(Languages[0].Code);
     Handle([this] { OnCreate(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The words and the locale go with the window: one opened after it starts in German, as the rules expect.
+    if (Catalogue) {
+        QCoreApplication::removeTranslator(Catalogue);
+        SetWordsLookup({});
+    }
+    QLocale::setDefault(LocaleBefore);
+}
 
 void TForm1::BuildLayout() {
     BuildClientArea();
@@ -270,26 +281,30 @@ void TForm1::BuildMenu() {
         switch (entry.Purpose) {
             case layout::Role::Menu: {
                 QMenu* menu =
-                    parent ? parent->addMenu(QtText(entry.Caption)) : MainMenu1->addMenu(QtText(entry.Caption));
+                    parent ? parent->addMenu(Words(entry.Caption)) : MainMenu1->addMenu(Words(entry.Caption));
                 menu->setObjectName(name);
                 menus.insert(name, menu);
+                Captions.push_back({menu->menuAction(), &entry, 0});
                 break;
             }
             case layout::Role::Item:
-                Commands.push_back({AddItem(parent, name, QtText(entry.Caption)), entry.Does, 0});
+                Commands.push_back({AddItem(parent, name, Words(entry.Caption)), entry.Does, 0});
+                Captions.push_back({Commands.back().Item, &entry, 0});
                 break;
             case layout::Role::Display:
-                Places.push_back(AddItem(parent, name, QtText(entry.Caption)));
+                Places.push_back(AddItem(parent, name, Words(entry.Caption)));
+                Captions.push_back({Places.back(), &entry, 0});
                 break;
             case layout::Role::Heading:
                 // Display only, and shown only once ShowHighscoreMenu has something for it to say.
-                Tabelle1 = AddItem(parent, name, QtText(entry.Caption));
+                Tabelle1 = AddItem(parent, name, Words(entry.Caption));
                 Tabelle1->setEnabled(false);
                 Tabelle1->setVisible(false);
                 break;
             case layout::Role::Check:
-                EigenesDeck1 = AddItem(parent, name, QtText(entry.Caption), true);
+                EigenesDeck1 = AddItem(parent, name, Words(entry.Caption), true);
                 Commands.push_back({EigenesDeck1, entry.Does, 0});
+                Captions.push_back({EigenesDeck1, &entry, 0});
                 break;
             case layout::Role::Separator:
                 parent->addSeparator()->setObjectName(name);
@@ -301,6 +316,7 @@ void TForm1::BuildMenu() {
                     group.push_back(AddItem(parent, name + QString::number(k),
                                             QtText(layout::ChoiceCaption(entry, k)), true));
                     Commands.push_back({group.back(), entry.Does, k});
+                    Captions.push_back({group.back(), &entry, k});
                 }
                 break;
             }
@@ -358,6 +374,30 @@ void TForm1::ConnectHandlers() {
             [this] { Handle([this] { Game.Run(layout::Command::SayScore); }); });
 }
 
+void TForm1::ShowWordsAnew() {
+    for (const MenuCaption& caption : Captions) {
+        caption.Item->setText(caption.Number > 0 ? QtText(layout::ChoiceCaption(*caption.Entry, caption.Number))
+                                                 : Words(caption.Entry->Caption));
+    }
+    for (const layout::Control& control : layout::Controls) {
+        if (control.Caption.empty() || control.ShowsAttempts) continue;
+        if (auto* button = Control<QPushButton>(control.Name)) button->setText(Words(control.Caption));
+        auto* label = Control<QLabel>(control.Name);
+        if (!label) continue;
+        label->setText(Words(control.Caption));
+        // Fitted anew from the layout's size, so that a shorter text gives back the cards a longer one covered; an
+        // outcome label is fitted when it is shown.
+        const QSize size(control.Geometry.Width, control.Geometry.Height);
+        label->resize(size);
+        if (control.ShownWhen == layout::Outcome::None || label->isVisible()) FitToText(label, size);
+    }
+    StatusChanged(*lbl_Count->parentWidget());
+    // A reader asks the cards and their grid for their words when it next reads them; it is told they changed.
+    NotifyReader(*Grid, QAccessible::NameChanged);
+    NotifyReader(*Grid, QAccessible::DescriptionChanged);
+    for (int p = 0; p < layout::CellCount; ++p) NotifyReader(Cell(p), QAccessible::NameChanged);
+}
+
 void TForm1::FitCountLabel() {
     // The attempt label's size in the layout, for "0"; it grows and shrinks with its number.
     static constexpr layout::Rect Count = layout::AttemptsLabel().Geometry;
@@ -386,7 +426,8 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     if (modifiers == Qt::NoModifier && !typing && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
         const char letter = static_cast<char>('a' + (event->key() - Qt::Key_A));
         for (const layout::Control& control : layout::Controls) {
-            if (!layout::LetterAlonePresses(control.Type) || layout::AcceleratorOf(control.Caption) != letter)
+            if (!layout::LetterAlonePresses(control.Type) ||
+                layout::AcceleratorOf(Tr(std::string(control.Caption).c_str())) != letter)
                 continue;
             auto* button = Control<QPushButton>(control.Name);
             if (button->isVisible() && button->isEnabled()) {

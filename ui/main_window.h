@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QHash>
+#include <QLocale>
 #include <QMainWindow>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "frame_fit.h"
@@ -22,6 +25,7 @@ class QMenu;
 class QMenuBar;
 class QScrollArea;
 class QTimer;
+class QTranslator;
 
 namespace pairfinder {
 
@@ -43,16 +47,25 @@ struct HighscoreStorage {
     // Who plays: alone (nothing kept) unless these are given.
     std::function<std::optional<PlayersChoice>()> LoadPlayers;
     std::function<void(const PlayersChoice&)> StorePlayers;
+    // The language chosen: none kept (the system's) unless these are given.
+    std::function<std::optional<std::string>()> LoadLanguage;
+    std::function<void(std::string_view)> StoreLanguage;
 
     static HighscoreStorage Registry();
 };
+
+// The languages a player's system asks for, in its order, as BCP 47 tags; a test gives its own.
+using LanguagesAsked = std::function<std::vector<std::string>()>;
+std::vector<std::string> SystemUiLanguages();
 
 class TForm1 : public QMainWindow, public GameRequests {
     Q_OBJECT
 
 public:
-    // The clock seeds every deal; a test gives one of its own to know each deal in advance.
-    explicit TForm1(HighscoreStorage storage = HighscoreStorage::Registry(), SecondsClock clock = SystemSeconds);
+    // The clock seeds every deal; a test gives one of its own to know each deal in advance, and the languages its
+    // system asks for.
+    explicit TForm1(HighscoreStorage storage = HighscoreStorage::Registry(), SecondsClock clock = SystemSeconds,
+                    LanguagesAsked languages = SystemUiLanguages);
     ~TForm1() override;
 
     const GameBoard& Board() const { return Game.Board; }
@@ -90,6 +103,10 @@ public:
     void ShowWinner(const std::string& winner) override;
     std::optional<PlayersChoice> LoadPlayers() override;
     void StorePlayers(const PlayersChoice& choice) override;
+    std::vector<std::string> SystemLanguages() const override;
+    void ApplyLanguage(std::string_view code) override;
+    std::optional<std::string> LoadLanguage() override;
+    void StoreLanguage(std::string_view code) override;
 
     // Composes an own deck from these photos in the naming form; once the player takes it and it is stored
     // whole, it is played.
@@ -133,6 +150,11 @@ private:
         return qobject_cast<Widget*>(Placed.value(QtText(name)));
     }
     CardCell& Cell(int p) const;
+    // Every word the window shows of its own, in the language in play: the menus, the controls' captions, and what
+    // a reader is told of the cards.
+    void ShowWordsAnew();
+    // The application's and the window's locale in the language of `code`: a screen reader picks its voice by it.
+    void SpeakIn(std::string_view code);
     void FitCountLabel();
     // The labels of a finished game's outcome, fitted to their text the first time they are shown.
     void FitOutcomeLabels();
@@ -181,6 +203,13 @@ private:
         int Number = 0;
     };
     std::vector<MenuCommand> Commands;
+    // Every menu and item whose caption the layout gives, with its entry and its number in a choice (0 for none).
+    struct MenuCaption {
+        QAction* Item = nullptr;
+        const layout::MenuEntry* Entry = nullptr;
+        int Number = 0;
+    };
+    std::vector<MenuCaption> Captions;
 
     std::vector<PictureList*> MasterList;
     PictureList* FakeList = nullptr;
@@ -193,6 +222,10 @@ private:
     Announcer* Speaker = nullptr;
     GameRules Game;
     HighscoreStorage Storage;
+    LanguagesAsked Asked;
+    // The catalogue of the language in play; none for German, the catalogues' own.
+    QTranslator* Catalogue = nullptr;
+    QLocale LocaleBefore;
     bool Closed = false;
     FrameFit Frames;
     QTimer* FrameSettle = nullptr;

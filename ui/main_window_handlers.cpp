@@ -23,6 +23,18 @@
 
 namespace pairfinder {
 
+namespace {
+
+// The file dialogs' filters: each one's name, then its patterns, as Qt reads them.
+constexpr const char* AllFiles = QT_TRANSLATE_NOOP("Pairfinder", "Alle Dateien (*)");
+
+QString DeckFiles() {
+    return Words(QT_TRANSLATE_NOOP("Pairfinder", "Pairfinder-Deck (%1)"))
+        .arg(QLatin1Char('*') + QtText(deck::DeckFileExtension));
+}
+
+}  // namespace
+
 void TForm1::OnCreate() {
     connect(Grid, &CardGrid::CardPressed, this, [this](int p) { Handle([this, p] { OnClick(p); }); });
     for (int p = 0; p < layout::CellCount; ++p) Cell(p).setEnabled(false);
@@ -110,7 +122,7 @@ void TForm1::LoadFaceSet() {
         // Read from the disk each time it is chosen: composed anew, or altered since, it plays as it is kept.
         const OwnDeckLoad load = OwnDecks.Load();
         if (!load.Deck) {
-            throw OwnDeckError(load.Fault.isEmpty() ? std::string("Es gibt kein eigenes Deck.")
+            throw OwnDeckError(load.Fault.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Pairfinder", "Es gibt kein eigenes Deck."))
                                                     : load.Fault.toStdString());
         }
         std::vector<std::string> names;
@@ -131,7 +143,7 @@ void TForm1::ShowOutcome(bool qualifies) {
     for (const layout::Control& control : layout::Controls) {
         if (!layout::ShownAtFinish(control.ShownWhen, qualifies)) continue;
         Control<QWidget>(control.Name)->show();
-        if (control.Type == layout::Kind::Label) Game.Say(control.Caption);
+        if (control.Type == layout::Kind::Label) Game.Say(Tr(std::string(control.Caption).c_str()));
     }
     // A keyboard player, whose last pair has just left the grid, goes on in the name entry; a player who
     // clicked keeps the focus where it was.
@@ -192,10 +204,12 @@ void TForm1::ComposeDeck() {
     QTimer::singleShot(0, this, [this] {
         if (Closed) return;
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        const QStringList files = QFileDialog::getOpenFileNames(
-            this, QString::fromUtf8(DeckComposer::Title), pictures,
-            QStringLiteral("Bilder (*.jpg *.jpeg *.png *.webp *.gif *.bmp *.heic *.heif *.JPG *.JPEG *.PNG);;"
-                           "Alle Dateien (*)"));
+        const QString filters =
+            Words(QT_TRANSLATE_NOOP("Pairfinder", "Bilder (%1)"))
+                .arg(QStringLiteral("*.jpg *.jpeg *.png *.webp *.gif *.bmp *.heic *.heif *.JPG *.JPEG *.PNG")) +
+            QStringLiteral(";;") + Words(AllFiles);
+        const QStringList files =
+            QFileDialog::getOpenFileNames(this, Words(DeckComposer::Title), pictures, filters);
         if (!files.isEmpty()) ComposeFrom(files);
     });
 }
@@ -226,9 +240,10 @@ void TForm1::SaveDeck() {
         if (Closed) return;
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Eigenes Deck speichern"),
-            documents + QStringLiteral("/Eigenes Deck") + QtText(deck::DeckFileExtension),
-            QStringLiteral("Pairfinder-Deck (*.pfdeck)"));
+            this, Words(QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck speichern")),
+            documents + QLatin1Char('/') + Words(QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck")) +
+                QtText(deck::DeckFileExtension),
+            DeckFiles());
         if (path.isEmpty()) return;
         const QString extension = QtText(deck::DeckFileExtension);
         if (!path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
@@ -250,7 +265,8 @@ void TForm1::WriteDeckFileTo(const QString& path) const {
         out.write(reinterpret_cast<const char*>(file.data()), static_cast<qint64>(file.size())) !=
             static_cast<qint64>(file.size()) ||
         !out.commit()) {
-        throw OwnDeckError("Das Deck konnte nicht gespeichert werden: " + out.errorString().toStdString());
+        throw OwnDeckError(Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Das Deck konnte nicht gespeichert werden: %1")),
+                                  {out.errorString().toStdString()}));
     }
 }
 
@@ -258,9 +274,9 @@ void TForm1::OpenDeck() {
     QTimer::singleShot(0, this, [this] {
         if (Closed) return;
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString path =
-            QFileDialog::getOpenFileName(this, QStringLiteral("Eigenes Deck öffnen"), documents,
-                                         QStringLiteral("Pairfinder-Deck (*.pfdeck);;Alle Dateien (*)"));
+        const QString path = QFileDialog::getOpenFileName(
+            this, Words(QT_TRANSLATE_NOOP("Pairfinder", "Eigenes Deck öffnen")), documents,
+            DeckFiles() + QStringLiteral(";;") + Words(AllFiles));
         if (!path.isEmpty()) OpenDeckFile(path);
     });
 }

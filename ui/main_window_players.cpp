@@ -49,7 +49,8 @@ void TForm1::ShowWinner(const std::string& winner) {
         }
         widget->show();
         // The banner is said as the game of one says it; who won the rules say after it.
-        if (control.Type == layout::Kind::Label && !control.Caption.empty()) Game.Say(control.Caption);
+        if (control.Type == layout::Kind::Label && !control.Caption.empty())
+            Game.Say(Tr(std::string(control.Caption).c_str()));
     }
 }
 

@@ -62,8 +62,11 @@ void SyncFolder([[maybe_unused]] const QString& folder) {
 [[noreturn]] void Fail(const QString& path, int error) {
     const QStorageInfo storage(QFileInfo(path).absolutePath());
     if (error == ENOSPC || (storage.isValid() && storage.bytesAvailable() == 0))
-        throw OwnDeckError(("Kein Platz mehr auf dem Datenträger: " + path).toStdString());
-    throw OwnDeckError(("Das eigene Deck konnte nicht gespeichert werden: " + path).toStdString());
+        throw OwnDeckError(Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Kein Platz mehr auf dem Datenträger: %1")),
+                                  {path.toStdString()}));
+    throw OwnDeckError(
+        Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Das eigene Deck konnte nicht gespeichert werden: %1")),
+               {path.toStdString()}));
 }
 
 void WriteWhole(const QString& path, const QByteArray& bytes) {
@@ -142,11 +145,12 @@ void OwnDeckStore::Replace(const deck::OwnDeck& deck, const std::vector<QByteArr
     if (const deck::NamesFileRead read = deck::ReadNamesFile(names); !read.Deck)
         throw OwnDeckError(read.Fault);
     if (jpegs.size() != deck.Pictures.size())
-        throw OwnDeckError(
-            "Das eigene Deck konnte nicht gespeichert werden: Bilder und Namen passen nicht zusammen.");
+        throw OwnDeckError(Tr(QT_TRANSLATE_NOOP(
+            "Pairfinder", "Das eigene Deck konnte nicht gespeichert werden: Bilder und Namen passen nicht zusammen.")));
     for (const deck::OwnPicture& picture : deck.Pictures) {
         if (QString::fromStdString(picture.File).compare(NamesFileName, Qt::CaseInsensitive) == 0)
-            throw OwnDeckError("Der Dateiname „" + picture.File + "“ ist nicht erlaubt.");
+            throw OwnDeckError(
+                Filled(Tr(QT_TRANSLATE_NOOP("Pairfinder", "Der Dateiname „%1“ ist nicht erlaubt.")), {picture.File}));
     }
 
     const QString parent = ParentOf(DeckFolder);

@@ -21,13 +21,28 @@ namespace pairfinder {
 
 namespace {
 
-const QString NotAPicture = QtText(deck::NotAPicture);
-const QString EmptyFile = QtText(deck::EmptyFile);
-const QString FileTooLarge = QtText(deck::FileTooLarge);
-const QString PictureTooLarge = QtText(deck::PictureTooLarge);
-const QString Damaged = QtText(deck::DamagedPicture);
-const QString AlreadyTaken = QtText(deck::AlreadyTaken);
-const QString HeicUnreadable = QtText(deck::HeicUnreadable);
+// Why a photo is refused, in the language in play when it is refused.
+QString NotAPicture() {
+    return Words(deck::NotAPicture);
+}
+QString EmptyFile() {
+    return Words(deck::EmptyFile);
+}
+QString FileTooLarge() {
+    return Words(deck::FileTooLarge);
+}
+QString PictureTooLarge() {
+    return Words(deck::PictureTooLarge);
+}
+QString Damaged() {
+    return Words(deck::DamagedPicture);
+}
+QString AlreadyTaken() {
+    return Words(deck::AlreadyTaken);
+}
+QString HeicUnreadable() {
+    return Words(deck::HeicUnreadable);
+}
 
 constexpr int JpegQuality = 90;
 // A photo up to four times as long as it is wide is decoded whole at the size that covers the square.
@@ -108,14 +123,14 @@ struct Decoded {
 
 Decoded DecodeSquare(const QString& file) {
     QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) return {{}, NotAPicture};
+    if (!input.open(QIODevice::ReadOnly)) return {{}, NotAPicture()};
     const qint64 size = input.size();
-    if (size == 0) return {{}, EmptyFile};
-    if (size > deck::LargestPhotoFile) return {{}, FileTooLarge};
+    if (size == 0) return {{}, EmptyFile()};
+    if (size > deck::LargestPhotoFile) return {{}, FileTooLarge()};
     // The whole file is read once: the reader and the check of a JPEG's end both need it, and 50 MB is the
     // most.
     const QByteArray data = input.readAll();
-    if (data.size() != size) return {{}, Damaged};
+    if (data.size() != size) return {{}, Damaged()};
     input.close();
 
     QBuffer buffer;
@@ -123,14 +138,14 @@ Decoded DecodeSquare(const QString& file) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
-    if (!reader.canRead()) return {{}, IsHeic(data) && !HeicReaderInstalled() ? HeicUnreadable : NotAPicture};
+    if (!reader.canRead()) return {{}, IsHeic(data) && !HeicReaderInstalled() ? HeicUnreadable() : NotAPicture()};
     const QSize stored = reader.size();
     // A reader that cannot say the size from the header would have to decode the whole picture to learn it.
-    if (!stored.isValid() || stored.isEmpty()) return {{}, NotAPicture};
-    if (qint64{stored.width()} * stored.height() > deck::MostPhotoPixels) return {{}, PictureTooLarge};
+    if (!stored.isValid() || stored.isEmpty()) return {{}, NotAPicture()};
+    if (qint64{stored.width()} * stored.height() > deck::MostPhotoPixels) return {{}, PictureTooLarge()};
     // What was admitted must decode even where a reader cannot scale: four bytes a pixel at most.
     reader.setAllocationLimit(static_cast<int>(deck::MostPhotoPixels * 4 / (1024 * 1024)) + 1);
-    if (reader.format() == "jpeg" && !JpegReachesItsEnd(data)) return {{}, Damaged};
+    if (reader.format() == "jpeg" && !JpegReachesItsEnd(data)) return {{}, Damaged()};
     const QImageIOHandler::Transformations turn = reader.transformation();
     // Scaled to cover the square and cut from that, the decode costs no more than a scaled decode of the
     // whole photo (a clip of the unscaled picture is slower in Qt's JPEG reader); a panorama would be scaled
@@ -146,7 +161,7 @@ Decoded DecodeSquare(const QString& file) {
         reader.setScaledSize(QSize(PhotoSide, PhotoSide));
     }
     QImage decoded = reader.read();
-    if (decoded.isNull()) return {{}, Damaged};
+    if (decoded.isNull()) return {{}, Damaged()};
     return {PixelsAlone(std::move(decoded)), {}};
 }
 
@@ -173,9 +188,9 @@ PhotoImportResult PhotoImporter::Import(const QString& file) {
     Decoded decoded = DecodeSquare(file);
     if (decoded.Picture.isNull()) return {std::nullopt, decoded.Refusal};
     QByteArray digest = DigestOf(decoded.Picture);
-    if (Taken.contains(digest)) return {std::nullopt, AlreadyTaken};
+    if (Taken.contains(digest)) return {std::nullopt, AlreadyTaken()};
     QByteArray jpeg = JpegOf(decoded.Picture);
-    if (jpeg.isEmpty()) return {std::nullopt, Damaged};
+    if (jpeg.isEmpty()) return {std::nullopt, Damaged()};
     Taken.insert(digest);
     return {ImportedPhoto{std::move(jpeg), std::move(digest)}, {}};
 }

@@ -4,11 +4,27 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <functional>
+#include <set>
+#include <string>
 
 #include "artwork.h"
 #include "card_cell.h"
 
 namespace pairfinder {
+
+namespace {
+
+// A built-in picture's name in the language in play. A cell keeps a view of the name it shows, so each name said is
+// kept for as long as the program runs: a few hundred short texts for every language played.
+PictureName InLanguage(const PictureName& german) {
+    static std::set<std::string, std::less<>> said;
+    const auto kept = [](std::string text) { return std::string_view(*said.insert(std::move(text)).first); };
+    return {kept(Tr(std::string(german.Singular).c_str())),
+            german.Plural.empty() ? std::string_view() : kept(Tr(std::string(german.Plural).c_str(), TwoOfIt))};
+}
+
+}  // namespace
 
 QPixmap OwnCardPicture(const QImage& photo, int side, qreal devicePixelRatio) {
     const int pixels = qRound(side * devicePixelRatio);
@@ -76,7 +92,12 @@ QPixmap PictureList::Picture(int index) const {
 
 PictureName PictureList::Name(int index) const {
     if (index < 0 || index >= Count()) return {};
-    return Pictures[static_cast<std::size_t>(index)]->Name;
+    return Shown(*Pictures[static_cast<std::size_t>(index)]);
+}
+
+PictureName PictureList::Shown(const Entry& entry) {
+    // The player's own pictures are heard by the names the player gave them, in any language.
+    return entry.Photo.isNull() && entry.Shows == CardView::Face ? InLanguage(entry.Name) : entry.Name;
 }
 
 void PictureList::Clear() {
@@ -106,7 +127,7 @@ void PictureList::Draw(int index, CardCell& cell) const {
         return;
     }
     const Entry& entry = *Pictures[static_cast<std::size_t>(index)];
-    cell.SetPicture(picture, entry.Shows, entry.Name);
+    cell.SetPicture(picture, entry.Shows, Shown(entry));
 }
 
 }  // namespace pairfinder

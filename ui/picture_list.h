@@ -48,7 +48,7 @@ public:
     void SetCardSide(int side) { Side = side; }
     // Picture `index` at the list's card side. Null for an index outside the list.
     QPixmap Picture(int index) const;
-    // The name of picture `index`; empty for an index outside the list.
+    // The name of picture `index` in the language in play; empty for an index outside the list.
     PictureName Name(int index) const;
     // True once the list has held at least one picture, even if it was cleared since.
     bool HasEverHeld() const { return EverHeld; }
@@ -73,9 +73,12 @@ private:
         qreal DevicePixelRatio = 1.0;
         // By card side; a board is drawn at one side, so this holds one or two.
         std::vector<std::pair<int, QPixmap>> Rendered;
+        // In German, as the drawing names it.
         PictureName Name{};
         CardView Shows = CardView::Hidden;
     };
+    // The name a cell shows and a reader hears: a built-in picture's in the language in play.
+    static PictureName Shown(const Entry& entry);
 
     std::vector<std::shared_ptr<Entry>> Pictures;
     int Side = PictureSize;

@@ -24,9 +24,9 @@ template <std::size_t N>
 QComboBox* Choices(const std::array<std::string_view, N>& captions, int current, std::string_view label,
                    QWidget* parent) {
     auto* box = new QComboBox(parent);
-    for (std::string_view caption : captions) box->addItem(QtText(caption));
+    for (std::string_view caption : captions) box->addItem(Words(caption));
     box->setCurrentIndex(current);
-    box->setAccessibleName(QtText(label));
+    box->setAccessibleName(Words(label));
     return box;
 }
 
@@ -34,7 +34,7 @@ QComboBox* Choices(const std::array<std::string_view, N>& captions, int current,
 
 PlayersForm::PlayersForm(const PlayersChoice& offered, QWidget* parent) : QDialog(parent), Offered(offered) {
     setObjectName(QStringLiteral("PlayersForm"));
-    setWindowTitle(QtText(PlayersFormCaption));
+    setWindowTitle(Words(PlayersFormCaption));
     setModal(true);
 
     auto* grid = new QGridLayout(this);
@@ -72,7 +72,7 @@ PlayersForm::PlayersForm(const PlayersChoice& offered, QWidget* parent) : QDialo
         Speed->setObjectName(QStringLiteral("Speed"));
         int row = people;
         for (auto [box, label] : {std::pair{Strength, LevelLabel}, std::pair{Speed, PaceLabel}}) {
-            auto* caption = new QLabel(QtText(label), this);
+            auto* caption = new QLabel(Words(label), this);
             caption->setBuddy(box);
             grid->addWidget(caption, row, 0);
             grid->addWidget(box, row++, 1);
@@ -81,9 +81,9 @@ PlayersForm::PlayersForm(const PlayersChoice& offered, QWidget* parent) : QDialo
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* take = buttons->addButton(QtText(PlayersFormTake), QDialogButtonBox::AcceptRole);
+    QPushButton* take = buttons->addButton(Words(PlayersFormTake), QDialogButtonBox::AcceptRole);
     take->setObjectName(QStringLiteral("Take"));
-    QPushButton* cancel = buttons->addButton(QtText(PlayersFormCancel), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(Words(PlayersFormCancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     // Enter takes the form from any field; Escape leaves it, as the dialog's own keys do.
     cancel->setAutoDefault(false);

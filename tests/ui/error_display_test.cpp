@@ -147,7 +147,7 @@ protected:
                     if (Failing) throw RegistryError::GetDataFailed("iErster");
                 },
                 [](const HighscoreTable&, const BoardSize&) {}, [] { return std::optional<int>(); },
-                [](const BoardSize&) {}, [] { return false; }, [](bool) {}, {}, {}};
+                [](const BoardSize&) {}, [] { return false; }, [](bool) {}, {}, {}, {}, {}};
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -853,8 +854,9 @@ TEST_F(KeyboardTest, PlayersNamedInTheFormTakeTurnsByKeysAndTheComputerTurnsItsO
     // Lena misses, and the turn passes; a press of F2 says the score.
     FocusGrid();
     const int first = HiddenCard();
+    const int stranger = StrangerTo(first);
     Turn(first, Via::Return);
-    Turn(StrangerTo(first), Via::Return);
+    Turn(stranger, Via::Return);
     EXPECT_TRUE(Announced().endsWith(": kein Paar. " + bart + " ist dran")) << Announced().toStdString();
     EXPECT_EQ(seat(1, "Mark")->text(), "");
     EXPECT_EQ(seat(2, "Mark")->text(), "▶");
@@ -865,6 +867,54 @@ TEST_F(KeyboardTest, PlayersNamedInTheFormTakeTurnsByKeysAndTheComputerTurnsItsO
     Key(Qt::Key_F2);
     EXPECT_EQ(Announced(), "Lena: 0 Paare, 1 Versuch. " + bart + ": 0 Paare, 0 Versuche. " + bart + " ist dran");
     EXPECT_TRUE(Accessible(Grid())->text(QAccessible::Description).endsWith("F2 sagt den Spielstand."));
+
+    // English mid-turn: the deal, the open pair and the count stay, and every word changes; German again after it.
+    const std::vector<std::int32_t> deal = Form->Board().PairOf;
+    // The face's English word as the compiled catalogue gives it.
+    QTranslator catalogue;
+    ASSERT_TRUE(catalogue.load(QStringLiteral(":/i18n/pairfinder_en.qm")));
+    const auto english = [&](const QString& german) {
+        return catalogue.translate("Pairfinder", german.toUtf8().constData());
+    };
+    struct InLanguage {
+        const char* Item;
+        QString Players;
+        QString Count;
+        QString Turn;
+        QString Row;
+        QString Place;
+        QString Face;
+        QString Table;
+        QString Keys;
+        QString Said;
+        QString Score;
+    } const languages[] = {
+        {"Sprache2", "Players", "Attempts:", "'s turn", "Lena: 0 pairs, 1 attempt", "Row %1, column %2: ",
+         english(FaceName(first)), "Still all to play for!", "F2 says the score.", "Language: English",
+         "Lena: 0 pairs, 1 attempt. " + bart + ": 0 pairs, 0 attempts. " + bart + "'s turn"},
+        {"Sprache1", "Mitspieler", "Versuche:", " ist dran", "Lena: 0 Paare, 1 Versuch", "Reihe %1, Spalte %2: ",
+         FaceName(first), "Noch alles zu schaffen!", "F2 sagt den Spielstand.", "Sprache: Deutsch",
+         "Lena: 0 Paare, 1 Versuch. " + bart + ": 0 Paare, 0 Versuche. " + bart + " ist dran"},
+    };
+    ASSERT_NE(languages[0].Face, FaceName(first)) << "the catalogue names the face in English";
+    for (const InLanguage& language : languages) {
+        SCOPED_TRACE(language.Item);
+        Find<QAction>(QLatin1String(language.Item))->trigger();
+        EXPECT_EQ(Announced(), language.Said);
+        EXPECT_EQ(Form->Board().PairOf, deal);
+        EXPECT_TRUE(ShowsFace(first) && ShowsFace(stranger)) << "the failed pair stays open";
+        EXPECT_EQ(Attempts(), 1);
+        EXPECT_EQ(Find<QMenu>(QStringLiteral("Mitspieler"))->title(), language.Players);
+        EXPECT_EQ(Label("Label1")->text(), language.Count);
+        EXPECT_TRUE(Label("TurnLine")->text().endsWith(language.Turn)) << Label("TurnLine")->text().toStdString();
+        EXPECT_EQ(row(1), language.Row);
+        EXPECT_EQ(Spoken(Cell(first)), language.Place.arg(first / 8 + 1).arg(first % 8 + 1) + language.Face);
+        EXPECT_EQ(Find<QAction>(QStringLiteral("Zweiter"))->text(), language.Table);
+        EXPECT_TRUE(Accessible(Grid())->text(QAccessible::Description).endsWith(language.Keys));
+        Key(Qt::Key_F2);
+        EXPECT_EQ(Announced(), language.Score);
+    }
+    EXPECT_EQ(LoadLanguageChoice(), "de") << "the language chosen is kept";
 
     // Konstantina finds every pair: the banner and who won, and no name entry.
     ClearBoardByKeys(0);

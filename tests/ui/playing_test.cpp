@@ -322,15 +322,21 @@ TEST_F(DamagedStoreTest, AStoredBoardItCannotTakeStartsTheFullBoardSaysSoOnceAnd
     struct Case {
         const char* Stored;
         const char* Message;
+        // The language the system asks for, which a damaged choice of one leaves in play.
+        std::vector<std::string> System = {"de-DE"};
+        const char* Count = "Versuche:";
     } const cases[] = {
         {"\"iPaare\"=\"8\"", "Invalid data type for 'iPaare'"},
         {"\"iPaare\"=dword:00000007", "Invalid value 7 for 'iPaare'"},
         // Who played last, damaged, leaves the player alone.
         {"\"iMitspieler\"=dword:00000009", "Invalid value 9 for 'iMitspieler'"},
+        {"\"sSprache\"=dword:00000002", "Invalid data type for 'sSprache'", {"en-GB", "de-DE"}, "Attempts:"},
+        {"\"sSprache\"=\"xx\"", "Invalid value for 'sSprache'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Stored);
         Errors.clear();
+        SystemLanguages = c.System;
         const QByteArray text = QByteArray("Windows Registry Editor Version 5.00\r\n\r\n"
                                            "[HKEY_CURRENT_USER\\Software\\Pairfinder]\r\n") +
                                 c.Stored + "\r\n";
@@ -338,6 +344,7 @@ TEST_F(DamagedStoreTest, AStoredBoardItCannotTakeStartsTheFullBoardSaysSoOnceAnd
         Open();
         EXPECT_EQ(Errors, std::vector<std::string>{c.Message});
         EXPECT_EQ(Form->Board().Size, FullBoard);
+        EXPECT_EQ(Label("Label1")->text(), c.Count);
         EXPECT_TRUE(Find<QAction>("Feld4")->isChecked());
         EXPECT_TRUE(Find<QAction>("Spieler1")->isChecked());
         EXPECT_FALSE(Visible("Panel3"));

@@ -32,6 +32,8 @@ protected:
     // The application data folder, where the player's own deck is kept.
     QTemporaryDir DataHome;
     std::vector<std::string> Errors;
+    // The languages the window's system asks for: German, whatever the machine running the tests speaks.
+    std::vector<std::string> SystemLanguages{"de-DE", "de"};
     std::unique_ptr<TForm1> Form;
 
     void SetUp() override {
@@ -50,9 +52,11 @@ protected:
     // Each deal is seeded by the next second of a clock of the test's own, so no deal depends on when the test
     // runs, and two deals of one test still differ.
     void Open(HighscoreStorage storage = HighscoreStorage::Registry()) {
-        Form = std::make_unique<TForm1>(std::move(storage), [second = std::int64_t{1765100000}]() mutable {
-            return second++;
-        });
+        // The window before takes its language with it before the next one starts in its own.
+        Form.reset();
+        Form = std::make_unique<TForm1>(
+            std::move(storage), [second = std::int64_t{1765100000}]() mutable { return second++; },
+            [this] { return SystemLanguages; });
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     }

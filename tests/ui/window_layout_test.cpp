@@ -286,6 +286,39 @@ TEST_F(WindowLayoutTest, TheMenuTreeCarriesItsTextsMnemonicsAndCheckMarks) {
     EXPECT_FALSE(Item("Erster")->isCheckable());
 }
 
+// As gettext has it, a system in the C locale asks for no language, whatever LANGUAGE says: the game is German.
+TEST(SystemLanguagesTest, TheCLocaleAsksForNoneWhateverLanguageSays) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    constexpr bool NoneSetIsTheCLocale = false;
+#else
+    constexpr bool NoneSetIsTheCLocale = true;
+#endif
+    struct Case {
+        const char* All;
+        const char* Messages;
+        const char* Lang;
+        bool AsksForNone;
+    } const cases[] = {
+        {"", "", "C", true}, {"", "", "C.UTF-8", true}, {"", "", "", NoneSetIsTheCLocale},
+        {"", "POSIX", "en_US", true}, {"C.UTF-8", "", "en_US.UTF-8", true}, {"", "", "en_US.UTF-8", false},
+    };
+    const char* const names[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    std::vector<std::optional<QByteArray>> before;
+    for (const char* name : names)
+        before.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.All) + "|" + c.Messages + "|" + c.Lang);
+        for (const auto& [name, value] : {std::pair{"LC_ALL", c.All}, {"LC_MESSAGES", c.Messages}, {"LANG", c.Lang}})
+            qputenv(name, value);
+        qputenv("LANGUAGE", "en");
+        EXPECT_EQ(SystemUiLanguages().empty(), c.AsksForNone);
+    }
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (before[i]) qputenv(names[i], *before[i]);
+        else qunsetenv(names[i]);
+    }
+}
+
 class ButtonKeysTest : public WindowLayoutTest {
 protected:
     void SetUp() override {
