@@ -619,8 +619,10 @@ class Player:
             return next((w for w in words if w[0] == text), None)
 
         def captions(words):
-            """The numbers read before the word Paare, from the top down, with the word they were read before."""
-            found = sorted((w[2], previous[0], w) for previous, w in zip(words, words[1:]) if w[0] == "Paare")
+            """The lines read as a number and the word Paare, or a word a letter off it, from the top down: each as
+            its line's height, the number and the word as read."""
+            found = sorted((w[2], previous[0], w) for previous, w in zip(words, words[1:])
+                           if len(w[0]) == 5 and sum(a != b for a, b in zip(w[0], "Paare")) <= 1)
             return found if len(found) == len(BOARDS) else None
 
         def click(found):
@@ -638,9 +640,9 @@ class Player:
         # highlighted Spielfeld (Windows' style under Wine), the block reading loses it.
         shown = wait_until(lambda: captions(self.words(before)) or captions(self.words(before, sparse=True)),
                            "the Spielfeld menu read no four boards")
-        read = [f"{number} Paare" for y, number, found in shown]
+        read = [f"{number} {found[0]}" for y, number, found in shown]
         # Windows' style draws the check mark so close to the number of the board in play that the two may read as
-        # one sign; that line is known by its place, the others by their words.
+        # one sign, or its word a letter off; that line is known by its place, the others by their words.
         checked = self.board.number - 1
         if [r for i, r in enumerate(read) if i != checked] != [b.caption for i, b in enumerate(BOARDS) if i != checked]:
             fail(f"the Spielfeld menu reads {read}")
